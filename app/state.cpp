@@ -1,0 +1,25 @@
+#include <windows.h>
+
+#include "app/state.h"
+
+MagnifierState magnifier;
+
+int windowWidth;
+int windowHeight;
+HANDLE instanceEvent;
+HICON trayIcon;
+int trayIconAdded;
+int hiddenInTray;
+int dragging;
+int lastCursorX;
+int lastCursorY;
+int stillTicks;
+int renderBusy;
+UINT_PTR timerId;
+HMENU mainMenu;
+HMENU frameMenu;
+HMENU zoomMenu;
+HMENU trayMenu;
+HBITMAP snapshotBitmap;
+HGDIOBJ oldPen;
+PAINTSTRUCT paintStruct;

@@ -1,0 +1,23 @@
+// The notification icon, hiding to it and restoring from it, and the Ctrl+Space hot key.
+#pragma once
+
+#include <windows.h>
+
+// The icon id and the hot key id.
+static const UINT kTrayIconId = 1;
+static const int kHotkeyId = 0;
+
+// Adds the notification icon; on failure titles the window so that it can be found when
+// minimised. Sets trayIconAdded.
+void addTrayIcon(HWND window);
+void removeTrayIcon(HWND window);
+void registerHotkey(HWND window);
+
+void hideOrMinimize(HWND window, UINT_PTR timer);
+void restoreWindow(HWND window);
+void toggleHidden(HWND window);
+
+// WM_TRAYNOTIFY: the mouse message on the icon is in lParam.
+void onTrayMouse(HWND window, LPARAM mouseMessage);
+// The shell has restarted (the registered "TaskbarCreated" message): add the icon again.
+void onTaskbarCreated(HWND window);

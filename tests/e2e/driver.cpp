@@ -1,0 +1,44 @@
+// The end-to-end test driver: qilo_e2e CASE PATH-TO-Qilo.exe. Runs one case against the real
+// program and exits with 0 when every check passed.
+#include <windows.h>
+
+#include <stdio.h>
+#include <string.h>
+
+#include "cases.h"
+#include "harness.h"
+
+struct Case {
+    const char* name;
+    void (*run)();
+};
+
+static const Case kCases[] = {
+    {"first_start", caseFirstStart},
+    {"corner_clamping", caseCornerClamping},
+    {"settings_every_key", caseSettingsEveryKey},
+    {"still_cursor_throttle", caseStillCursorThrottle},
+    {"user_resize_snaps", caseUserResizeSnaps},
+    {"second_copy", caseSecondCopy},
+    {"close_saves_settings", caseCloseSavesSettings},
+};
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        fprintf(stderr, "usage: qilo_e2e CASE PATH-TO-Qilo.exe\n");
+        return 2;
+    }
+    setQiloPath(argv[2]);
+    for (const Case& c : kCases) {
+        if (strcmp(c.name, argv[1]) != 0)
+            continue;
+        printf("%s\n", c.name);
+        c.run();
+        hidePattern();
+        int failed = failedChecks();
+        printf("%s: %s\n", c.name, failed ? "FAILED" : "passed");
+        return failed ? 1 : 0;
+    }
+    fprintf(stderr, "no case named %s\n", argv[1]);
+    return 2;
+}

@@ -1,0 +1,4 @@
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <windows.h>
+
+#include <doctest/doctest.h>

@@ -1,0 +1,23 @@
+// Zoom geometry: the source rectangle and crosshair from the zoom and the view size, the zoom
+// check marks, and the snapping of proposed window sizes to the zoom step.
+#pragma once
+
+#include <windows.h>
+
+#include "app/state.h"
+
+struct ZoomEntry {
+    int command;  // menu command id, also the persisted ZOOM value
+    const char* label;
+    int factor;  // zoomFactor: the integer magnification, -1 for 1.5
+};
+
+// The ten zoom entries in menu order.
+extern const ZoomEntry zoomTable[10];
+
+// The entry for a command id, or null when the id is no zoom command.
+const ZoomEntry* findZoomEntry(int command);
+
+void computeGeometry(MagnifierState* state);
+void selectZoom(int command, MagnifierState* state);
+void snapWindowSize(WINDOWPOS* pos);

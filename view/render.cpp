@@ -1,0 +1,90 @@
+#include <windows.h>
+
+#include "view/render.h"
+
+#include "app/tray.h"
+
+int crosshairShift(int d, int zoomFactor) {
+    if (zoomFactor > 0)
+        return d * zoomFactor;
+    if (zoomFactor == 0)
+        return d;        // no zoom entry selected: the view stretches 1:1
+    return (3 * d) / 2;  // 1.5x
+}
+
+static BOOL seeThroughDragRunning(const MagnifierState* state) {
+    return dragging && state->seeThroughDrag;
+}
+
+// Pushes the source back onto the primary screen and moves the crosshair by the pushed
+// distance, so that it keeps marking the cursor on the magnified image.
+static void clampSource(MagnifierState* state, int* cx, int* cy) {
+    int maxX = state->screenWidth - state->srcWidth;
+    int maxY = state->screenHeight - state->srcHeight;
+    if (state->srcX < 0) {
+        *cx += crosshairShift(state->srcX, state->zoomFactor);
+        state->srcX = 0;
+    }
+    if (state->srcX > maxX) {
+        *cx += crosshairShift(state->srcX - maxX, state->zoomFactor);
+        state->srcX = maxX;
+    }
+    if (state->srcY < 0) {
+        *cy += crosshairShift(state->srcY, state->zoomFactor);
+        state->srcY = 0;
+    }
+    if (state->srcY > maxY) {
+        *cy += crosshairShift(state->srcY - maxY, state->zoomFactor);
+        state->srcY = maxY;
+    }
+}
+
+void renderFrame(MagnifierState* state) {
+    int f = state->frameWidth;
+    int w = state->viewWidth - 2 * f;
+    int h = state->viewHeight - 2 * f;
+    int cx = state->crossX;
+    int cy = state->crossY;
+    if (!seeThroughDragRunning(state))
+        clampSource(state, &cx, &cy);
+    StretchBlt(state->backDC, f, f, w, h, state->sourceDC, state->srcX, state->srcY,
+               state->srcWidth, state->srcHeight, SRCCOPY);
+    if (state->isCross) {
+        MoveToEx(state->backDC, cx, f, nullptr);
+        LineTo(state->backDC, cx, f + h);
+        MoveToEx(state->backDC, f, cy, nullptr);
+        LineTo(state->backDC, f + w, cy);
+    }
+    BitBlt(state->windowDC, f, f, w, h, state->backDC, f, f, state->rop);
+}
+
+BOOL magnifyTick(HWND window) {
+    if (hiddenInTray) {
+        hideOrMinimize(window, timerId);
+        return FALSE;
+    }
+    POINT cursor;
+    GetCursorPos(&cursor);
+    if (cursor.x == lastCursorX && cursor.y == lastCursorY && !dragging) {
+        if (++stillTicks < kStillTickPeriod)
+            return FALSE;
+        stillTicks = 0;
+    }
+    if (renderBusy)
+        return FALSE;
+    renderBusy = 1;
+    MagnifierState* state = &magnifier;
+    if (seeThroughDragRunning(state)) {
+        // Magnify the snapshot beneath the window's centre instead of the window itself.
+        state->srcX = state->windowX + (state->viewWidth >> 1) - state->srcHalfWidth;
+        state->srcY = state->windowY + (state->viewHeight >> 1) - state->srcHalfHeight;
+    } else {
+        state->srcX = cursor.x - state->srcHalfWidth;
+        state->srcY = cursor.y - state->srcHalfHeight;
+    }
+    renderFrame(state);
+    lastCursorX = cursor.x;
+    lastCursorY = cursor.y;
+    renderBusy = 0;
+    return TRUE;
+}

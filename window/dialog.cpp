@@ -1,0 +1,162 @@
+#include <windows.h>
+
+#include "window/dialog.h"
+
+#include "app/settings.h"
+#include "app/tray.h"
+#include "res/resource.h"
+#include "view/geometry.h"
+#include "view/render.h"
+#include "view/surfaces.h"
+#include "window/drag.h"
+#include "window/menus.h"
+
+void applySizingBorder(HWND window, MagnifierState* state) {
+    LONG style = GetWindowLongA(window, GWL_STYLE);
+    if (style == 0)
+        return;
+    if (state->sizeFixed)
+        style &= ~WS_THICKFRAME;
+    else
+        style |= WS_THICKFRAME;
+    SetWindowLongA(window, GWL_STYLE, style);
+}
+
+static INT_PTR onInitDialog(HWND dlg) {
+    MagnifierState* s = &magnifier;
+    s->windowDC = nullptr;
+    MoveWindow(dlg, s->windowX, s->windowY, s->viewWidth, s->viewHeight, FALSE);
+    lastCursorX = 0;
+    lastCursorY = 0;
+    stillTicks = 0;
+    buildMenus(s);
+    // The posted always-on-top command flips isTop back and applies the loaded z-order once
+    // the window is shown.
+    s->isTop = s->isTop == 0 ? 1 : 0;
+    PostMessageA(dlg, WM_COMMAND, ID_ALWAYS_TOP, 0);
+    setMainMenuCheck(ID_CROSS, s->isCross != 0);
+    setMainMenuCheck(IDOJI_TOKA, s->seeThroughDrag != 0);
+    selectZoom(s->zoomCommand, s);
+    setMainMenuCheck(ID_SIZE_FIXED, s->sizeFixed != 0);
+    registerHotkey(dlg);
+    applySizingBorder(dlg, s);
+    timerId = SetTimer(dlg, kMagnifyTimer, s->intervalMs, nullptr);
+    return TRUE;
+}
+
+static INT_PTR onSize(HWND dlg, WPARAM sizeType) {
+    MagnifierState* s = &magnifier;
+    if (sizeType == SIZE_RESTORED)
+        timerId = SetTimer(dlg, kMagnifyTimer, s->intervalMs, nullptr);
+    if (!s->sizeFixed) {
+        RECT rect;
+        GetWindowRect(dlg, &rect);
+        int width = rect.right - rect.left;
+        int height = rect.bottom - rect.top;
+        if (width != windowWidth || height != windowHeight) {
+            windowWidth = s->viewWidth = width;
+            windowHeight = s->viewHeight = height;
+            computeGeometry(s);
+            closeSurfaces(dlg, s);
+            openSurfaces(dlg, s);
+        }
+    }
+    restartTimer(dlg, 0);
+    return TRUE;
+}
+
+static INT_PTR onWindowPosChanging(LPARAM lParam) {
+    snapWindowSize(reinterpret_cast<WINDOWPOS*>(lParam));
+    return TRUE;
+}
+
+static INT_PTR onDestroy(HWND dlg) {
+    MagnifierState* s = &magnifier;
+    removeTrayIcon(dlg);
+    dropDragSnapshot(dlg, s);
+    closeSurfaces(dlg, s);
+    RECT rect;
+    GetWindowRect(dlg, &rect);
+    s->windowX = rect.left;
+    s->windowY = rect.top;
+    saveSettings();
+    if (timerId != 0)
+        KillTimer(dlg, timerId);
+    destroyMenus();
+    PostQuitMessage(0);
+    return TRUE;
+}
+
+static INT_PTR onCommand(HWND dlg, WPARAM wParam) {
+    runCommand(dlg, LOWORD(wParam));
+    return TRUE;
+}
+
+static INT_PTR onTimer(HWND dlg) {
+    return magnifyTick(dlg);
+}
+
+static INT_PTR onMouseMove(HWND dlg) {
+    onDragMove(dlg);
+    return TRUE;
+}
+
+static INT_PTR onLButtonDown(HWND dlg) {
+    onDragPress(dlg);
+    return TRUE;
+}
+
+static INT_PTR onLButtonUp(HWND dlg) {
+    onDragRelease(dlg);
+    return TRUE;
+}
+
+static INT_PTR onCaptureChanged(HWND dlg, LPARAM newCapture) {
+    onDragCaptureLost(dlg, reinterpret_cast<HWND>(newCapture));
+    return TRUE;
+}
+
+// The right button released opens the main menu, unless the left button alone is held.
+static INT_PTR onRButtonUp(HWND dlg, WPARAM keys) {
+    if (keys != MK_LBUTTON)
+        showMainMenu(dlg);
+    return TRUE;
+}
+
+static INT_PTR onHotkey(HWND dlg, WPARAM id) {
+    if ((int)id == kHotkeyId)
+        toggleHidden(dlg);
+    return TRUE;
+}
+
+static INT_PTR onTrayNotify(HWND dlg, LPARAM mouseMessage) {
+    onTrayMouse(dlg, mouseMessage);
+    return TRUE;
+}
+
+static INT_PTR onTaskbarCreatedMessage(HWND dlg) {
+    onTaskbarCreated(dlg);
+    return FALSE;
+}
+
+INT_PTR CALLBACK magnifierDialogProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lParam) {
+    static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    if (message == taskbarCreated)
+        return onTaskbarCreatedMessage(dlg);
+    switch (message) {
+        case WM_DESTROY: return onDestroy(dlg);
+        case WM_SIZE: return onSize(dlg, wParam);
+        case WM_WINDOWPOSCHANGING: return onWindowPosChanging(lParam);
+        case WM_INITDIALOG: return onInitDialog(dlg);
+        case WM_COMMAND: return onCommand(dlg, wParam);
+        case WM_TIMER: return onTimer(dlg);
+        case WM_MOUSEMOVE: return onMouseMove(dlg);
+        case WM_LBUTTONDOWN: return onLButtonDown(dlg);
+        case WM_LBUTTONUP: return onLButtonUp(dlg);
+        case WM_CAPTURECHANGED: return onCaptureChanged(dlg, lParam);
+        case WM_RBUTTONUP: return onRButtonUp(dlg, wParam);
+        case WM_HOTKEY: return onHotkey(dlg, wParam);
+        case WM_TRAYNOTIFY: return onTrayNotify(dlg, lParam);
+        default: return FALSE;
+    }
+}

@@ -1,0 +1,98 @@
+#include <windows.h>
+
+#include "window/drag.h"
+
+#include "view/surfaces.h"
+
+// How long the hidden window is given to vanish from the screen before the snapshot.
+static const DWORD kHideSettleMs = 100;
+
+HDC snapshotDC;
+
+static HDC createScreenDC() {
+    return CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+}
+
+void takeDragSnapshot(HWND, MagnifierState* state) {
+    if (!state->seeThroughDrag)
+        return;
+    // A press while a snapshot still stands replaces it; each is freed exactly once.
+    if (snapshotDC)
+        dropDragSnapshot(nullptr, state);
+    int width = GetSystemMetrics(SM_CXSCREEN);
+    int height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = createScreenDC();
+    DeleteDC(state->sourceDC);
+    snapshotDC = CreateCompatibleDC(screen);
+    snapshotBitmap =
+        CreateCompatibleBitmap(state->windowDC ? state->windowDC : screen, width, height);
+    SelectObject(snapshotDC, snapshotBitmap);
+    BitBlt(snapshotDC, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    DeleteDC(screen);
+    state->sourceDC = snapshotDC;
+}
+
+void dropDragSnapshot(HWND, MagnifierState* state) {
+    if (!snapshotDC)
+        return;
+    // The surfaces may have been reopened during the drag; only a source that is still the
+    // snapshot is replaced by the screen.
+    BOOL sourceIsSnapshot = state->sourceDC == snapshotDC;
+    DeleteDC(snapshotDC);
+    DeleteObject(snapshotBitmap);
+    snapshotDC = nullptr;
+    snapshotBitmap = nullptr;
+    if (sourceIsSnapshot)
+        state->sourceDC = createScreenDC();
+}
+
+void moveWithCursor(HWND window) {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    magnifier.windowX = cursor.x - magnifier.dragOffsetX;
+    magnifier.windowY = cursor.y - magnifier.dragOffsetY;
+    MoveWindow(window, magnifier.windowX, magnifier.windowY, windowWidth, windowHeight, TRUE);
+}
+
+static void snapshotBeneathWindow(HWND window, POINT cursor) {
+    ShowWindow(window, SW_HIDE);
+    Sleep(kHideSettleMs);
+    takeDragSnapshot(window, &magnifier);
+    ShowWindow(window, SW_RESTORE);
+    SetCursorPos(cursor.x, cursor.y);
+    restartTimer(window, 1);
+}
+
+void onDragPress(HWND window) {
+    // A press whose drag never saw its release ends that drag first.
+    onDragRelease(window);
+    dragging = 1;
+    RECT rect;
+    POINT cursor;
+    GetWindowRect(window, &rect);
+    GetCursorPos(&cursor);
+    magnifier.dragOffsetX = cursor.x - rect.left;
+    magnifier.dragOffsetY = cursor.y - rect.top;
+    if (magnifier.seeThroughDrag)
+        snapshotBeneathWindow(window, cursor);
+    SetCapture(window);
+}
+
+void onDragMove(HWND window) {
+    if (dragging)
+        moveWithCursor(window);
+}
+
+void onDragRelease(HWND window) {
+    if (!dragging)
+        return;
+    dragging = 0;
+    dropDragSnapshot(window, &magnifier);
+    ReleaseCapture();
+    restartTimer(window, 0);
+}
+
+void onDragCaptureLost(HWND window, HWND newCapture) {
+    if (dragging && newCapture != window)
+        onDragRelease(window);
+}

@@ -1,0 +1,193 @@
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "window/menus.h"
+
+#include "app/tray.h"
+#include "res/resource.h"
+#include "view/geometry.h"
+#include "view/surfaces.h"
+#include "window/dialog.h"
+
+// An entry of a menu as built: a command with its label, a separator (label null) or a
+// submenu (command 0, submenu given).
+struct MenuEntry {
+    UINT command;
+    const char* label;
+    HMENU* submenu;
+};
+
+static const MenuEntry kFrameEntries[] = {
+    {ID_FRAME_NONE, "枠無し", nullptr},
+    {ID_FRAME_BLACK, "黒枠", nullptr},
+};
+
+static const MenuEntry kMainEntries[] = {
+    {ID_ALWAYS_TOP, "常に手前", nullptr},
+    {ID_CROSS, "十字を表示", nullptr},
+    {ID_SIZE_FIXED, "サイズ固定", nullptr},
+    {ID_INVERT, "色反転", nullptr},
+    {IDOJI_TOKA, "ドラック時も拡大", nullptr},
+    {0, nullptr, nullptr},
+    {0, "枠設定", &frameMenu},
+    {0, "倍率設定", &zoomMenu},
+    {0, nullptr, nullptr},
+    {ID_OPEN_INIT, "初期設定ツール", nullptr},
+    {ID_OPEN_HELP, "ヘルプ", nullptr},
+    {ID_MINIMIZE, "最小化", nullptr},
+    {IDOK, "終了", nullptr},
+};
+
+static const MenuEntry kTrayEntries[] = {
+    {ID_OPEN_HELP, "ヘルプ", nullptr},
+    {ID_RESTORE, "元のｻｲｽﾞに戻す", nullptr},
+    {0, nullptr, nullptr},
+    {IDOK, "終了", nullptr},
+};
+
+static const char kHelpFile[] = "Qilo.hlp";
+static const char kSetupTool[] = "QConf.exe";
+
+static HMENU createMenu(const MenuEntry* entries, int count) {
+    HMENU menu = CreatePopupMenu();
+    for (int i = 0; i < count; ++i) {
+        const MenuEntry& e = entries[i];
+        if (!e.label)
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        else if (e.submenu)
+            AppendMenuA(menu, MF_STRING | MF_POPUP, (UINT_PTR)*e.submenu, e.label);
+        else
+            AppendMenuA(menu, MF_STRING, e.command, e.label);
+    }
+    return menu;
+}
+
+static UINT checkFlag(BOOL checked) {
+    return MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED);
+}
+
+void setMainMenuCheck(UINT command, BOOL checked) {
+    CheckMenuItem(mainMenu, command, checkFlag(checked));
+}
+
+static void checkFrameEntries(int frameStyle) {
+    CheckMenuItem(frameMenu, ID_FRAME_NONE, checkFlag(frameStyle == 0));
+    CheckMenuItem(frameMenu, ID_FRAME_BLACK, checkFlag(frameStyle == 1));
+}
+
+void buildMenus(MagnifierState* state) {
+    frameMenu = createMenu(kFrameEntries, ARRAYSIZE(kFrameEntries));
+    // A frame style other than 0 or 1 checks neither entry.
+    if (state->frameStyle == 0 || state->frameStyle == 1)
+        CheckMenuItem(frameMenu, ID_FRAME_NONE + state->frameStyle, checkFlag(TRUE));
+    zoomMenu = CreatePopupMenu();
+    for (const ZoomEntry& entry : zoomTable)
+        AppendMenuA(zoomMenu, MF_STRING, entry.command, entry.label);
+    mainMenu = createMenu(kMainEntries, ARRAYSIZE(kMainEntries));
+    trayMenu = createMenu(kTrayEntries, ARRAYSIZE(kTrayEntries));
+    if (state->rop == NOTSRCCOPY)
+        setMainMenuCheck(ID_INVERT, TRUE);
+}
+
+// Opens a menu with its top-left corner at the cursor. The window is brought to the
+// foreground first, and a null message follows the menu, so that a menu opened from the
+// notification icon closes when the user clicks elsewhere.
+static void trackMenuAtCursor(HWND window, HMENU menu) {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    SetForegroundWindow(window);
+    TrackPopupMenu(menu, TPM_LEFTBUTTON, cursor.x, cursor.y, 0, window, nullptr);
+    PostMessageA(window, WM_NULL, 0, 0);
+}
+
+void showMainMenu(HWND window) {
+    trackMenuAtCursor(window, mainMenu);
+}
+
+void showTrayMenu(HWND window) {
+    trackMenuAtCursor(window, trayMenu);
+}
+
+void destroyMenus() {
+    DestroyMenu(mainMenu);
+    DestroyMenu(trayMenu);
+}
+
+static int flip(int flag) {
+    return flag == 0 ? 1 : 0;
+}
+
+static void toggleAlwaysOnTop(HWND window) {
+    magnifier.isTop = flip(magnifier.isTop);
+    setMainMenuCheck(ID_ALWAYS_TOP, magnifier.isTop);
+    applyWindowRect(window);
+    SetWindowPos(window, magnifier.isTop ? HWND_TOPMOST : HWND_NOTOPMOST, magnifier.windowX,
+                 magnifier.windowY, windowWidth, windowHeight, 0);
+}
+
+static void selectZoomCommand(int command) {
+    magnifier.zoomCommand = command;
+    selectZoom(command, &magnifier);
+}
+
+static void toggleSizeFixed(HWND window) {
+    magnifier.sizeFixed = flip(magnifier.sizeFixed);
+    setMainMenuCheck(ID_SIZE_FIXED, magnifier.sizeFixed);
+    applySizingBorder(window, &magnifier);
+}
+
+static void toggleCrosshair() {
+    magnifier.isCross = flip(magnifier.isCross);
+    setMainMenuCheck(ID_CROSS, magnifier.isCross);
+}
+
+static void toggleInvert() {
+    magnifier.rop = magnifier.rop == SRCCOPY ? NOTSRCCOPY : SRCCOPY;
+    setMainMenuCheck(ID_INVERT, magnifier.rop == NOTSRCCOPY);
+}
+
+static void setFrame(HWND window, int frameStyle) {
+    magnifier.frameStyle = frameStyle;
+    checkFrameEntries(frameStyle);
+    magnifier.frameWidth = frameStyle;
+    restartTimer(window, 1);
+    if (!magnifier.sizeFixed)
+        applyWindowRect(window);
+}
+
+static void toggleSeeThroughDrag() {
+    magnifier.seeThroughDrag = flip(magnifier.seeThroughDrag);
+    setMainMenuCheck(IDOJI_TOKA, magnifier.seeThroughDrag);
+}
+
+static void openHelp(HWND window) {
+    WinHelpA(window, kHelpFile, HELP_FORCEFILE, 0);
+}
+
+static void openSetupTool() {
+    ShellExecuteA(nullptr, nullptr, kSetupTool, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void runCommand(HWND window, int command) {
+    switch (command) {
+        case IDOK:
+        case IDCANCEL: DestroyWindow(window); break;
+        case ID_ALWAYS_TOP: toggleAlwaysOnTop(window); break;
+        case ID_SIZE_FIXED: toggleSizeFixed(window); break;
+        case ID_CROSS: toggleCrosshair(); break;
+        case ID_MINIMIZE: hideOrMinimize(window, timerId); break;
+        case ID_RESTORE: restoreWindow(window); break;
+        case ID_OPEN_HELP: openHelp(window); break;
+        case ID_INVERT: toggleInvert(); break;
+        case ID_FRAME_NONE: setFrame(window, 0); break;
+        case ID_FRAME_BLACK: setFrame(window, 1); break;
+        case IDOJI_TOKA: toggleSeeThroughDrag(); break;
+        case ID_OPEN_INIT: openSetupTool(); break;
+        default:
+            if (findZoomEntry(command))
+                selectZoomCommand(command);
+            break;
+    }
+    computeGeometry(&magnifier);
+}

@@ -1,0 +1,17 @@
+// The popup menus and the commands they give.
+#pragma once
+
+#include <windows.h>
+
+#include "app/state.h"
+
+void buildMenus(MagnifierState* state);
+void showMainMenu(HWND window);
+void showTrayMenu(HWND window);
+void destroyMenus();
+
+// Sets or clears the check mark of an entry of the main menu.
+void setMainMenuCheck(UINT command, BOOL checked);
+
+// WM_COMMAND: runs the command, then recomputes the geometry.
+void runCommand(HWND window, int command);
