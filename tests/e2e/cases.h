@@ -1,6 +1,7 @@
 // The end-to-end cases, one function each.
 #pragma once
 
+// Start-up, settings, rendering and sizing.
 void caseFirstStart();
 void caseCornerClamping();
 void caseSettingsEveryKey();
@@ -8,3 +9,24 @@ void caseStillCursorThrottle();
 void caseUserResizeSnaps();
 void caseSecondCopy();
 void caseCloseSavesSettings();
+
+// Menus and commands.
+void caseMenuOpensAtCursor();
+void caseMenuCommands();
+void caseHelpAndSetupTool();
+// When this driver runs as the stand-in set-up tool "QConf.exe": notes its start and
+// returns true.
+bool runAsSetupToolStandIn();
+
+// Dragging.
+void caseDragKeepsGrabPoint();
+void caseSeeThroughDrag();
+void caseLostCaptureEndsDrag();
+void caseNoGdiLeaks();
+
+// The notification icon, hiding and the hot key.
+void caseTrayCallbacks();
+void caseHotkeyToggles();
+void caseShowCommands();
+void caseNoNotificationIcon();
+void caseShellRestartAddsIcon();

@@ -21,9 +21,23 @@ static const Case kCases[] = {
     {"user_resize_snaps", caseUserResizeSnaps},
     {"second_copy", caseSecondCopy},
     {"close_saves_settings", caseCloseSavesSettings},
+    {"menu_opens_at_cursor", caseMenuOpensAtCursor},
+    {"menu_commands", caseMenuCommands},
+    {"help_and_setup_tool", caseHelpAndSetupTool},
+    {"drag_keeps_grab_point", caseDragKeepsGrabPoint},
+    {"see_through_drag", caseSeeThroughDrag},
+    {"lost_capture_ends_drag", caseLostCaptureEndsDrag},
+    {"no_gdi_leaks", caseNoGdiLeaks},
+    {"tray_callbacks", caseTrayCallbacks},
+    {"hotkey_toggles", caseHotkeyToggles},
+    {"show_commands", caseShowCommands},
+    {"no_notification_icon", caseNoNotificationIcon},
+    {"shell_restart_adds_icon", caseShellRestartAddsIcon},
 };
 
 int main(int argc, char** argv) {
+    if (runAsSetupToolStandIn())
+        return 0;
     if (argc != 3) {
         fprintf(stderr, "usage: qilo_e2e CASE PATH-TO-Qilo.exe\n");
         return 2;

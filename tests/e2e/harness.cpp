@@ -1,9 +1,12 @@
 #include <windows.h>
 
+#include <shellapi.h>
 #include <stdarg.h>
 #include <stdio.h>
 
 #include "harness.h"
+
+#include "tests/common/gdi_count.h"
 
 // ---- checks -------------------------------------------------------------------------------
 
@@ -95,8 +98,9 @@ void showPattern(int variant) {
         wc.lpszClassName = "QiloTestPattern";
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
         RegisterClassA(&wc);
-        patternWindow = CreateWindowExA(WS_EX_TOOLWINDOW, "QiloTestPattern", "pattern", WS_POPUP, 0,
-                                        0, w, h, nullptr, nullptr, wc.hInstance, nullptr);
+        patternWindow =
+            CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, "QiloTestPattern", "pattern",
+                            WS_POPUP, 0, 0, w, h, nullptr, nullptr, wc.hInstance, nullptr);
     }
     fillPattern(variant);
     ShowWindow(patternWindow, SW_SHOWNOACTIVATE);
@@ -107,6 +111,13 @@ void showPattern(int variant) {
 
 void raisePattern() {
     SetWindowPos(patternWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    pump(100);
+}
+
+void restackOnTop(HWND window) {
+    const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, keep);
     pump(100);
 }
 
@@ -181,6 +192,29 @@ static COLORREF invert(COLORREF c) {
 
 Mismatch lastMismatch;
 
+// Keeps a picture of the whole screen for a failed comparison, as a PPM file in the
+// temporary folder, and names it.
+void saveScreenOnFailure() {
+    RECT all = {0, 0, screenWidth(), screenHeight()};
+    Capture c = captureScreen(all);
+    char path[MAX_PATH];
+    GetTempPathA(MAX_PATH, path);
+    static int counter;
+    wsprintfA(path + lstrlenA(path), "qilo-e2e-failure-%lu-%d.ppm", GetCurrentProcessId(),
+              ++counter);
+    FILE* f = fopen(path, "wb");
+    if (!f)
+        return;
+    fprintf(f, "P6\n%d %d\n255\n", c.width, c.height);
+    for (DWORD p : c.pixels) {
+        unsigned char rgb[3] = {(unsigned char)(p >> 16), (unsigned char)(p >> 8),
+                                (unsigned char)p};
+        fwrite(rgb, 1, 3, f);
+    }
+    fclose(f);
+    note("screen saved to %s", path);
+}
+
 int countMismatches(const Capture& capture, const View& v, int crossX, int crossY) {
     int w = v.window.right - v.window.left, h = v.window.bottom - v.window.top;
     int mismatches = 0;
@@ -209,6 +243,7 @@ int waitForView(const View& view, DWORD timeoutMs, int crossX, int crossY) {
         },
         timeoutMs);
     if (mismatches) {
+        saveScreenOnFailure();
         const Mismatch& m = lastMismatch;
         note("first difference at (%d, %d): want %06lx, got %06lx", m.x, m.y, (unsigned long)m.want,
              (unsigned long)m.got);
@@ -284,12 +319,15 @@ static HWND findQiloWindow(DWORD pid) {
     return search.found;
 }
 
-bool launchQilo(Qilo& q, const std::string& dir, WORD showCommand) {
+// A show command below 0 starts the program without one.
+bool launchQilo(Qilo& q, const std::string& dir, int showCommand) {
     q.directory = dir;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
-    si.dwFlags = STARTF_USESHOWWINDOW;
-    si.wShowWindow = showCommand;
+    if (showCommand >= 0) {
+        si.dwFlags = STARTF_USESHOWWINDOW;
+        si.wShowWindow = (WORD)showCommand;
+    }
     char commandLine[MAX_PATH + 2];
     wsprintfA(commandLine, "\"%s\"", qiloPath);
     if (!CreateProcessA(qiloPath, commandLine, nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(),
@@ -300,9 +338,17 @@ bool launchQilo(Qilo& q, const std::string& dir, WORD showCommand) {
     return true;
 }
 
+static bool findStartedWindow(Qilo& q);
+
+bool startQiloDefaultShow(Qilo& q, const std::string& dir) {
+    return launchQilo(q, dir, -1) && findStartedWindow(q);
+}
+
 bool startQilo(Qilo& q, const std::string& dir, WORD showCommand) {
-    if (!launchQilo(q, dir, showCommand))
-        return false;
+    return launchQilo(q, dir, showCommand) && findStartedWindow(q);
+}
+
+static bool findStartedWindow(Qilo& q) {
     bool found = waitUntil(
         [&] { return (q.window = findQiloWindow(q.process.dwProcessId)) != nullptr; }, 10000);
     check(found, "the magnifier window appears");
@@ -383,4 +429,169 @@ void keyCombo(WORD modifier, WORD key) {
     in[3].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(4, in, sizeof in[0]);
     pump(30);
+}
+
+void pressKey(WORD key) {
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = key;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof in[0]);
+    pump(60);
+}
+
+void clickAt(int x, int y, DWORD down, DWORD up) {
+    moveCursor(x, y);
+    mouseButton(down);
+    mouseButton(up);
+}
+
+// ---- menus ------------------------------------------------------------------------------------
+
+static BOOL CALLBACK findMenu(HWND hwnd, LPARAM param) {
+    char cls[16];
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (lstrcmpA(cls, "#32768") == 0 && IsWindowVisible(hwnd)) {
+        *reinterpret_cast<HWND*>(param) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND openMenu() {
+    HWND found = nullptr;
+    EnumWindows(findMenu, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+bool waitForMenu(bool open, DWORD timeoutMs) {
+    return waitUntil([&] { return (openMenu() != nullptr) == open; }, timeoutMs);
+}
+
+void chooseFromMainMenu(int x, int y, int item, int subItem) {
+    clickAt(x, y, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    if (!check(waitForMenu(true), "the main menu opens"))
+        return;
+    for (int i = 0; i <= item; ++i)
+        pressKey(VK_DOWN);
+    if (subItem >= 0) {
+        pressKey(VK_RIGHT);
+        for (int i = 0; i < subItem; ++i)
+            pressKey(VK_DOWN);
+    }
+    pressKey(VK_RETURN);
+    check(waitForMenu(false), "the menu closes after the choice");
+    pump(250);
+}
+
+// ---- decoding the pattern ---------------------------------------------------------------------
+
+POINT patternPoint(COLORREF c) {
+    POINT p;
+    p.x = GetRValue(c) | ((GetBValue(c) & 0x0F) << 8);
+    p.y = GetGValue(c) | ((GetBValue(c) >> 4) << 8);
+    return p;
+}
+
+int countStretchErrors(const Capture& c,
+                       int frame,
+                       int srcX,
+                       int srcY,
+                       int srcW,
+                       int srcH,
+                       int crossX,
+                       int crossY) {
+    int w = c.width - 2 * frame, h = c.height - 2 * frame;
+    int errors = 0;
+    for (int y = frame; y < c.height - frame; ++y) {
+        for (int x = frame; x < c.width - frame; ++x) {
+            if (x == crossX || y == crossY)
+                continue;
+            POINT p = patternPoint(c.at(x, y));
+            double wantX = srcX + (x - frame) * (double)srcW / w;
+            double wantY = srcY + (y - frame) * (double)srcH / h;
+            if (p.x < wantX - 1 || p.x > wantX + 1 || p.y < wantY - 1 || p.y > wantY + 1)
+                ++errors;
+        }
+    }
+    return errors;
+}
+
+// ---- stand-ins ------------------------------------------------------------------------------
+
+static LRESULT CALLBACK fakeTrayProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    FakeTray* tray = reinterpret_cast<FakeTray*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (msg == WM_COPYDATA && tray) {
+        const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (data->dwData == NIM_ADD) {
+            ++tray->adds;
+            tray->lastOwner = reinterpret_cast<HWND>(wParam);
+        }
+        return tray->answer;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+void FakeTray::create(LRESULT answerWith) {
+    answer = answerWith;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = fakeTrayProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "Shell_TrayWnd";
+    RegisterClassA(&wc);
+    window = CreateWindowExA(WS_EX_TOOLWINDOW, "Shell_TrayWnd", "", WS_POPUP, 0, 0, 1, 1, nullptr,
+                             nullptr, wc.hInstance, nullptr);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    // The shell's own tray window must not be the one found first.
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void FakeTray::destroy() {
+    DestroyWindow(window);
+    window = nullptr;
+}
+
+// The request Wine's WinHelp sends in WM_COPYDATA.
+struct WinHelpRequest {
+    WORD size;
+    WORD command;
+    LONG data;
+    LONG reserved;
+    WORD ofsFilename;
+    WORD ofsData;
+};
+
+static LRESULT CALLBACK fakeHelpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    FakeHelp* help = reinterpret_cast<FakeHelp*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (msg == WM_COPYDATA && help) {
+        const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        const WinHelpRequest* request = static_cast<const WinHelpRequest*>(data->lpData);
+        ++help->requests;
+        help->command = request->command;
+        help->file = request->ofsFilename
+                         ? reinterpret_cast<const char*>(request) + request->ofsFilename
+                         : "";
+        return TRUE;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+void FakeHelp::create() {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = fakeHelpProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "MS_WINHELP";
+    RegisterClassA(&wc);
+    window = CreateWindowExA(WS_EX_TOOLWINDOW, "MS_WINHELP", "", WS_POPUP, 0, 0, 1, 1, nullptr,
+                             nullptr, wc.hInstance, nullptr);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+void FakeHelp::destroy() {
+    DestroyWindow(window);
+    window = nullptr;
+}
+
+int gdiObjects(const Qilo& q) {
+    return countGdiHandles(q.process.hProcess, q.process.dwProcessId);
 }

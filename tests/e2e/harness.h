@@ -22,6 +22,9 @@ void showPattern(int variant = 0);
 void hidePattern();
 // Puts the pattern window above every window that is not topmost.
 void raisePattern();
+// Has Wine restack a topmost window's X window over the others, where the system's z-order
+// already has it: after a quick hide and show Wine can leave it below.
+void restackOnTop(HWND window);
 // Processes the driver's own messages for a while (the pattern window must paint).
 void pump(DWORD ms);
 
@@ -51,7 +54,8 @@ struct Mismatch {
     int x, y;
     COLORREF want, got;
 };
-extern Mismatch lastMismatch;  // the first difference of the last count
+extern Mismatch lastMismatch;
+void saveScreenOnFailure();  // the first difference of the last count
 // Waits until the screen shows the view (up to timeoutMs); returns the last mismatch count.
 int waitForView(const View& view, DWORD timeoutMs, int crossX = -1, int crossY = -1);
 
@@ -67,7 +71,9 @@ std::string settingsPath(const std::string& dir);
 std::string readFileText(const std::string& path);
 void setQiloPath(const char* path);
 // Starts Qilo.exe in dir with the show command, without waiting for anything.
-bool launchQilo(Qilo& q, const std::string& dir, WORD showCommand);
+bool launchQilo(Qilo& q, const std::string& dir, int showCommand);
+// Starts Qilo.exe in dir without a show command (the program then gets SW_SHOWDEFAULT).
+bool startQiloDefaultShow(Qilo& q, const std::string& dir);
 // Starts Qilo.exe in dir with the show command; finds its window.
 bool startQilo(Qilo& q, const std::string& dir, WORD showCommand = SW_SHOWNORMAL);
 // Asks the window to close and waits for the process; returns its exit code, or -1.
@@ -93,3 +99,54 @@ bool waitUntil(Fn fn, DWORD timeoutMs) {
 void moveCursor(int x, int y);  // real mouse input, absolute
 void mouseButton(DWORD flags);  // MOUSEEVENTF_LEFTDOWN and the like
 void keyCombo(WORD modifier, WORD key);
+void pressKey(WORD key);
+// A click of a button at a screen point: MOUSEEVENTF_LEFTDOWN/UP or RIGHTDOWN/UP.
+void clickAt(int x, int y, DWORD down, DWORD up);
+
+// ---- menus ------------------------------------------------------------------------------------
+// The open popup menu window (class #32768), or null.
+HWND openMenu();
+bool waitForMenu(bool open, DWORD timeoutMs = 3000);
+// Opens the main menu by a right click at (x, y) and chooses the entry at the given position
+// among the selectable entries (separators do not count) with the keyboard; with subItem >= 0
+// the entry is a submenu and subItem is the position in it.
+void chooseFromMainMenu(int x, int y, int item, int subItem = -1);
+
+// ---- decoding the pattern ---------------------------------------------------------------------
+// The screen point whose pattern colour (variant 0) this is.
+POINT patternPoint(COLORREF c);
+// Counts inner pixels whose pattern point is more than one pixel away from where a stretch
+// of the source (srcX, srcY, srcW x srcH) over the inner area puts it.
+int countStretchErrors(const Capture& c,
+                       int frame,
+                       int srcX,
+                       int srcY,
+                       int srcW,
+                       int srcH,
+                       int crossX,
+                       int crossY);
+
+// ---- stand-ins for the shell and the help viewer ---------------------------------------------
+// A window of class Shell_TrayWnd that answers the shell's icon requests with `answer` and
+// counts the adds it sees for a window.
+struct FakeTray {
+    HWND window = nullptr;
+    LRESULT answer = 0;
+    int adds = 0;
+    HWND lastOwner = nullptr;
+    void create(LRESULT answerWith);
+    void destroy();
+};
+// A window of class MS_WINHELP that records the last help request.
+struct FakeHelp {
+    HWND window = nullptr;
+    int requests = 0;
+    int command = -1;
+    std::string file;
+    void create();
+    void destroy();
+};
+
+// ---- the program's resources ----------------------------------------------------------------
+// GDI objects the process owns (from Wine's shared handle table), or -1.
+int gdiObjects(const Qilo& q);
