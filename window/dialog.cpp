@@ -70,16 +70,21 @@ static INT_PTR onWindowPosChanging(LPARAM lParam) {
     return TRUE;
 }
 
+// Takes the window's position, hidden or not, and writes the settings file.
+static void saveWindowAndSettings(HWND dlg) {
+    RECT rect;
+    GetWindowRect(dlg, &rect);
+    magnifier.windowX = rect.left;
+    magnifier.windowY = rect.top;
+    saveSettings();
+}
+
 static INT_PTR onDestroy(HWND dlg) {
     MagnifierState* s = &magnifier;
     removeTrayIcon(dlg);
     dropDragSnapshot(dlg, s);
     closeSurfaces(dlg, s);
-    RECT rect;
-    GetWindowRect(dlg, &rect);
-    s->windowX = rect.left;
-    s->windowY = rect.top;
-    saveSettings();
+    saveWindowAndSettings(dlg);
     if (timerId != 0)
         KillTimer(dlg, timerId);
     destroyMenus();
@@ -134,6 +139,20 @@ static INT_PTR onTrayNotify(HWND dlg, LPARAM mouseMessage) {
     return TRUE;
 }
 
+// At logoff or shutdown the process is ended without WM_DESTROY: the settings are written
+// here, once the session is known to end.
+static INT_PTR onEndSession(HWND dlg, WPARAM ending) {
+    if (ending)
+        saveWindowAndSettings(dlg);
+    return TRUE;
+}
+
+// A new display resolution takes effect in the clamping at once.
+static INT_PTR onDisplayChange() {
+    computeGeometry(&magnifier);
+    return TRUE;
+}
+
 static INT_PTR onTaskbarCreatedMessage(HWND dlg) {
     onTaskbarCreated(dlg);
     return FALSE;
@@ -157,6 +176,8 @@ INT_PTR CALLBACK magnifierDialogProc(HWND dlg, UINT message, WPARAM wParam, LPAR
         case WM_RBUTTONUP: return onRButtonUp(dlg, wParam);
         case WM_HOTKEY: return onHotkey(dlg, wParam);
         case WM_TRAYNOTIFY: return onTrayNotify(dlg, lParam);
+        case WM_ENDSESSION: return onEndSession(dlg, wParam);
+        case WM_DISPLAYCHANGE: return onDisplayChange();
         default: return FALSE;
     }
 }

@@ -338,3 +338,25 @@ TEST_CASE("the dispatch returns what each message calls for") {
     hiddenInTray = 0;
     trayIconAdded = 0;
 }
+
+TEST_CASE("a change of display resolution reaches the clamping at once") {
+    LiveWindow live;
+    magnifier.screenWidth = 1;  // as if the screen had been another size so far
+    magnifier.screenHeight = 1;
+    CHECK(magnifierDialogProc(live.window, WM_DISPLAYCHANGE, 32, 0) == TRUE);
+    CHECK(magnifier.screenWidth == GetSystemMetrics(SM_CXSCREEN));
+    CHECK(magnifier.screenHeight == GetSystemMetrics(SM_CYSCREEN));
+}
+
+TEST_CASE("the settings are written when the session ends, since no WM_DESTROY follows") {
+    LiveWindow live;
+    live.command(ID_CROSS);
+    SetWindowPos(live.window, nullptr, 321, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageA(live.window, WM_ENDSESSION, FALSE, 0);
+    CHECK(readFile(live.dir.file("QILO.INI")).empty());
+    SendMessageA(live.window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    std::string saved = readFile(live.dir.file("QILO.INI"));
+    CHECK(saved.find("X=321\r\nY=123\r\n") != std::string::npos);
+    CHECK(saved.find("IsCross=1\r\n") != std::string::npos);
+    CHECK(IsWindow(live.window));
+}
