@@ -30,3 +30,8 @@ void caseHotkeyToggles();
 void caseShowCommands();
 void caseNoNotificationIcon();
 void caseShellRestartAddsIcon();
+
+// Bad input, the session's end and long use.
+void caseHostileSettings();
+void caseSessionEndSaves();
+void caseSoak();

@@ -123,8 +123,9 @@ void caseLostCaptureEndsDrag() {
     check(closeQilo(q) == 0, "exit code 0");
 }
 
-// Rounds of a plain drag, a see-through drag, a frame command and a resize, sent straight to
-// the window so that a hundred of them take seconds.
+// Rounds of a plain drag, a see-through drag, a frame command, a resize, the z-order both
+// ways and a hide and restore, sent straight to the window so that a hundred of them take
+// seconds.
 static void workTheProgram(HWND w, int rounds) {
     for (int i = 0; i < rounds; ++i) {
         SetCursorPos(320 + i % 7, 270);
@@ -139,6 +140,10 @@ static void workTheProgram(HWND w, int rounds) {
         SendMessageA(w, WM_COMMAND, i % 2 ? 40015 : 40014, 0);
         SetWindowPos(w, nullptr, 0, 0, 200 + (i % 5) * 10, 140 + (i % 3) * 10,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageA(w, WM_COMMAND, 40001, 0);  // z-order off and on again
+        SendMessageA(w, WM_COMMAND, 40001, 0);
+        SendMessageA(w, WM_HOTKEY, 0, 0);  // hide and restore
+        SendMessageA(w, WM_HOTKEY, 0, 0);
         pump(5);
     }
 }

@@ -33,6 +33,9 @@ static const Case kCases[] = {
     {"show_commands", caseShowCommands},
     {"no_notification_icon", caseNoNotificationIcon},
     {"shell_restart_adds_icon", caseShellRestartAddsIcon},
+    {"hostile_settings", caseHostileSettings},
+    {"session_end_saves", caseSessionEndSaves},
+    {"soak", caseSoak},
 };
 
 int main(int argc, char** argv) {
