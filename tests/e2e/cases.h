@@ -35,3 +35,7 @@ void caseShellRestartAddsIcon();
 void caseHostileSettings();
 void caseSessionEndSaves();
 void caseSoak();
+
+// A change of display resolution (inside a virtual desktop, where Wine allows one).
+void caseDisplayChange();
+void caseDisplayChangeInner();

@@ -36,15 +36,20 @@ static const Case kCases[] = {
     {"hostile_settings", caseHostileSettings},
     {"session_end_saves", caseSessionEndSaves},
     {"soak", caseSoak},
+    {"display_change", caseDisplayChange},
+    {"display_change_inner", caseDisplayChangeInner},
 };
 
 int main(int argc, char** argv) {
     if (runAsSetupToolStandIn())
         return 0;
-    if (argc != 3) {
-        fprintf(stderr, "usage: qilo_e2e CASE PATH-TO-Qilo.exe\n");
+    if (argc != 3 && argc != 4) {
+        fprintf(stderr, "usage: qilo_e2e CASE PATH-TO-Qilo.exe [LOG]\n");
         return 2;
     }
+    // A case run inside a virtual desktop reports through a log file.
+    if (argc == 4 && !freopen(argv[3], "w", stdout))
+        return 2;
     setQiloPath(argv[2]);
     for (const Case& c : kCases) {
         if (strcmp(c.name, argv[1]) != 0)

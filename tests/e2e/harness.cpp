@@ -253,10 +253,14 @@ int waitForView(const View& view, DWORD timeoutMs, int crossX, int crossY) {
 
 // ---- the program under test -----------------------------------------------------------------
 
-static char qiloPath[MAX_PATH];
+static char qiloFullPath[MAX_PATH];
 
 void setQiloPath(const char* path) {
-    GetFullPathNameA(path, MAX_PATH, qiloPath, nullptr);
+    GetFullPathNameA(path, MAX_PATH, qiloFullPath, nullptr);
+}
+
+const char* qiloPath() {
+    return qiloFullPath;
 }
 
 std::string makeScratchDir(const char* settings) {
@@ -329,10 +333,10 @@ bool launchQilo(Qilo& q, const std::string& dir, int showCommand) {
         si.wShowWindow = (WORD)showCommand;
     }
     char commandLine[MAX_PATH + 2];
-    wsprintfA(commandLine, "\"%s\"", qiloPath);
-    if (!CreateProcessA(qiloPath, commandLine, nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(),
+    wsprintfA(commandLine, "\"%s\"", qiloFullPath);
+    if (!CreateProcessA(qiloFullPath, commandLine, nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(),
                         &si, &q.process)) {
-        check(false, "CreateProcess %s failed: %lu", qiloPath, GetLastError());
+        check(false, "CreateProcess %s failed: %lu", qiloFullPath, GetLastError());
         return false;
     }
     return true;

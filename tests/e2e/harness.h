@@ -70,6 +70,7 @@ std::string makeScratchDir(const char* settings = nullptr);
 std::string settingsPath(const std::string& dir);
 std::string readFileText(const std::string& path);
 void setQiloPath(const char* path);
+const char* qiloPath();
 // Starts Qilo.exe in dir with the show command, without waiting for anything.
 bool launchQilo(Qilo& q, const std::string& dir, int showCommand);
 // Starts Qilo.exe in dir without a show command (the program then gets SW_SHOWDEFAULT).
