@@ -1,15 +1,16 @@
 # shellcheck shell=bash
-# Sourced by tools/bench-render and tools/bench-cpu: a private virtual display for one
-# benchmark run, and the processes of the benchmark's Wine prefix.
+# Sourced by the tools/bench-* scripts: a private virtual display for one benchmark run, and
+# the processes of the benchmark's Wine prefix.
 
-# Starts Xvfb at 1920x1080x24 on the first free display from :90 on, exports DISPLAY, and
-# stops that server (and only it) when the calling script exits. Wine's processes of the
-# prefix are let end first, since they hold connections to the display.
+# Starts Xvfb (default 1920x1080x24, or the WIDTHxHEIGHTxDEPTH given) on the first free display
+# from :90 on, exports DISPLAY, and stops that server (and only it) when the calling script
+# exits. Wine's processes of the prefix are let end first, since they hold connections to the
+# display.
 start_bench_display() {
-    local n
+    local n geometry="${1:-1920x1080x24}"
     for n in $(seq 90 199); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+        Xvfb ":$n" -screen 0 "$geometry" -nolisten tcp >/dev/null 2>&1 </dev/null &
         bench_xvfb_pid=$!
         for _ in $(seq 50); do
             [ -e "/tmp/.X11-unix/X$n" ] && break
