@@ -2,6 +2,10 @@
 // window's DC and a back buffer made by openSurfaces) against a bare baseline of the same GDI
 // calls with their arguments computed up front, interleaved round by round.
 //   qilo_render_bench.exe [ROUNDS [FRAMES]]     default 15 rounds of 40 frames per config
+//   qilo_render_bench.exe --count VIEW ZOOM FRAMES [render|baseline]
+//     runs FRAMES frames of one config (e.g. 194x130 2 100) after 10 warm-up frames, untimed,
+//     between two callgrind client requests that switch counting on and off, for
+//     tools/bench-callgrind under valgrind (without valgrind the requests do nothing)
 // Prints one row per view size and zoom: milliseconds per frame (median and quartiles over the
 // rounds) for each, the ratio of the medians, the median and quartiles of the rounds' own
 // ratios, and the GDI objects the renderFrame batches left behind.
@@ -10,8 +14,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
+
+#ifdef QILO_NO_VALGRIND
+#define CALLGRIND_TOGGLE_COLLECT
+#else
+#include <callgrind.h>
+#endif
 
 #include "app/state.h"
 #include "res/resource.h"
@@ -165,9 +176,81 @@ HWND createView(int width, int height) {
     return window;
 }
 
+void registerViewClass() {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = (HBRUSH)GetStockObject(BLACK_BRUSH);
+    windowClass.lpszClassName = "QiloRenderBench";
+    RegisterClassA(&windowClass);
+}
+
+// The state of one config, as in the timed runs, on a fresh view window.
+HWND openConfig(int width, int height, int zoomCommand) {
+    HWND window = createView(width, height);
+    magnifier = MagnifierState();
+    magnifier.viewWidth = width;
+    magnifier.viewHeight = height;
+    magnifier.penColor = kPenColor;
+    magnifier.frameStyle = 1;
+    magnifier.frameWidth = 1;
+    magnifier.isCross = 1;
+    magnifier.rop = SRCCOPY;
+    openSurfaces(window, &magnifier);
+    magnifier.zoomCommand = zoomCommand;
+    magnifier.zoomFactor = findZoomEntry(zoomCommand)->factor;
+    computeGeometry(&magnifier);
+    return window;
+}
+
+// --count VIEW ZOOM FRAMES [render|baseline]: only the frames are counted by callgrind.
+int countFrames(int argc, char** argv) {
+    int width = 0, height = 0;
+    const Zoom* zoom = nullptr;
+    if (argc >= 5 && std::sscanf(argv[2], "%dx%d", &width, &height) == 2) {
+        for (const Zoom& z : kZooms) {
+            if (std::strcmp(z.label, argv[3]) == 0)
+                zoom = &z;
+        }
+    }
+    int frames = argc >= 5 ? std::atoi(argv[4]) : 0;
+    bool baseline = argc >= 6 && std::strcmp(argv[5], "baseline") == 0;
+    if (!zoom || width < 8 || height < 8 || frames < 1 ||
+        (argc >= 6 && !baseline && std::strcmp(argv[5], "render") != 0)) {
+        std::fprintf(stderr,
+                     "usage: qilo_render_bench --count VIEW ZOOM FRAMES "
+                     "[render|baseline]\n");
+        return 2;
+    }
+    registerViewClass();
+    HWND window = openConfig(width, height, zoom->command);
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    Calls calls = computeCalls(magnifier, cursor.x, cursor.y);
+    renderFrames(kWarmUpFrames, cursor.x, cursor.y);
+    baselineFrames(kWarmUpFrames, calls);
+    pumpMessages();
+    CALLGRIND_TOGGLE_COLLECT;
+    if (baseline)
+        baselineFrames(frames, calls);
+    else
+        renderFrames(frames, cursor.x, cursor.y);
+    CALLGRIND_TOGGLE_COLLECT;
+    pumpMessages();
+    std::printf("%s: %d frames of %dx%d x%s, source %dx%d at (%d, %d)\n",
+                baseline ? "baseline" : "renderFrame", frames, width, height, zoom->label,
+                magnifier.srcWidth, magnifier.srcHeight, calls.srcX, calls.srcY);
+    closeSurfaces(window, &magnifier);
+    DestroyWindow(window);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--count") == 0)
+        return countFrames(argc, argv);
     int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
     int frames = argc > 2 ? std::atoi(argv[2]) : 40;
     if (rounds < 3 || frames < 1) {
@@ -178,12 +261,7 @@ int main(int argc, char** argv) {
     QueryPerformanceFrequency(&frequency);
     const double perMs = (double)frequency.QuadPart / 1000.0;
 
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hbrBackground = (HBRUSH)GetStockObject(BLACK_BRUSH);
-    windowClass.lpszClassName = "QiloRenderBench";
-    RegisterClassA(&windowClass);
+    registerViewClass();
 
     int screenW = GetSystemMetrics(SM_CXSCREEN);
     int screenH = GetSystemMetrics(SM_CYSCREEN);
