@@ -73,11 +73,12 @@ static void keepWindowOnAMonitor(MagnifierState* state) {
     info.cbSize = sizeof info;
     if (!GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info))
         return;
+    // A window larger than the work area keeps its left or top edge on it.
     const RECT& work = info.rcWork;
-    state->windowX = clampInt(state->windowX, work.left, work.right - windowWidth);
-    state->windowY = clampInt(state->windowY, work.top, work.bottom - windowHeight);
-    state->windowX = state->windowX < work.left ? work.left : state->windowX;
-    state->windowY = state->windowY < work.top ? work.top : state->windowY;
+    int maxX = work.right - windowWidth > work.left ? work.right - windowWidth : work.left;
+    int maxY = work.bottom - windowHeight > work.top ? work.bottom - windowHeight : work.top;
+    state->windowX = clampInt(state->windowX, work.left, maxX);
+    state->windowY = clampInt(state->windowY, work.top, maxY);
 }
 
 void sanitizeSettings(MagnifierState* state) {
