@@ -83,6 +83,14 @@ void caseTrayCallbacks() {
     check(closeQilo(q) == 0, "quitting while hidden ends with exit code 0");
 }
 
+static int hotkeysSeen;
+
+static LRESULT CALLBACK countHotkeys(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_HOTKEY)
+        ++hotkeysSeen;
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
 void caseHotkeyToggles() {
     showPattern();
     Qilo q;
@@ -108,6 +116,24 @@ void caseHotkeyToggles() {
     pump(300);
     check(IsWindowVisible(off.window) != FALSE, "with VK_SPACE=0 Ctrl+Space does nothing");
     check(closeQilo(off) == 0, "exit code 0");
+
+    // Another program holds Ctrl+Space: the magnifier runs without it, silently.
+    HWND holder = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    SetWindowLongPtrA(holder, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(countHotkeys));
+    if (!check(RegisterHotKey(holder, 1, MOD_CONTROL, VK_SPACE) != FALSE,
+               "the driver takes Ctrl+Space"))
+        return;
+    Qilo held;
+    if (startQilo(held, makeScratchDir())) {
+        keyCombo(VK_CONTROL, VK_SPACE);
+        check(waitUntil([] { return hotkeysSeen > 0; }, 2000),
+              "the key goes to the program that holds it");
+        check(IsWindowVisible(held.window) != FALSE, "the magnifier stays as it was");
+        check(closeQilo(held) == 0, "and ends normally with exit code 0");
+    }
+    UnregisterHotKey(holder, 1);
+    DestroyWindow(holder);
 }
 
 void caseShowCommands() {
