@@ -18,18 +18,6 @@ static bool hotkeyIsFree() {
     return true;
 }
 
-static View viewAt(HWND window, int frame, int zoom, int cursorX, int cursorY) {
-    View v = {};
-    v.window = windowRect(window);
-    v.frame = frame;
-    v.zoom = zoom;
-    int innerW = v.window.right - v.window.left - 2 * frame;
-    int innerH = v.window.bottom - v.window.top - 2 * frame;
-    v.srcX = cursorX - innerW / zoom / 2;
-    v.srcY = cursorY - innerH / zoom / 2;
-    return v;
-}
-
 void caseFirstStart() {
     showPattern();
     moveCursor(500, 400);
@@ -54,7 +42,7 @@ void caseFirstStart() {
     check(!hotkeyIsFree(), "Ctrl+Space is taken by the magnifier");
 
     moveCursor(500, 400);
-    int mismatches = waitForView(viewAt(q.window, 1, 2, 500, 400), 3000);
+    int mismatches = waitForView(viewAroundCursor(q.window, 1, 2, 500, 400), 3000);
     check(mismatches == 0, "2x image round the cursor: %d pixels differ", mismatches);
 
     check(closeQilo(q) == 0, "WM_CLOSE ends the program with exit code 0");
@@ -83,7 +71,7 @@ void caseCornerClamping() {
     };
     for (const Corner& c : corners) {
         moveCursor(c.x, c.y);
-        View v = viewAt(q.window, 1, 2, 0, 0);
+        View v = viewAroundCursor(q.window, 1, 2, 0, 0);
         v.srcX = c.srcX;
         v.srcY = c.srcY;
         int mismatches = waitForView(v, 3000, c.crossX, c.crossY);
@@ -122,7 +110,7 @@ void caseSettingsEveryKey() {
 
     moveCursor(600, 500);
     // 4x, no frame, inverted, with a red crosshair that the inversion turns cyan.
-    View v = viewAt(q.window, 0, 4, 600, 500);
+    View v = viewAroundCursor(q.window, 0, 4, 600, 500);
     v.inverted = true;
     int mismatches = waitForView(v, 3000, 128, 84);
     check(mismatches == 0, "inverted 4x image without a frame: %d pixels differ", mismatches);
@@ -147,7 +135,7 @@ void caseStillCursorThrottle() {
     Qilo q;
     if (!startQilo(q, makeScratchDir("[INIT]\r\nX=600\r\nY=400\r\nINT_TIME=200\r\n")))
         return;
-    View a = viewAt(q.window, 1, 2, 200, 200);
+    View a = viewAroundCursor(q.window, 1, 2, 200, 200);
     check(waitForView(a, 3000) == 0, "the first image");
     // A change under the resting cursor shows at a still render; that render zeroes the count.
     showPattern(1);
@@ -155,7 +143,7 @@ void caseStillCursorThrottle() {
     check(waitForView(a, 5000) == 0, "a change under a resting cursor shows in the end");
     // Moved at once: the next tick renders, and the still spell starts counting from 0.
     moveCursor(220, 230);
-    View b = viewAt(q.window, 1, 2, 220, 230);
+    View b = viewAroundCursor(q.window, 1, 2, 220, 230);
     b.patternVariant = 1;
     check(waitForView(b, 1000) == 0, "a moved cursor renders at the next tick");
     DWORD moved = GetTickCount();
@@ -195,7 +183,7 @@ void caseUserResizeSnaps() {
     check(s.right - s.left == 224 && s.bottom - s.top == 148, "snapped to 224 x 148, got %ld x %ld",
           s.right - s.left, s.bottom - s.top);
     moveCursor(700, 600);
-    View v = viewAt(q.window, 1, 2, 700, 600);
+    View v = viewAroundCursor(q.window, 1, 2, 700, 600);
     int mismatches = waitForView(v, 3000);
     check(mismatches == 0, "the image fills the new size: %d pixels differ", mismatches);
     check(closeQilo(q) == 0, "exit code 0");

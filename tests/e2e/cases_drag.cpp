@@ -82,9 +82,8 @@ void caseSeeThroughDrag() {
     check(mismatches == 0, "during the drag the view keeps the snapshot: %d differ", mismatches);
     mouseButton(MOUSEEVENTF_LEFTUP);
     moveCursor(150, 150);
-    View live = centreView(r, 1);
-    live.srcX = 150 - 48;
-    live.srcY = 150 - 32;
+    View live = viewAroundCursor(q.window, 1, 2, 150, 150);
+    live.patternVariant = 1;
     mismatches = waitForView(live, 2000);
     check(mismatches == 0, "after the release the live screen shows again: %d differ", mismatches);
     check(closeQilo(q) == 0, "exit code 0");

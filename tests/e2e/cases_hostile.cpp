@@ -257,13 +257,7 @@ void caseSoak() {
     pump(400);
     r = windowRect(w);
     // Inversion and the crosshair may be on: read the state back from a known image.
-    View v = {};
-    v.window = r;
-    v.frame = 1;
-    v.zoom = 2;
-    int innerW = r.right - r.left - 2, innerH = r.bottom - r.top - 2;
-    v.srcX = 700 - innerW / 2 / 2;
-    v.srcY = 600 - innerH / 2 / 2;
+    View v = viewAroundCursor(w, 1, 2, 700, 600);
     Capture c = captureScreen(r);
     if (c.at(2, 2) != patternColor(v.srcX, v.srcY))
         SendMessageA(w, WM_COMMAND, 40013, 0);

@@ -23,18 +23,6 @@ enum MainItem {
     kQuit
 };
 
-static View view2x(HWND window, int frame, int cx, int cy) {
-    View v = {};
-    v.window = windowRect(window);
-    v.frame = frame;
-    v.zoom = 2;
-    int innerW = v.window.right - v.window.left - 2 * frame;
-    int innerH = v.window.bottom - v.window.top - 2 * frame;
-    v.srcX = cx - innerW / 2 / 2;
-    v.srcY = cy - innerH / 2 / 2;
-    return v;
-}
-
 static int penPixelsInColumn(const Capture& c, int x) {
     int n = 0;
     for (int y = 0; y < c.height; ++y)
@@ -107,7 +95,7 @@ void caseMenuCommands() {
 
     chooseFromMainMenu(mx, my, kInvert);
     moveCursor(px, py);
-    View v = view2x(q.window, 1, px, py);
+    View v = viewAroundCursor(q.window, 1, 2, px, py);
     v.inverted = true;
     int mismatches = waitForView(v, 2000);
     check(mismatches == 0, "inverted colours: %d pixels differ", mismatches);
@@ -120,7 +108,7 @@ void caseMenuCommands() {
 
     chooseFromMainMenu(mx, my, kFrameMenu, 0);
     moveCursor(px, py);
-    v = view2x(q.window, 0, px, py);
+    v = viewAroundCursor(q.window, 0, 2, px, py);
     mismatches = waitForView(v, 2000);
     check(mismatches == 0, "without the frame the image reaches the edge: %d differ", mismatches);
     chooseFromMainMenu(mx, my, kFrameMenu, 1);
@@ -137,7 +125,7 @@ void caseMenuCommands() {
     c = captureScreen(r);
     check(c.at(0, c.height / 2) == RGB(0, 0, 0) && c.at(c.width / 2, 0) == RGB(0, 0, 0),
           "the black frame is back on the left and top edges");
-    mismatches = waitForView(view2x(q.window, 1, px, py), 2000);
+    mismatches = waitForView(viewAroundCursor(q.window, 1, 2, px, py), 2000);
     check(mismatches == 0, "and the image sits inside it: %d differ", mismatches);
 
     chooseFromMainMenu(mx, my, kSizeFixed);

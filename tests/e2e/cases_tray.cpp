@@ -34,13 +34,7 @@ void caseTrayCallbacks() {
     check(r.left == 400 && r.top == 300, "at its place: (%ld, %ld)", r.left, r.top);
 
     moveCursor(700, 500);
-    View v = {};
-    v.window = r;
-    v.frame = 1;
-    v.zoom = 2;
-    v.srcX = 700 - 48;
-    v.srcY = 500 - 32;
-    check(waitForView(v, 2000) == 0, "and magnifies again");
+    check(waitForView(viewAroundCursor(w, 1, 2, 700, 500), 2000) == 0, "and magnifies again");
 
     trayClick(w, WM_LBUTTONDOWN);
     trayClick(w, WM_RBUTTONDOWN);

@@ -190,6 +190,18 @@ static COLORREF invert(COLORREF c) {
     return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c));
 }
 
+View viewAroundCursor(HWND window, int frame, int zoom, int cursorX, int cursorY) {
+    View v = {};
+    v.window = windowRect(window);
+    v.frame = frame;
+    v.zoom = zoom;
+    int innerW = v.window.right - v.window.left - 2 * frame;
+    int innerH = v.window.bottom - v.window.top - 2 * frame;
+    v.srcX = cursorX - innerW / zoom / 2;
+    v.srcY = cursorY - innerH / zoom / 2;
+    return v;
+}
+
 Mismatch lastMismatch;
 
 // Keeps a picture of the whole screen for a failed comparison, as a PPM file in the
@@ -536,16 +548,22 @@ static LRESULT CALLBACK fakeTrayProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+// A hidden 1 x 1 window of the given class, whose procedure finds `owner` in its user data.
+static HWND createStandIn(const char* className, WNDPROC proc, void* owner) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = className;
+    RegisterClassA(&wc);
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, className, "", WS_POPUP, 0, 0, 1, 1, nullptr,
+                                  nullptr, wc.hInstance, nullptr);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    return window;
+}
+
 void FakeTray::create(LRESULT answerWith) {
     answer = answerWith;
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = fakeTrayProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "Shell_TrayWnd";
-    RegisterClassA(&wc);
-    window = CreateWindowExA(WS_EX_TOOLWINDOW, "Shell_TrayWnd", "", WS_POPUP, 0, 0, 1, 1, nullptr,
-                             nullptr, wc.hInstance, nullptr);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    window = createStandIn("Shell_TrayWnd", fakeTrayProc, this);
     // The shell's own tray window must not be the one found first.
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -581,14 +599,7 @@ static LRESULT CALLBACK fakeHelpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 }
 
 void FakeHelp::create() {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = fakeHelpProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "MS_WINHELP";
-    RegisterClassA(&wc);
-    window = CreateWindowExA(WS_EX_TOOLWINDOW, "MS_WINHELP", "", WS_POPUP, 0, 0, 1, 1, nullptr,
-                             nullptr, wc.hInstance, nullptr);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    window = createStandIn("MS_WINHELP", fakeHelpProc, this);
 }
 
 void FakeHelp::destroy() {

@@ -47,6 +47,9 @@ struct View {
     bool inverted;
     int patternVariant;
 };
+// The view a magnifier window shows at an integer zoom with the cursor at (cursorX, cursorY),
+// its source unclamped.
+View viewAroundCursor(HWND window, int frame, int zoom, int cursorX, int cursorY);
 // Counts the inner pixels that differ from the expected image (crosshair pixels excluded
 // when crossX/crossY are given, >= 0).
 int countMismatches(const Capture& capture, const View& view, int crossX = -1, int crossY = -1);
