@@ -1,0 +1,227 @@
+// The unit tests: the view's geometry, snapping and tick, rendering into memory; the settings
+// path; the menus' check marks and the dialog procedure's returns on a live window.
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include <doctest/doctest.h>
+
+#include "app/settings.h"
+#include "res/resource.h"
+#include "tests/common/pattern.h"
+#include "view/geometry.h"
+#include "view/render.h"
+#include "window/dialog.h"
+#include "window/menus.h"
+
+// A fresh process's state, then loadSettings in a scratch directory whose QILO.INI holds the
+// [INIT] keys given as "key=value\0" pairs (no file when null), as the program does at start.
+static void loadSettingsFrom(const char* keys) {
+    char directory[MAX_PATH], previous[MAX_PATH];
+    GetTempPathA(MAX_PATH, directory);
+    lstrcatA(directory, "qilo-unit");
+    CreateDirectoryA(directory, nullptr);
+    std::string file = std::string(directory) + "\\QILO.INI";
+    DeleteFileA(file.c_str());
+    if (keys)
+        WritePrivateProfileSectionA("INIT", keys, file.c_str());
+    magnifier = MagnifierState();
+    windowWidth = windowHeight = trayIconAdded = hiddenInTray = dragging = 0;
+    lastCursorX = lastCursorY = stillTicks = renderBusy = 0;
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(directory);
+    loadSettings();
+    SetCurrentDirectoryA(previous);
+    SetPriorityClass(GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
+}
+
+using Six = std::array<int, 6>;
+
+TEST_CASE("the source rectangle and crosshair follow the zoom and the view") {
+    const struct {
+        int zoom, width, height, frame;
+        Six source;  // width, height, half width, half height, crosshair x and y
+    } rows[] = {
+        {ID_ZOOM_2, 194, 130, 1, {96, 64, 48, 32, 97, 65}},
+        {ID_ZOOM_1_5, 194, 130, 1, {128, 85, 64, 42, 96, 63}},  // crosshair at 3/4 of it
+        {ID_ZOOM_16, 194, 130, 0, {12, 8, 6, 4, 97, 65}},
+        {ID_ZOOM_4, 300, 200, 0, {75, 50, 37, 25, 150, 100}},
+        {ID_SIZE_FIXED, 194, 130, 1, {192, 128, 96, 64, 97, 65}},  // no zoom entry: 1:1
+    };
+    for (const auto& r : rows) {
+        MagnifierState& s = magnifier = MagnifierState();
+        s.zoomCommand = r.zoom;
+        s.viewWidth = r.width;
+        s.viewHeight = r.height;
+        s.frameWidth = r.frame;
+        computeGeometry(&s);
+        CHECK(Six{s.srcWidth, s.srcHeight, s.srcHalfWidth, s.srcHalfHeight, s.crossX, s.crossY} ==
+              r.source);
+    }
+}
+
+TEST_CASE("proposed sizes snap to twice the zoom factor, less the frame, from 50 up") {
+    // clang-format off
+    const int rows[][5] = {  // factor, frame, held size, proposed, snapped
+        {2, 1, 100, 194, 192}, {2, 1, 100, 197, 192},  {2, 1, 100, 198, 196},
+        {2, 1, 100, 100, 100},  // the held size stays as it is
+        {2, 1, 100, 49, 50},   {2, 1, 100, 0, 50},     {16, 1, 100, 50, 32},  {16, 1, 100, 66, 64},
+        {-1, 0, 100, 101, 100}, {-1, 1, 100, 101, 98}, {5, 1, 100, 300, 290}, {7, 0, 100, 50, 42},
+        {0, 1, 100, 301, 298}};  // before a zoom entry is selected: the step of 1x
+    // clang-format on
+    for (const auto& r : rows) {
+        magnifier.zoomFactor = r[0];
+        magnifier.frameWidth = r[1];
+        windowWidth = windowHeight = r[2];
+        WINDOWPOS pos = {};
+        pos.cx = pos.cy = r[3];
+        snapWindowSize(&pos);
+        CHECK((pos.cx == r[4] && pos.cy == r[4]));
+    }
+}
+
+TEST_CASE("the crosshair shift scales the pushed distance by the zoom") {
+    const int rows[][3] = {{-3, -1, -4}, {-1, -1, -1}, {1, -1, 1}, {3, -1, 4},
+                           {-5, 4, -20}, {-5, 1, -5},  {-5, 0, -5}};  // distance, factor, shift
+    for (const auto& r : rows)
+        CHECK(crosshairShift(r[0], r[1]) == r[2]);
+}
+
+TEST_CASE("the tick renders a resting cursor on every tenth tick, a moved one at once") {
+    // A frame's surfaces in memory: a 1024 x 768 "screen" of the pattern, the back buffer
+    // with a pen, and the "window"; the settings are the defaults, 2x.
+    Dib screen(1024, 768), back(194, 130), window(194, 130);
+    HGDIOBJ pen = SelectObject(back.dc, CreatePen(PS_SOLID, 1, RGB(128, 0, 0)));
+    screen.fill(0, 0);
+    loadSettingsFrom(nullptr);
+    magnifier.sourceDC = screen.dc;
+    magnifier.backDC = back.dc;
+    magnifier.windowDC = window.dc;
+    selectZoom(ID_ZOOM_2, &magnifier);
+    computeGeometry(&magnifier);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    lastCursorX = cursor.x;
+    lastCursorY = cursor.y;
+    const char* ticks = "---------R----M-----R";  // - no render, R render, M moved: render
+    for (const char* t = ticks; *t; ++t) {
+        lastCursorY = cursor.y + (*t == 'M');
+        CHECK(magnifyTick(nullptr) == (*t != '-'));
+    }
+    ExpectedView view = {1, 2, magnifier.srcX, magnifier.srcY, false, 0, -1, -1};
+    POINT first;
+    CHECK(view.mismatches(window, &first) == 0);
+    DeleteObject(SelectObject(back.dc, pen));
+}
+
+TEST_CASE("the settings path joins directory and name at its last character, never truncated") {
+    const std::string fits(MAX_PATH - 1 - 9 - 3, 'b');  // the longest directory that fits
+    // clang-format off
+    const struct { std::string directory, path; } rows[] = {
+        {"C:\\", "C:\\QILO.INI"},                  {"C:\\WORK", "C:\\WORK\\QILO.INI"},
+        // "C:\表" and "C:\ソ": each character's trail byte is 0x5C, which is no separator.
+        {"C:\\\x95\x5c", "C:\\\x95\x5c\\QILO.INI"}, {"C:\\\x83\x5c", "C:\\\x83\x5c\\QILO.INI"},
+        {"C:\\\x95\x5c\\", "C:\\\x95\x5c\\QILO.INI"},
+        {"C:\\" + fits, "C:\\" + fits + "\\QILO.INI"},
+        {"C:\\" + std::string(250, 'a'), ".\\QILO.INI"}};  // too long: the same file, relative
+    // clang-format on
+    for (const auto& r : rows) {
+        char path[MAX_PATH];
+        CHECK(buildSettingsPath(path, r.directory.c_str(), 932) == (r.path[0] != '.'));
+        CHECK(path == r.path);
+    }
+}
+
+// The real magnifier window, made from its template with its dialog procedure, with the
+// settings given; it registers no hot key.
+struct LiveWindow {
+    HWND window;
+
+    explicit LiveWindow(const char* keys) {
+        loadSettingsFrom(keys);
+        magnifier.hotkeyEnabled = 0;
+        window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAGNIFIER),
+                                    nullptr, magnifierDialogProc, 0);
+        ShowWindow(window, SW_SHOW);
+        computeGeometry(&magnifier);
+        pump();  // the always-on-top command posted at initialisation
+    }
+    ~LiveWindow() {
+        DestroyWindow(window);
+        pump();
+    }
+    static void pump() {
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageA(&msg);
+    }
+};
+
+// The check marks as initials: T always on top, C crosshair, F fixed size, I inverted,
+// S see-through, N no frame, B black frame, then the zoom entry's factor.
+static std::string checkMarks() {
+    const UINT ids[] = {ID_ALWAYS_TOP, ID_CROSS,      ID_SIZE_FIXED, ID_INVERT,
+                        IDOJI_TOKA,    ID_FRAME_NONE, ID_FRAME_BLACK};
+    std::string marks;
+    for (int i = 0; i < 7; ++i) {
+        if (GetMenuState(i < 5 ? mainMenu : frameMenu, ids[i], MF_BYCOMMAND) & MF_CHECKED)
+            marks += "TCFISNB"[i];
+    }
+    for (const ZoomEntry& e : zoomTable) {
+        if (GetMenuState(zoomMenu, e.command, MF_BYCOMMAND) & MF_CHECKED)
+            marks += " x" + std::to_string(e.factor);
+    }
+    return marks;
+}
+
+TEST_CASE("the menus' check marks follow the loaded settings and every command") {
+    {
+        LiveWindow loaded("ROP=3342344\0FRAME=0\0ZOOM=40020\0IsTop=0\0ISTOKA=1\0WSIZE=0\0");
+        CHECK(checkMarks() == "ISN x3");
+    }
+    {
+        LiveWindow loaded("FRAME=2\0");  // a frame style of 2 checks neither frame entry
+        CHECK(checkMarks() == "TF x2");
+    }
+    LiveWindow live("IsCross=5\0");  // any value but 0 counts as set
+    // clang-format off
+    const std::pair<UINT, const char*> rows[] = {
+        {0, "TCFB x2"},               {ID_CROSS, "TFB x2"},          {ID_CROSS, "TCFB x2"},
+        {IDOJI_TOKA, "TCFSB x2"},     {ID_SIZE_FIXED, "TCSB x2"},    {ID_INVERT, "TCISB x2"},
+        {ID_ALWAYS_TOP, "CISB x2"},   {ID_FRAME_NONE, "CISN x2"},    {ID_ZOOM_1_5, "CISN x-1"},
+        {40016, "CISN x-1"},          {ID_ZOOM_16, "CISN x16"},      {ID_FRAME_BLACK, "CISB x16"},
+        {ID_CROSS, "ISB x16"},        {ID_INVERT, "SB x16"},         {ID_ALWAYS_TOP, "TSB x16"}};
+    // clang-format on
+    for (const auto& r : rows) {
+        if (r.first)
+            SendMessageA(live.window, WM_COMMAND, r.first, 0);
+        CHECK(checkMarks() == r.second);
+    }
+    // The labels reach the menus as code page 932: 常に手前, 倍率x 1.5, 元のｻｲｽﾞに戻す.
+    char text[3][32] = {};
+    GetMenuStringA(mainMenu, 0, text[0], 32, MF_BYPOSITION);
+    GetMenuStringA(zoomMenu, 1, text[1], 32, MF_BYPOSITION);
+    GetMenuStringA(trayMenu, 1, text[2], 32, MF_BYPOSITION);
+    CHECK(std::string(text[0]) == "\x8f\xed\x82\xc9\x8e\xe8\x91\x4f");
+    CHECK(std::string(text[1]) == "\x94\x7b\x97\xa6x 1.5");
+    CHECK(std::string(text[2]) == "\x8c\xb3\x82\xcc\xbb\xb2\xbd\xde\x82\xc9\x96\xdf\x82\xb7");
+}
+
+TEST_CASE("the dialog procedure returns TRUE for what it handles, FALSE for the rest") {
+    LiveWindow live(nullptr);
+    WINDOWPOS pos = {live.window, nullptr, 0, 0, 194, 130, SWP_NOMOVE};
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    // clang-format off
+    const struct { UINT message; WPARAM wParam; LPARAM lParam; INT_PTR result; } rows[] = {
+        {WM_WINDOWPOSCHANGING, 0, (LPARAM)&pos, TRUE}, {WM_SIZE, SIZE_RESTORED, 0, TRUE},
+        {WM_COMMAND, 40016, 0, TRUE},      {WM_LBUTTONDOWN, MK_LBUTTON, 0, TRUE},
+        {WM_MOUSEMOVE, MK_LBUTTON, 0, TRUE},  {WM_CAPTURECHANGED, 0, 0, TRUE},
+        {WM_LBUTTONUP, 0, 0, TRUE},        {WM_RBUTTONUP, MK_LBUTTON, 0, TRUE},  // no menu
+        {WM_HOTKEY, 7, 0, TRUE},           {WM_TRAYNOTIFY, 1, WM_MOUSEMOVE, TRUE},
+        {WM_ENDSESSION, FALSE, 0, TRUE},   {WM_DISPLAYCHANGE, 32, 0, TRUE},
+        {taskbarCreated, 0, 0, FALSE},     {WM_PAINT, 0, 0, FALSE},  {WM_CLOSE, 0, 0, FALSE}};
+    // clang-format on
+    for (const auto& r : rows)
+        CHECK(magnifierDialogProc(live.window, r.message, r.wParam, r.lParam) == r.result);
+}
