@@ -104,14 +104,6 @@ struct Capture : Dib {
     }
 };
 
-// The view of a window that magnifies the pattern `zoom` times round the cursor, unclamped.
-static ExpectedView viewAround(HWND window, int frame, int zoom, int cursorX, int cursorY) {
-    RECT r = windowRect(window);
-    int halfW = (r.right - r.left - 2 * frame) / zoom / 2;
-    int halfH = (r.bottom - r.top - 2 * frame) / zoom / 2;
-    return {frame, zoom, cursorX - halfW, cursorY - halfH, false, 0, -1, -1};
-}
-
 // Waits until the window shows the view; the last count of differing pixels.
 static int waitForView(HWND window, const ExpectedView& view, DWORD timeoutMs = 3000) {
     int mismatches = -1;
@@ -325,10 +317,6 @@ static int properties() {
            (GetPriorityClass(q.process.hProcess) == HIGH_PRIORITY_CLASS) * HighPriority;
 }
 
-static std::string settings() {
-    return readFileText(dir + "\\QILO.INI");
-}
-
 // "K=V K=V" as a settings file; a text that starts with "[" is the file itself.
 static std::string settingsText(const char* text) {
     std::string file = *text == '[' ? text : "[INIT]\r\n", line;
@@ -364,20 +352,25 @@ static int stretchErrors(const Dib& c, int srcX, int srcY, int size) {
     return errors;
 }
 
+// The view round the cursor at an integer zoom, unclamped; see View.
 static bool checkView(const Step& s, RECT r, const char* text) {
     moveCursor(s.c, s.d);
-    ExpectedView view = viewAround(q.window, s.a, s.b, s.c, s.d);
-    view.inverted = strstr(text, "inverted");
-    view.variant = strstr(text, "second") ? 1 : 0;
     bool cross = strstr(text, "cross"), framed = strstr(text, "framed");
-    view.crossX = cross ? (r.right - r.left) / 2 : -1;
-    view.crossY = cross ? (r.bottom - r.top) / 2 : -1;
+    int w = r.right - r.left, h = r.bottom - r.top;
+    ExpectedView view = {s.a,
+                         s.b,
+                         s.c - (w - 2 * s.a) / s.b / 2,
+                         s.d - (h - 2 * s.a) / s.b / 2,
+                         strstr(text, "inverted") != nullptr,
+                         strstr(text, "second") ? 1 : 0,
+                         cross ? w / 2 : -1,
+                         cross ? h / 2 : -1};
     if (waitForView(q.window, view) != 0)
         return false;
     Capture c(q.window);
-    COLORREF pen = view.inverted ? invertColor(kPen) : kPen;
-    return (!cross || penPixels(c, pen, view.crossX, view.crossY) == c.width + c.height - 4) &&
-           (!framed || (c.at(0, c.height / 2) == 0 && c.at(c.width / 2, 0) == 0));
+    return (!cross ||
+            penPixels(c, view.inverted ? invertColor(kPen) : kPen, w / 2, h / 2) == w + h - 4) &&
+           (!framed || (c.at(0, h / 2) == 0 && c.at(w / 2, 0) == 0));
 }
 
 // clang-format off
@@ -461,12 +454,12 @@ static bool runStep(const Step& s) {
         case Saved: {
             std::istringstream lines(text);
             for (std::string line; lines >> line;) {
-                if (settings().find("\n" + line + "\r") == std::string::npos)
+                if (readFileText(dir + "\\QILO.INI").find("\n" + line + "\r") == std::string::npos)
                     return false;
             }
             return true;
         }
-        case File: return settings() == settingsText(text);
+        case File: return readFileText(dir + "\\QILO.INI") == settingsText(text);
     }
     return false;
 }
@@ -481,7 +474,8 @@ static void run(std::initializer_list<Step> steps) {
                    s.text ? s.text : "")) {
             RECT r = windowRect(q.window);
             printf("  the window: (%ld, %ld)-(%ld, %ld), properties %d; the settings:\n%s\n",
-                   r.left, r.top, r.right, r.bottom, properties(), settings().c_str());
+                   r.left, r.top, r.right, r.bottom, properties(),
+                   readFileText(dir + "\\QILO.INI").c_str());
         }
     }
 }
@@ -551,14 +545,15 @@ static void caseMenus() {
          {Menu, mInvert},
          {Menu, mTop},      {Is, 0, Topmost},
          {Menu, mTop},      {Is, Topmost},
+         {Menu, mFixed},    {Is, Sizable},
+         // With a loose size the frame takes the window again: 242 + 2 asked, 240 snapped.
          {Menu, mFrame, 1}, {View, 0, 2, 300, 300},
          // The black frame flashes the window, which Wine can leave below; a click (a drag
          // that goes nowhere) draws the frame again, as the end of every drag does.
          {Menu, mFrame, 2}, {Restack}, {Drag, 560, 420, 0, 0}, {View, 1, 2, 300, 300, "framed"},
-         {Menu, mFixed},    {Is, Sizable},
          {Menu, mSeeThrough},
          {Menu, mQuit},     {Close},  // ended already: WM_CLOSE finds no window
-         {Saved, 0, 0, 0, 0, "WSIZE=0 IsTop=1 ZOOM=40003 IsCross=0 ROP=13369376 FRAME=1 ISTOKA=1"}});
+         {Saved, 0, 0, 0, 0, "WSIZE=0 IsTop=1 ZOOM=40003 IsCross=0 WIDTH=240 ROP=13369376 FRAME=1 ISTOKA=1"}});
 }
 
 static void caseDrag() {
@@ -637,31 +632,27 @@ static void caseSessionEnd() {
 }
 // clang-format on
 
-// Each start has every key at one hostile value, after a line far longer than any buffer.
-// The keys no range applies to come back as written when the value is a number; the others
-// within their ranges.
+// Each start has every key at one hostile value, after a line far longer than any buffer: a
+// usable window on the screen, exit code 0, and the keys no range applies to written back as
+// they were when the value is a number.
 static void caseHostileSettings() {
     const std::string values[] = {"0",  "-1",  "-2147483648", "2147483647", "abc",
                                   " 7", "1e9", "0x40",        "",           std::string(3000, '9')};
-    const char* const keys[] = {"ROP",  "FRAME", "ISTOKA", "WSIZE",    "IsCross",
-                                "ZOOM", "WIDTH", "HEIGHT", "INT_TIME", "X",
-                                "Y",    "IsTop", "COLOR",  "VK_SPACE"};
+    const char* const keys[] = {"X",        "Y",   "IsTop", "WIDTH",  "HEIGHT", "INT_TIME", "COLOR",
+                                "VK_SPACE", "ROP", "FRAME", "ISTOKA", "WSIZE",  "IsCross",  "ZOOM"};
     for (const std::string& value : values) {
-        std::string file = "[INIT]\r\n" + std::string(100000, 'X') + "\r\n";
-        for (const char* key : keys)
-            file += std::string(key) + "=" + value + "\r\n";
-        run({{Start, 0, 0, 0, 0, file.c_str()}, {Is, Visible}, {OnScreen}, {Close}});
         bool number = value.find_first_not_of("-0123456789") == std::string::npos &&
                       !value.empty() && value.size() < 12;
-        for (int i = 0; i < 9; ++i) {
-            std::string saved = "\n" + settings(), key = std::string("\n") + keys[i] + "=";
-            size_t at = saved.find(key) + key.size();
-            std::string written = saved.substr(at, saved.find('\r', at) - at);
-            int n = atoi(written.c_str()), low = i < 8 ? 32 : 10, high = i < 8 ? 8192 : 10000;
-            check(i < 6 ? !number || written == value
-                        : written == std::to_string(n) && n >= low && n <= high,
-                  "%.12s: %s written back as %s", value.c_str(), keys[i], written.c_str());
+        std::string file = "[INIT]\r\n" + std::string(100000, 'X') + "\r\n", kept;
+        for (int i = 0; i < 14; ++i) {
+            file += std::string(keys[i]) + "=" + value + "\r\n";
+            kept += i >= 8 && number ? std::string(keys[i]) + "=" + value + " " : "";  // no range
         }
+        run({{Start, 0, 0, 0, 0, file.c_str()},
+             {Is, Visible},
+             {OnScreen},
+             {Close},
+             {Saved, 0, 0, 0, 0, kept.c_str()}});
     }
 }
 

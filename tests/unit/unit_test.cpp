@@ -134,6 +134,18 @@ TEST_CASE("the settings path joins directory and name at its last character, nev
     }
 }
 
+TEST_CASE("sizes and periods that would break the program are brought into range") {
+    using Five = std::array<int, 5>;  // width, height, the view's width and height, period
+    const std::pair<const char*, Five> rows[] = {
+        {"WIDTH=0\0HEIGHT=2147483647\0INT_TIME=-1\0", {32, 8192, 32, 8192, 10}},
+        {"WIDTH=-5\0HEIGHT=-2147483648\0INT_TIME=2147483647\0", {32, 32, 32, 32, 10000}}};
+    for (const auto& r : rows) {
+        loadSettingsFrom(r.first);
+        CHECK(Five{windowWidth, windowHeight, magnifier.viewWidth, magnifier.viewHeight,
+                   magnifier.intervalMs} == r.second);
+    }
+}
+
 // The real magnifier window, made from its template with its dialog procedure, with the
 // settings given; it registers no hot key.
 struct LiveWindow {
