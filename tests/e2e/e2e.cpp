@@ -249,9 +249,8 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 //   message that announces a restarted shell; Restack: has Wine put the topmost window's X
 //   window on top again; Wait: a milliseconds; Close: WM_CLOSE.
 // Checks (Close checks that the process ended with exit code 0 as well):
-// - Rect: the window at (a, b)-(c, d); OnScreen: a
-//   usable window, 32 x 32 at least, on the 1024 x 768 screen; Is: every property of a holds
-//   and none of b;
+// - Rect: the window at (a, b)-(c, d); OnScreen: a usable window, 32 x 32 at least, on the
+//   1024 x 768 screen; Is: every property of a holds and none of b;
 // - View: a frame, b zoom, the view round the cursor, put at (c, d); text: "inverted",
 //   "second" (the pattern's variant 1), "cross" (the crosshair in the middle), "framed" (the
 //   black frame drawn); Source: 2x framed, the view of (a, b) with the default pen's

@@ -236,4 +236,7 @@ TEST_CASE("the dialog procedure returns TRUE for what it handles, FALSE for the 
     // clang-format on
     for (const auto& r : rows)
         CHECK(magnifierDialogProc(live.window, r.message, r.wParam, r.lParam) == r.result);
+    trayIconAdded = 1;  // hidden in the notification area, the window has no timer
+    SendMessageA(live.window, WM_COMMAND, ID_MINIMIZE, 0);
+    CHECK_FALSE(KillTimer(live.window, 1));
 }
