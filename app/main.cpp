@@ -2,13 +2,12 @@
 #include <windows.h>
 
 #include "app/settings.h"
+#include "app/shared.h"
 #include "app/state.h"
 #include "app/tray.h"
 #include "res/resource.h"
 #include "view/geometry.h"
 #include "window/dialog.h"
-
-static const char kInstanceEventName[] = "QF-QILO";
 
 // Show commands with bit 1 or bit 2 set (minimised, maximised, no-activate, SW_SHOW,
 // SW_SHOWDEFAULT and the like) start the magnifier hidden in the notification area.

@@ -4,26 +4,18 @@
 
 #include "app/settings.h"
 
+#include "app/shared.h"
 #include "res/resource.h"
 
-static const char kSection[] = "INIT";
-static const char kFileName[] = "QILO.INI";
 // Used when the current directory is too long for a full path: still the file in the
 // current directory, never a truncated path that names another file.
 static const char kRelativePath[] = ".\\QILO.INI";
 
 // Sensible ranges: window sizes from the smallest a snap yields at 16x to beyond any screen,
-// timer periods from the platform's minimum to ten seconds, positions within the range the
-// window manager handles.
+// positions within the range the window manager handles.
 static const int kMinWindowSize = 32;
 static const int kMaxWindowSize = 8192;
-static const int kMinIntervalMs = USER_TIMER_MINIMUM;
-static const int kMaxIntervalMs = 10000;
 static const int kMaxCoordinate = 32000;
-
-static int clampInt(int value, int low, int high) {
-    return value < low ? low : (value > high ? high : value);
-}
 
 // Whether the text ends in a backslash character, walking it character by character.
 static BOOL endsWithBackslash(const char* text, UINT codePage) {
@@ -42,25 +34,25 @@ static BOOL endsWithBackslash(const char* text, UINT codePage) {
 
 BOOL buildSettingsPath(char* path, const char* directory, UINT codePage) {
     const char* separator = endsWithBackslash(directory, codePage) ? "" : "\\";
-    size_t needed = strlen(directory) + strlen(separator) + strlen(kFileName) + 1;
+    size_t needed = strlen(directory) + strlen(separator) + strlen(kSettingsFileName) + 1;
     if (needed > MAX_PATH) {
         lstrcpyA(path, kRelativePath);
         return FALSE;
     }
     lstrcpyA(path, directory);
     lstrcatA(path, separator);
-    lstrcatA(path, kFileName);
+    lstrcatA(path, kSettingsFileName);
     return TRUE;
 }
 
 static int readKey(const char* key, int defaultValue) {
-    return (int)GetPrivateProfileIntA(kSection, key, defaultValue, magnifier.iniPath);
+    return (int)GetPrivateProfileIntA(kSettingsSection, key, defaultValue, magnifier.iniPath);
 }
 
 static void writeKey(const char* key, int value) {
     char text[80];
     wsprintfA(text, "%d", value);
-    WritePrivateProfileStringA(kSection, key, text, magnifier.iniPath);
+    WritePrivateProfileStringA(kSettingsSection, key, text, magnifier.iniPath);
 }
 
 // Moves a stored rectangle that no monitor shows onto the nearest monitor's work area.
@@ -121,11 +113,11 @@ void loadSettings() {
     windowHeight = readKey("HEIGHT", 130);
     s->viewWidth = windowWidth;
     s->viewHeight = windowHeight;
-    s->intervalMs = readKey("INT_TIME", 60);
+    s->intervalMs = readKey("INT_TIME", kDefaultIntervalMs);
     s->dragOffsetY = 0;
     s->dragOffsetX = 0;
-    s->penColor = (COLORREF)readKey("COLOR", RGB(128, 0, 0));
-    s->hotkeyEnabled = readKey("VK_SPACE", 1);
+    s->penColor = (COLORREF)readKey("COLOR", kDefaultPenColor);
+    s->hotkeyEnabled = readKey("VK_SPACE", kDefaultHotkeyEnabled);
     sanitizeSettings(s);
 }
 
