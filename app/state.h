@@ -27,8 +27,7 @@ struct MagnifierState {
     int srcHalfHeight;
     int dragOffsetX;  // cursor minus window corner at the press
     int dragOffsetY;
-    int screenWidth;  // primary screen
-    int screenHeight;
+    RECT monitor;    // the whole monitor under the cursor, which the source is kept on
     int intervalMs;  // period of timer 1 (INT_TIME)
     char iniPath[MAX_PATH];
     HDC sourceDC;  // the screen DC, or the snapshot DC during a see-through drag

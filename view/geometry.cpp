@@ -43,8 +43,18 @@ void computeGeometry(MagnifierState* state) {
     }
     state->srcHalfWidth = state->srcWidth / 2;
     state->srcHalfHeight = state->srcHeight / 2;
-    state->screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    state->screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    findMonitor(cursor, &state->monitor);
+}
+
+void findMonitor(POINT point, RECT* rect) {
+    MONITORINFO info;
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &info))
+        *rect = info.rcMonitor;
+    else
+        SetRect(rect, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 }
 
 void selectZoom(int command, MagnifierState* state) {

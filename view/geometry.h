@@ -18,6 +18,10 @@ extern const ZoomEntry zoomTable[10];
 // The entry for a command id, or null when the id is no zoom command.
 const ZoomEntry* findZoomEntry(int command);
 
+// Also takes the monitor under the cursor, as the display may have changed.
 void computeGeometry(MagnifierState* state);
+// The whole rectangle of the monitor nearest to a point (the primary screen when the system
+// names none).
+void findMonitor(POINT point, RECT* rect);
 void selectZoom(int command, MagnifierState* state);
 void snapWindowSize(WINDOWPOS* pos);

@@ -3,6 +3,7 @@
 #include "view/render.h"
 
 #include "app/tray.h"
+#include "view/geometry.h"
 
 int crosshairShift(int d, int zoomFactor) {
     if (zoomFactor > 0)
@@ -16,22 +17,23 @@ static BOOL seeThroughDragRunning(const MagnifierState* state) {
     return dragging && state->seeThroughDrag;
 }
 
-// Pushes the source back onto the primary screen and moves the crosshair by the pushed
-// distance, so that it keeps marking the cursor on the magnified image.
+// Pushes the source back onto the monitor under the cursor and moves the crosshair by the
+// pushed distance, so that it keeps marking the cursor on the magnified image.
 static void clampSource(MagnifierState* state, int* cx, int* cy) {
-    int maxX = state->screenWidth - state->srcWidth;
-    int maxY = state->screenHeight - state->srcHeight;
-    if (state->srcX < 0) {
-        *cx += crosshairShift(state->srcX, state->zoomFactor);
-        state->srcX = 0;
+    const RECT& m = state->monitor;
+    int maxX = m.right - state->srcWidth;
+    int maxY = m.bottom - state->srcHeight;
+    if (state->srcX < m.left) {
+        *cx += crosshairShift(state->srcX - m.left, state->zoomFactor);
+        state->srcX = m.left;
     }
     if (state->srcX > maxX) {
         *cx += crosshairShift(state->srcX - maxX, state->zoomFactor);
         state->srcX = maxX;
     }
-    if (state->srcY < 0) {
-        *cy += crosshairShift(state->srcY, state->zoomFactor);
-        state->srcY = 0;
+    if (state->srcY < m.top) {
+        *cy += crosshairShift(state->srcY - m.top, state->zoomFactor);
+        state->srcY = m.top;
     }
     if (state->srcY > maxY) {
         *cy += crosshairShift(state->srcY - maxY, state->zoomFactor);
@@ -74,6 +76,10 @@ BOOL magnifyTick(HWND window) {
         return FALSE;
     renderBusy = 1;
     MagnifierState* state = &magnifier;
+    // The cursor's monitor is looked up again only when the cursor leaves it (a change of the
+    // display looks it up anew through computeGeometry).
+    if (!PtInRect(&state->monitor, cursor))
+        findMonitor(cursor, &state->monitor);
     if (seeThroughDragRunning(state)) {
         // Magnify the snapshot beneath the window's centre instead of the window itself.
         state->srcX = state->windowX + (state->viewWidth >> 1) - state->srcHalfWidth;

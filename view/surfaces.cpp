@@ -2,12 +2,23 @@
 
 #include "view/surfaces.h"
 
+// The screen DC addresses the screen as the system does, with its origin at the primary
+// monitor's corner on every system; one made with CreateDC("DISPLAY") may start at the
+// virtual screen's corner instead.
+HDC openScreenDC() {
+    return GetDC(nullptr);
+}
+
+void closeScreenDC(HDC dc) {
+    ReleaseDC(nullptr, dc);
+}
+
 void openSurfaces(HWND window, MagnifierState* state) {
     if (state->windowDC)
         return;
     BeginPaint(window, &paintStruct);
     // During a see-through drag the snapshot stays the source; it belongs to the drag.
-    state->sourceDC = snapshotDC ? snapshotDC : CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    state->sourceDC = snapshotDC ? snapshotDC : openScreenDC();
     state->windowDC = GetWindowDC(window);
     state->backDC = CreateCompatibleDC(state->windowDC);
     state->backBitmap =
@@ -24,7 +35,7 @@ void closeSurfaces(HWND window, MagnifierState* state) {
     if (state->backBitmap)
         DeleteObject(state->backBitmap);
     if (state->sourceDC && state->sourceDC != snapshotDC)
-        DeleteDC(state->sourceDC);
+        closeScreenDC(state->sourceDC);
     if (state->windowDC)
         ReleaseDC(window, state->windowDC);
     // Cleared so that a second close can never free a handle that has been reused since.

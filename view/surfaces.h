@@ -9,6 +9,10 @@
 // The magnifier's timer: every tick renders a frame.
 static const UINT_PTR kMagnifyTimer = 1;
 
+// A DC of the whole screen in the system's coordinates, and its release.
+HDC openScreenDC();
+void closeScreenDC(HDC dc);
+
 void openSurfaces(HWND window, MagnifierState* state);
 void closeSurfaces(HWND window, MagnifierState* state);
 void drawFrame(HDC dc, int right, int bottom);

@@ -9,26 +9,26 @@ static const DWORD kHideSettleMs = 100;
 
 HDC snapshotDC;
 
-static HDC createScreenDC() {
-    return CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-}
-
 void takeDragSnapshot(HWND, MagnifierState* state) {
     if (!state->seeThroughDrag)
         return;
     // A press while a snapshot still stands replaces it; each is freed exactly once.
     if (snapshotDC)
         dropDragSnapshot(nullptr, state);
-    int width = GetSystemMetrics(SM_CXSCREEN);
-    int height = GetSystemMetrics(SM_CYSCREEN);
-    HDC screen = createScreenDC();
-    DeleteDC(state->sourceDC);
+    // The whole virtual screen, every monitor, read in screen coordinates.
+    int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    HDC screen = openScreenDC();
+    closeScreenDC(state->sourceDC);
     snapshotDC = CreateCompatibleDC(screen);
     snapshotBitmap =
         CreateCompatibleBitmap(state->windowDC ? state->windowDC : screen, width, height);
     SelectObject(snapshotDC, snapshotBitmap);
-    BitBlt(snapshotDC, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    DeleteDC(screen);
+    SetWindowOrgEx(snapshotDC, left, top, nullptr);
+    BitBlt(snapshotDC, left, top, width, height, screen, left, top, SRCCOPY);
+    closeScreenDC(screen);
     state->sourceDC = snapshotDC;
 }
 
@@ -43,7 +43,7 @@ void dropDragSnapshot(HWND, MagnifierState* state) {
     snapshotDC = nullptr;
     snapshotBitmap = nullptr;
     if (sourceIsSnapshot)
-        state->sourceDC = createScreenDC();
+        state->sourceDC = openScreenDC();
 }
 
 void moveWithCursor(HWND window) {

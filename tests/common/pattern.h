@@ -37,11 +37,13 @@ struct Dib {
         DWORD p = bits[y * width + x];
         return RGB(p >> 16, p >> 8, p);
     }
-    void fill(COLORREF c, int patternVariant = -1) {
+    // With a pattern variant, the pattern of the screen area whose corner is (left, top).
+    void fill(COLORREF c, int patternVariant = -1, int left = 0, int top = 0) {
         GdiFlush();
         for (int i = 0; i < width * height; ++i) {
-            COLORREF p =
-                patternVariant < 0 ? c : patternColor(i % width, i / width, patternVariant);
+            COLORREF p = patternVariant < 0
+                             ? c
+                             : patternColor(left + i % width, top + i / width, patternVariant);
             bits[i] = (GetRValue(p) << 16) | (GetGValue(p) << 8) | GetBValue(p);
         }
     }

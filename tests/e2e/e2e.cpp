@@ -70,18 +70,23 @@ static LRESULT CALLBACK patternProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     return 0;
 }
 
-// A full-screen window of the pattern, above every window that is not topmost.
+// The virtual screen, every monitor: left, top, width, height.
+static int virtualScreen(int i) {
+    return GetSystemMetrics(SM_XVIRTUALSCREEN + i);
+}
+
+// A window of the pattern over every monitor, above every window that is not topmost.
 static void showPattern(int variant) {
     if (!patternWindow) {
-        pattern = new Dib(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        pattern = new Dib(virtualScreen(2), virtualScreen(3));
         WNDCLASSA wc = {0, patternProc};
         wc.lpszClassName = "QiloTestPattern";
         RegisterClassA(&wc);
-        patternWindow =
-            CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "", WS_POPUP, 0,
-                            0, pattern->width, pattern->height, nullptr, nullptr, nullptr, nullptr);
+        patternWindow = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "",
+                                        WS_POPUP, virtualScreen(0), virtualScreen(1), pattern->width,
+                                        pattern->height, nullptr, nullptr, nullptr, nullptr);
     }
-    pattern->fill(0, variant);
+    pattern->fill(0, variant, virtualScreen(0), virtualScreen(1));
     SetWindowPos(patternWindow, HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(patternWindow, nullptr, FALSE);
@@ -188,9 +193,9 @@ static void send(std::vector<INPUT> inputs) {
 static void moveCursor(int x, int y) {
     INPUT in = {INPUT_MOUSE};
     // Rounded up, so that the absolute position lands on the pixel asked for.
-    in.mi.dx = (x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
-    in.mi.dy = (y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in.mi.dx = ((x - virtualScreen(0)) * 65536 + virtualScreen(2) - 1) / virtualScreen(2);
+    in.mi.dy = ((y - virtualScreen(1)) * 65536 + virtualScreen(3) - 1) / virtualScreen(3);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
     send({in});
 }
 
@@ -683,12 +688,27 @@ static void caseDisplayChange() {
     printf("%s", output.c_str());
     check(output.find("display_change_inner: passed") != std::string::npos, "passed inside");
     // The virtual desktop leaves its smaller work area behind in the wineserver, which would
-    // move the menus of later tests; resetting the mode out here gives the screen's back.
-    ChangeDisplaySettingsA(nullptr, 0);
-    RECT work;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    check(work.right == 1024 && work.bottom == 768, "the whole screen is the work area again");
+    // move the menus of later tests: the whole screen is made the work area again.
+    RECT work = {0, 0, 1024, 768};
+    SystemParametersInfoA(SPI_SETWORKAREA, 0, &work, 0);
 }
+
+// Two monitors, the primary (0, 0)-(1024, 768) and an 800 x 600 one left of it: each shows
+// the pixel under the cursor and stops the source at its edges; a see-through drag over the
+// left one shows what lies beneath.
+// clang-format off
+static void caseTwoMonitors() {
+    run({{Pattern}, {Start, 0, 0, 0, 0, "X=100 Y=100 IsCross=1 ISTOKA=1"},
+         {Move, 500, 300}, {Source, 500 - 48, 300 - 32, 97, 65},
+         {Move, -400, 300}, {Source, -400 - 48, 300 - 32, 97, 65},
+         {Move, -795, 590}, {Source, -800, 600 - 64, 97 - 2 * 43, 65 + 2 * 22},
+         {Move, -10, 20}, {Source, -96, 0, 97 + 2 * 38, 65 - 2 * 12},
+         {Move, 5, 760}, {Source, 0, 768 - 64, 97 - 2 * 43, 65 + 2 * 24},
+         {Move, 150, 150}, {Mouse, kLeftDown}, {Wait, 300}, {Move, -200, 250}, {Move, -300, 300},
+         {Rect, -350, 250, -156, 380}, {Source, -350 + 97 - 48, 250 + 65 - 32, 97, 65},
+         {Mouse, kLeftUp}, {Close}, {Saved, 0, 0, 0, 0, "X=-350 Y=250"}});
+}
+// clang-format on
 
 // ---- resources ------------------------------------------------------------------------------
 
@@ -788,7 +808,7 @@ static const struct {
     {"drag", caseDrag}, {"see_through_drag", caseSeeThroughDrag}, {"tray", caseTray},
     {"hotkey", caseHotkey}, {"show_commands", caseShowCommands}, {"shell", caseShell},
     {"hostile_settings", caseHostileSettings}, {"session_end", caseSessionEnd},
-    {"display_change", caseDisplayChange}, {"display_change_inner", caseDisplayChangeInner},
+    {"display_change", caseDisplayChange}, {"two_monitors", caseTwoMonitors}, {"display_change_inner", caseDisplayChangeInner},
     {"leaks", [] { checkResources(false); }}, {"soak", [] { checkResources(true); }}};
 // clang-format on
 
