@@ -1,0 +1,15 @@
+// Resource and control identifiers of the set-up tool, shared by its resource script and code.
+#pragma once
+
+#define IDI_QCONF 101  // the tool's icon, the magnifier's own picture
+#define IDD_QCONF 201
+
+#define IDC_COLOR_SWATCH 1001  // owner-drawn: the crosshair colour
+#define IDC_COLOR_BUTTON 1002
+#define IDC_HOTKEY 1003
+#define IDC_INTERVAL 1004
+#define IDC_OK_NOTE 1005  // what OK will do, given whether the magnifier runs
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
