@@ -8,6 +8,7 @@
 #include "res/resource.h"
 #include "view/geometry.h"
 #include "window/dialog.h"
+#include "window/help.h"
 
 // Show commands with bit 1 or bit 2 set (minimised, maximised, no-activate, SW_SHOW,
 // SW_SHOWDEFAULT and the like) start the magnifier hidden in the notification area.
@@ -30,6 +31,8 @@ static BOOL createMainWindow(HINSTANCE instance, int showCommand) {
 static int runMessageLoop() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0)) {
+        if (isHelpMessage(&msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

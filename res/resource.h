@@ -3,6 +3,8 @@
 
 #define IDI_APP 101  // the file's own icon group (32x32 and 16x16)
 #define IDD_MAGNIFIER 105
+#define IDD_HELP 106  // the program's own help, when there is no help file
+#define IDC_HELP_TEXT 1001
 #define IDI_TRAY 107  // the notification-area icon
 
 // Command ids of the menu entries. IDOK (1) quits; IDCANCEL (2) arrives from WM_CLOSE.

@@ -3,6 +3,7 @@
 #include "window/dialog.h"
 
 #include "app/settings.h"
+#include "app/shared.h"
 #include "app/tray.h"
 #include "res/resource.h"
 #include "view/geometry.h"
@@ -39,6 +40,7 @@ static INT_PTR onInitDialog(HWND dlg) {
     selectZoom(s->zoomCommand, s);
     setMainMenuCheck(ID_SIZE_FIXED, s->sizeFixed != 0);
     registerHotkey(dlg);
+    SetPropA(dlg, kMagnifierWindowProperty, dlg);
     applySizingBorder(dlg, s);
     timerId = SetTimer(dlg, kMagnifyTimer, s->intervalMs, nullptr);
     return TRUE;
@@ -88,6 +90,7 @@ static INT_PTR onDestroy(HWND dlg) {
     if (timerId != 0)
         KillTimer(dlg, timerId);
     destroyMenus();
+    RemovePropA(dlg, kMagnifierWindowProperty);
     PostQuitMessage(0);
     return TRUE;
 }

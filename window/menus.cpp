@@ -9,6 +9,7 @@
 #include "view/geometry.h"
 #include "view/surfaces.h"
 #include "window/dialog.h"
+#include "window/help.h"
 
 // An entry of a menu as built: a command with its label, a separator (label null) or a
 // submenu (command 0, submenu given).
@@ -46,8 +47,8 @@ static const MenuEntry kTrayEntries[] = {
     {IDOK, "終了", nullptr},
 };
 
-static const char kHelpFile[] = "Qilo.hlp";
 static const char kSetupTool[] = "QConf.exe";
+static const char kTitle[] = "ＱＦ拡大鏡";
 
 static HMENU createMenu(const MenuEntry* entries, int count) {
     HMENU menu = CreatePopupMenu();
@@ -161,12 +162,38 @@ static void toggleSeeThroughDrag() {
     setMainMenuCheck(IDOJI_TOKA, magnifier.seeThroughDrag);
 }
 
-static void openHelp(HWND window) {
-    WinHelpA(window, kHelpFile, HELP_FORCEFILE, 0);
+// The set-up tool in the current directory, else beside the program's own file, so that the
+// two programs copied into one folder work from any start folder.
+static BOOL findSetupTool(char* path) {
+    if (GetFileAttributesA(kSetupTool) != INVALID_FILE_ATTRIBUTES) {
+        lstrcpyA(path, kSetupTool);
+        return TRUE;
+    }
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return FALSE;
+    // Walked by characters: a double-byte character's trail byte may be a backslash.
+    char* name = path;
+    for (char* p = path; *p; p = CharNextA(p)) {
+        if (*p == '\\')
+            name = p + 1;
+    }
+    if ((name - path) + sizeof kSetupTool > MAX_PATH)
+        return FALSE;
+    lstrcpyA(name, kSetupTool);
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
 
-static void openSetupTool() {
-    ShellExecuteA(nullptr, nullptr, kSetupTool, nullptr, nullptr, SW_SHOWNORMAL);
+// Started in the magnifier's current directory, so that both programs use one settings file.
+static void openSetupTool(HWND window) {
+    char path[MAX_PATH];
+    if (findSetupTool(path) &&
+        (INT_PTR)ShellExecuteA(window, nullptr, path, nullptr, nullptr, SW_SHOWNORMAL) > 32)
+        return;
+    MessageBoxA(window,
+                "初期設定ツール (QConf.exe) を起動できませんでした。\n"
+                "QConf.exe を拡大鏡と同じフォルダーに置いてください。",
+                kTitle, MB_OK | MB_ICONWARNING);
 }
 
 void runCommand(HWND window, int command) {
@@ -183,7 +210,7 @@ void runCommand(HWND window, int command) {
         case ID_FRAME_NONE: setFrame(window, 0); break;
         case ID_FRAME_BLACK: setFrame(window, 1); break;
         case IDOJI_TOKA: toggleSeeThroughDrag(); break;
-        case ID_OPEN_INIT: openSetupTool(); break;
+        case ID_OPEN_INIT: openSetupTool(window); break;
         default:
             if (findZoomEntry(command))
                 selectZoomCommand(command);

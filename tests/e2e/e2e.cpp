@@ -82,9 +82,9 @@ static void showPattern(int variant) {
         WNDCLASSA wc = {0, patternProc};
         wc.lpszClassName = "QiloTestPattern";
         RegisterClassA(&wc);
-        patternWindow = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "",
-                                        WS_POPUP, virtualScreen(0), virtualScreen(1), pattern->width,
-                                        pattern->height, nullptr, nullptr, nullptr, nullptr);
+        patternWindow = CreateWindowExA(
+            WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "", WS_POPUP, virtualScreen(0),
+            virtualScreen(1), pattern->width, pattern->height, nullptr, nullptr, nullptr, nullptr);
     }
     pattern->fill(0, variant, virtualScreen(0), virtualScreen(1));
     SetWindowPos(patternWindow, HWND_TOP, 0, 0, 0, 0,
@@ -135,7 +135,9 @@ static std::string makeScratchDir(const std::string& settings) {
     GetTempPathA(MAX_PATH, name);
     wsprintfA(name + lstrlenA(name), "qilo-e2e-%lu-%d", GetCurrentProcessId(), ++counter);
     CreateDirectoryA(name, nullptr);
-    DeleteFileA((std::string(name) + "\\QILO.INI").c_str());  // Wine reuses process ids
+    for (const char* stale :
+         {"QILO.INI", "Qilo.hlp", "QConf.exe", "Alone.exe"})  // Wine reuses pids
+        DeleteFileA((std::string(name) + "\\" + stale).c_str());
     if (!settings.empty())
         std::ofstream(std::string(name) + "\\QILO.INI", std::ios::binary) << settings;
     return name;
@@ -146,22 +148,28 @@ static std::string readFileText(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-// Starts Qilo.exe in dir with the show command (below 0: none, which gives SW_SHOWDEFAULT);
-// startQilo also waits for its window.
-static bool launchQilo(Qilo& q, const std::string& dir, int showCommand) {
+// Starts a program (by default Qilo.exe) in dir with the show command (below 0: none, which
+// gives SW_SHOWDEFAULT); startQilo also waits for its window.
+static bool launchQilo(Qilo& q,
+                       const std::string& dir,
+                       int showCommand,
+                       const std::string& exe = qiloPath) {
     q = Qilo();
     STARTUPINFOA si = {sizeof si};
     si.dwFlags = showCommand >= 0 ? STARTF_USESHOWWINDOW : 0;
     si.wShowWindow = (WORD)showCommand;
-    std::string commandLine = "\"" + qiloPath + "\"";
-    return check(CreateProcessA(qiloPath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
-                                nullptr, dir.c_str(), &si, &q.process),
-                 "Qilo.exe starts: error %lu", GetLastError());
+    std::string commandLine = "\"" + exe + "\"";
+    return check(CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                dir.c_str(), &si, &q.process),
+                 "%s starts: error %lu", exe.c_str(), GetLastError());
 }
 
-static bool startQilo(Qilo& q, const std::string& dir, int showCommand) {
+static bool startQilo(Qilo& q,
+                      const std::string& dir,
+                      int showCommand,
+                      const std::string& exe = qiloPath) {
     DWORD pid = 0;
-    bool found = launchQilo(q, dir, showCommand) &&
+    bool found = launchQilo(q, dir, showCommand, exe) &&
                  waitUntil(
                      [&] {
                          GetWindowThreadProcessId(q.window = FindWindowA("#32770", nullptr), &pid);
@@ -237,7 +245,8 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 // ---- the scenarios' steps -------------------------------------------------------------------
 
 // The steps of a scenario. Actions:
-// - Start: in a new directory, with text the [INIT] keys ("K=V K=V") or the whole file;
+// - Start: in a new directory, with text the [INIT] keys ("K=V K=V") or the whole file (b: 1
+//   a copy of Qilo.exe alone in that directory);
 //   StartShown: the same, with show command a (-1: none, which gives SW_SHOWDEFAULT);
 //   SecondCopy: another start, in another directory, which must end at once with exit code 0
 //   and write nothing;
@@ -252,7 +261,12 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 //   (WM_QUERYENDSESSION, WM_ENDSESSION, then the process is ended); Shell: a stand-in for the
 //   shell's notification area that answers a to each request (-1: none); ShellBack: the
 //   message that announces a restarted shell; Restack: has Wine put the topmost window's X
-//   window on top again; Wait: a milliseconds; Close: WM_CLOSE.
+//   window on top again; Wait: a milliseconds; Close: WM_CLOSE;
+// - Tool: the set-up tool's window, the tool started in a new directory with the file text
+//   (a: 0), in the scenario's directory (1) or by the magnifier (2); Type: control a of the
+//   front dialog (the tool, the magnifier or their open popup) gets text; Click: control a of
+//   it is clicked; ToolGone: the tool has ended; HelpFile: a help file in the directory and a
+//   stand-in for the help program that counts requests.
 // Checks (Close checks that the process ended with exit code 0 as well):
 // - Rect: the window at (a, b)-(c, d); OnScreen: a usable window, 32 x 32 at least, on the
 //   1024 x 768 screen; Is: every property of a holds and none of b;
@@ -263,11 +277,16 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 //   the cursor, put at (b, c);
 // - MenuAt: the open menu's corner at (a, b), c - 40 to c + 40 pixels high; NoMenu: none
 //   opens; IconAdds: a icons added since the stand-in shell came; Saved: text "K=V K=V",
-//   lines of the settings file; File: text, the whole settings file.
+//   lines of the settings file; File: text, the whole settings file;
+// - Shows: control a of the front dialog shows text (or, with no text, check state b); Help:
+//   a help windows open, b requests to the help program; Restarted: the magnifier has ended
+//   with exit code 0 and a new one draws the crosshair in colour a (it becomes the scenario's).
 // clang-format off
 enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick, Key, CtrlSpace,
           Menu, Tray, Command, Place, Display, EndSession, Shell, ShellBack, Restack, Wait, Close,
-          Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File };
+          Tool, Type, Click, ToolGone, HelpFile,
+          Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File, Shows,
+          Help, Restarted };
 enum Property { Visible = 1, Topmost = 2, Sizable = 4, Iconic = 8, Titled = 16, HotkeyTaken = 32,
                 HighPriority = 64 };
 // clang-format on
@@ -282,7 +301,7 @@ static const COLORREF kPen = RGB(128, 0, 0);
 static const int kCross = 40009, kFrameNone = 40014, kFrameBlack = 40015, kAlwaysTop = 40001,
                  kSeeThrough = 40018, kZoom2 = 40003;
 // The main menu's entries by their place among those the keyboard reaches.
-enum { mTop, mCross, mFixed, mInvert, mSeeThrough, mFrame, mZoom, mQuit = 10 };
+enum { mTop, mCross, mFixed, mInvert, mSeeThrough, mFrame, mZoom, mSetup, mHelp, mQuit = 10 };
 
 static Qilo q;  // the program of the scenario, and its directory
 static std::string dir;
@@ -309,6 +328,63 @@ static void standInShell(LRESULT answer) {
     if (answer >= 0)
         shell = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP, 0,
                                 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+}
+
+static Qilo tool;  // the set-up tool, and the stand-in help program's requests
+static int helpRequests;
+
+static LRESULT CALLBACK helpProgramProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return msg == WM_COPYDATA ? ++helpRequests : DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+static void standInHelpProgram() {
+    WNDCLASSA wc = {0, helpProgramProc};
+    wc.lpszClassName = "MS_WINHELP";
+    RegisterClassA(&wc);
+    CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
+                    nullptr);
+    std::ofstream(dir + "\\Qilo.hlp");
+}
+
+// The dialog the user faces: a dialog the tool or the magnifier owns, else the tool.
+static HWND frontDialog() {
+    HWND owner = tool.window ? tool.window : q.window;
+    for (HWND h = nullptr; (h = FindWindowExA(nullptr, h, "#32770", nullptr));) {
+        if (GetWindow(h, GW_OWNER) == owner && IsWindowVisible(h) && IsWindowEnabled(h))
+            return h;
+    }
+    return owner;
+}
+
+static std::string controlText(int id) {
+    char text[4096] = "";
+    GetDlgItemTextA(frontDialog(), id, text, sizeof text);
+    return text;
+}
+
+// The top-level window of a process that has the property given (the magnifier's, or the
+// tool's title).
+static HWND findWindowOf(Qilo& p, const char* title) {
+    HWND found = nullptr;
+    for (HWND h = nullptr; !found && (h = FindWindowExA(nullptr, h, "#32770", title));) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        if ((title || GetPropA(h, "QiloMagnifier")) &&
+            (!p.process.hProcess || pid == p.process.dwProcessId))
+            found = h;
+        if (found && !p.process.hProcess) {  // at most once: the window is found
+            p.process.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+            p.process.dwProcessId = pid;
+        }
+    }
+    return p.window = found;
+}
+
+static int helpWindows() {
+    int n = 0;
+    for (HWND h = nullptr; (h = FindWindowExA(nullptr, h, "#32770", "ＱＦ拡大鏡 ヘルプ"));)
+        n += IsWindowVisible(h);
+    return n;
 }
 
 static int properties() {
@@ -384,7 +460,12 @@ static bool runStep(const Step& s) {
     const char* text = s.text ? s.text : "";
     const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     switch (s.op) {
-        case Start: dir = makeScratchDir(settingsText(text)); return startQilo(q, dir, SW_SHOWNORMAL);
+        case Start: {
+            dir = makeScratchDir(settingsText(text));
+            std::string alone = dir + "\\Alone.exe";
+            return (!s.b || CopyFileA(qiloPath.c_str(), alone.c_str(), FALSE)) &&
+                   startQilo(q, dir, SW_SHOWNORMAL, s.b ? alone : qiloPath);
+        }
         case StartShown: dir = makeScratchDir(settingsText(text)); return startQilo(q, dir, s.a);
         case SecondCopy: {
             Qilo second;
@@ -439,6 +520,16 @@ static bool runStep(const Step& s) {
             return runStep({Wait, 100});
         case Wait: pump(s.a); return true;
         case Close: PostMessageA(w, WM_CLOSE, 0, 0); return waitExit(q) == 0;
+        case Tool:
+            dir = s.a ? dir : makeScratchDir(settingsText(text));
+            tool = Qilo();
+            if (s.a < 2 && !launchQilo(tool, dir, SW_SHOWNORMAL, qiloPath.substr(0, qiloPath.rfind('\\')) + "\\QConf.exe"))
+                return false;
+            return waitUntil([&] { return IsWindowVisible(findWindowOf(tool, "ＱＦ拡大鏡 初期設定")); }, 5000);
+        case Type: return SetDlgItemTextA(frontDialog(), s.a, text);
+        case Click: PostMessageA(GetDlgItem(frontDialog(), s.a), BM_CLICK, 0, 0); return runStep({Wait, 300});
+        case ToolGone: tool.window = nullptr; return waitExit(tool, 5000) == 0;
+        case HelpFile: standInHelpProgram(); return true;
         case Rect: return r.left == s.a && r.top == s.b && r.right == s.c && r.bottom == s.d;
         case OnScreen: return r.right > 0 && r.bottom > 0 && r.left < 1024 && r.top < 768 &&
                               r.right - r.left >= 32 && r.bottom - r.top >= 32;
@@ -464,6 +555,15 @@ static bool runStep(const Step& s) {
             return true;
         }
         case File: return readFileText(dir + "\\QILO.INI") == settingsText(text);
+        case Shows:
+            return waitUntil([&] { return *text ? controlText(s.a).find(text) != std::string::npos
+                                                : (int)IsDlgButtonChecked(frontDialog(), s.a) == s.b; }, 2000);
+        case Help: return waitUntil([&] { return helpWindows() == s.a && helpRequests == s.b; }, 2000);
+        case Restarted:
+            if (waitExit(q) != 0 || !waitUntil([&] { return findWindowOf(q = Qilo(), nullptr) != nullptr; }, 10000))
+                return false;
+            moveCursor(500, 400);
+            return waitUntil([&] { Capture c(q.window); return penPixels(c, s.a, c.width / 2, c.height / 2) == c.width + c.height - 4; }, 3000);
     }
     return false;
 }
@@ -710,6 +810,42 @@ static void caseTwoMonitors() {
 }
 // clang-format on
 
+// The help entry without a help file: one help window, while the view goes on; with one: the
+// help program.
+// clang-format off
+static void caseHelp() {
+    run({{Pattern}, {Start, 0, 0, 0, 0, "X=20 Y=20"},
+         {Menu, mHelp}, {Help, 1}, {Shows, 1001, 0, 0, 0, "QILO.INI"}, {View, 1, 2, 150, 650},
+         {Menu, mHelp}, {Help, 1}, {Click, IDOK}, {Help, 0},
+         {HelpFile}, {Menu, mHelp}, {Help, 0, 1}, {Close}});
+}
+
+// The set-up tool (controls: 1002 the colour button, 1003 Ctrl+Space, 1004 the period, 1005
+// what OK does; 706-708 red, green, blue in the colour dialog) shows the values as the
+// magnifier uses them; OK writes its three keys in place and nothing else; Cancel writes
+// nothing. Started from a running magnifier, it restarts the magnifier, which then draws the
+// new colour. A magnifier without the tool beside it says so.
+static const char kToolFile[] = "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR=-1\r\nVK_SPACE=7\r\n"
+                                "INT_TIME=99999\r\nFOO=bar\r\n";
+static void caseSetupTool() {
+    run({{Tool, 0, 0, 0, 0, kToolFile}, {Shows, 1004, 0, 0, 0, "10000"}, {Shows, 1003, 1},
+         {Shows, 1005, 0, 0, 0, "QILO.INI"}, {Type, 1004, 0, 0, 0, "250"}, {Click, 1003},
+         {Click, 1002}, {Type, 706, 0, 0, 0, "0"}, {Type, 707, 0, 0, 0, "0"}, {Type, 708, 0, 0, 0, "255"},
+         {Click, IDOK}, {Click, IDOK}, {ToolGone},
+         {File, 0, 0, 0, 0, "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR=16711680\r\nVK_SPACE=0\r\n"
+                            "INT_TIME=250\r\nFOO=bar\r\n"},
+         {Tool, 1}, {Type, 1004, 0, 0, 0, "500"}, {Click, 1003}, {Click, IDCANCEL}, {ToolGone},
+         {File, 0, 0, 0, 0, "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR=16711680\r\nVK_SPACE=0\r\n"
+                            "INT_TIME=250\r\nFOO=bar\r\n"}});
+    run({{Pattern}, {Start, 0, 0, 0, 0, "X=20 Y=20 IsCross=1"}, {Menu, mSetup}, {Tool, 2},
+         {Shows, 1005, 0, 0, 0, "動作中"}, {Click, 1002}, {Type, 708, 0, 0, 0, "255"}, {Click, IDOK},
+         {Click, IDOK}, {ToolGone}, {Restarted, RGB(128, 0, 255)}, {Close},
+         {Saved, 0, 0, 0, 0, "X=20 Y=20 COLOR=16711808"},
+         {Start, 0, 1}, {Menu, mSetup}, {Shows, 0xFFFF, 0, 0, 0, "QConf.exe"}, {Click, IDOK},
+         {Is, Visible}, {Close}});
+}
+// clang-format on
+
 // ---- resources ------------------------------------------------------------------------------
 
 // The GDI objects and the private (committed) memory in KiB of the program.
@@ -808,7 +944,8 @@ static const struct {
     {"drag", caseDrag}, {"see_through_drag", caseSeeThroughDrag}, {"tray", caseTray},
     {"hotkey", caseHotkey}, {"show_commands", caseShowCommands}, {"shell", caseShell},
     {"hostile_settings", caseHostileSettings}, {"session_end", caseSessionEnd},
-    {"display_change", caseDisplayChange}, {"two_monitors", caseTwoMonitors}, {"display_change_inner", caseDisplayChangeInner},
+    {"display_change", caseDisplayChange}, {"two_monitors", caseTwoMonitors},
+    {"help", caseHelp}, {"setup_tool", caseSetupTool}, {"display_change_inner", caseDisplayChangeInner},
     {"leaks", [] { checkResources(false); }}, {"soak", [] { checkResources(true); }}};
 // clang-format on
 
