@@ -118,6 +118,9 @@ void loadSettings() {
     s->dragOffsetX = 0;
     s->penColor = (COLORREF)readKey("COLOR", kDefaultPenColor);
     s->hotkeyEnabled = readKey("VK_SPACE", kDefaultHotkeyEnabled);
+    s->showInfo = readKey("INFO", 0);
+    s->freezeHotkey = readKey("HK_FREEZE", 0);
+    s->copyHotkey = readKey("HK_COPY", 0);
     sanitizeSettings(s);
 }
 

@@ -19,6 +19,18 @@ static const char kInstanceEventName[] = "QF-QILO";
 // A property on the magnifier's window, by which other programs find it.
 static const char kMagnifierWindowProperty[] = "QiloMagnifier";
 
+// The freeze and copy hot keys are stored as a hot-key control gives them: the virtual key in
+// the low byte, HOTKEYF_ modifier bits in the next; 0 is none.
+inline UINT hotkeyModifiers(int stored) {
+    int flags = (stored >> 8) & 0xFF;
+    return (flags & 0x01 ? MOD_SHIFT : 0) | (flags & 0x02 ? MOD_CONTROL : 0) |
+           (flags & 0x04 ? MOD_ALT : 0);
+}
+
+inline UINT hotkeyKey(int stored) {
+    return stored & 0xFF;
+}
+
 inline int clampInt(int value, int low, int high) {
     return value < low ? low : (value > high ? high : value);
 }

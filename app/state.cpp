@@ -15,6 +15,8 @@ int lastCursorX;
 int lastCursorY;
 int stillTicks;
 int renderBusy;
+int frozen;
+int wheelDelta;
 UINT_PTR timerId;
 HMENU mainMenu;
 HMENU frameMenu;

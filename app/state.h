@@ -38,6 +38,12 @@ struct MagnifierState {
     DWORD rop;          // final blit: SRCCOPY, or NOTSRCCOPY when inverted (ROP)
     int frameStyle;     // 0 no frame, 1 black frame (FRAME)
     int frameWidth;     // 1 when frameStyle is not 0
+    int showInfo;       // the readout of position and colour in the view (INFO)
+    int freezeHotkey;   // global hot keys as stored (HK_FREEZE, HK_COPY), 0 for none
+    int copyHotkey;
+    int pointX;  // the screen point the crosshair marks in the last frame
+    int pointY;
+    COLORREF pointColor;  // its colour, read when the readout or the copy key is on
 };
 
 extern MagnifierState magnifier;
@@ -53,6 +59,8 @@ extern int lastCursorX;
 extern int lastCursorY;
 extern int stillTicks;
 extern int renderBusy;
+extern int frozen;      // the view holds its last image
+extern int wheelDelta;  // wheel movement not yet a whole notch
 extern UINT_PTR timerId;
 extern HMENU mainMenu;
 extern HMENU frameMenu;

@@ -5,6 +5,7 @@
 
 #include "app/tray.h"
 
+#include "app/shared.h"
 #include "app/state.h"
 #include "res/resource.h"
 #include "view/surfaces.h"
@@ -53,12 +54,20 @@ void onTaskbarCreated(HWND window) {
         notifyAdd(window);
 }
 
+static void registerStoredHotkey(HWND window, int id, int stored) {
+    if (hotkeyKey(stored))
+        RegisterHotKey(window, id, hotkeyModifiers(stored), hotkeyKey(stored));
+}
+
 void registerHotkey(HWND window) {
     if (magnifier.hotkeyEnabled)
         RegisterHotKey(window, kHotkeyId, MOD_CONTROL, VK_SPACE);
+    registerStoredHotkey(window, kFreezeHotkeyId, magnifier.freezeHotkey);
+    registerStoredHotkey(window, kCopyHotkeyId, magnifier.copyHotkey);
 }
 
 void hideOrMinimize(HWND window, UINT_PTR timer) {
+    frozen = 0;  // a freeze lasts while the view is seen
     if (trayIconAdded) {
         ShowWindow(window, SW_HIDE);
         hiddenInTray = 1;

@@ -6,11 +6,14 @@
 // The icon id and the hot key id.
 static const UINT kTrayIconId = 1;
 static const int kHotkeyId = 0;
+static const int kFreezeHotkeyId = 1;
+static const int kCopyHotkeyId = 2;
 
 // Adds the notification icon; on failure titles the window so that it can be found when
 // minimised. Sets trayIconAdded.
 void addTrayIcon(HWND window);
 void removeTrayIcon(HWND window);
+// Ctrl+Space, and the freeze and copy keys when set; a key another program holds is skipped.
 void registerHotkey(HWND window);
 
 void hideOrMinimize(HWND window, UINT_PTR timer);

@@ -28,7 +28,8 @@ int countGdiHandles(HANDLE process, DWORD pid) {
     if (query(process, 0, basic, sizeof basic, nullptr) != 0 ||
         !ReadProcessMemory(process, (char*)basic[1] + 0x94, &table, sizeof table, nullptr) ||
         (!ReadProcessMemory(process, (void*)(ULONG_PTR)table, entries.data(),
-                            entries.size() * sizeof(Entry), &got) && got == 0))
+                            entries.size() * sizeof(Entry), &got) &&
+         got == 0))
         return -1;
     int count = 0;
     for (size_t i = 0; i < got / sizeof(Entry); ++i) {

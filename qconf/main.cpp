@@ -24,6 +24,17 @@ static const char kNoteStopped[] =
 static COLORREF penColor;
 static COLORREF customColors[16];
 
+// The hot keys: their control, key and the value in the file (which a running magnifier holds,
+// so it is no conflict), and the last combination reported as taken.
+struct HotkeySetting {
+    int control;
+    const char* key;
+    int stored;
+    int reported;
+};
+static HotkeySetting hotkeys[] = {{IDC_FREEZE_KEY, "HK_FREEZE", 0, 0},
+                                  {IDC_COPY_KEY, "HK_COPY", 0, 0}};
+
 // What is needed to start a closed magnifier again as it was.
 struct MagnifierStart {
     BOOL visible;
@@ -47,12 +58,24 @@ static void loadSettings(HWND dlg) {
     CheckDlgButton(dlg, IDC_HOTKEY, hotkey ? BST_CHECKED : BST_UNCHECKED);
     int intervalMs = readKey("INT_TIME", kDefaultIntervalMs);
     SetDlgItemInt(dlg, IDC_INTERVAL, clampInt(intervalMs, kMinIntervalMs, kMaxIntervalMs), FALSE);
+    CheckDlgButton(dlg, IDC_INFO, readKey("INFO", 0) != 0 ? BST_CHECKED : BST_UNCHECKED);
+    for (HotkeySetting& h : hotkeys) {
+        h.stored = readKey(h.key, 0) & 0xFFFF;
+        SendDlgItemMessageA(dlg, h.control, HKM_SETHOTKEY, h.stored, 0);
+    }
+}
+
+static int chosenHotkey(HWND dlg, int control) {
+    return (int)(SendDlgItemMessageA(dlg, control, HKM_GETHOTKEY, 0, 0) & 0xFFFF);
 }
 
 static void saveSettings(HWND dlg, int intervalMs) {
     writeKey("COLOR", (int)penColor);
     writeKey("VK_SPACE", IsDlgButtonChecked(dlg, IDC_HOTKEY) == BST_CHECKED ? 1 : 0);
     writeKey("INT_TIME", intervalMs);
+    writeKey("INFO", IsDlgButtonChecked(dlg, IDC_INFO) == BST_CHECKED ? 1 : 0);
+    for (const HotkeySetting& h : hotkeys)
+        writeKey(h.key, chosenHotkey(dlg, h.control));
 }
 
 // Empty text, letters and numbers too long to convert are not translated.
@@ -205,6 +228,29 @@ static INT_PTR onChooseColor(HWND dlg) {
     return TRUE;
 }
 
+// A combination another program holds would be skipped at the magnifier's start: said once,
+// when it is chosen or, as keys another program holds seldom reach the control, at OK. FALSE
+// when it was said now.
+static BOOL reportTakenHotkey(HWND dlg, HotkeySetting* h) {
+    int chosen = chosenHotkey(dlg, h->control);
+    if (!hotkeyKey(chosen) || chosen == h->stored || chosen == h->reported)
+        return TRUE;
+    const int probeId = 0x7000;
+    if (RegisterHotKey(dlg, probeId, hotkeyModifiers(chosen), hotkeyKey(chosen))) {
+        UnregisterHotKey(dlg, probeId);
+        return TRUE;
+    }
+    h->reported = chosen;
+    showMessage(dlg, "このキーはほかのプログラムが使っています。拡大鏡はこのキーを登録できません。",
+                MB_ICONWARNING);
+    return FALSE;
+}
+
+static INT_PTR onHotkeyChange(HWND dlg, HotkeySetting* h) {
+    reportTakenHotkey(dlg, h);
+    return TRUE;
+}
+
 static INT_PTR onOk(HWND dlg) {
     int intervalMs = 0;
     if (!readInterval(dlg, &intervalMs)) {
@@ -212,7 +258,8 @@ static INT_PTR onOk(HWND dlg) {
         HWND edit = GetDlgItem(dlg, IDC_INTERVAL);
         SendMessageA(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
         SendMessageA(edit, EM_SETSEL, 0, -1);
-    } else if (applySettings(dlg, intervalMs)) {
+    } else if (reportTakenHotkey(dlg, &hotkeys[0]) && reportTakenHotkey(dlg, &hotkeys[1]) &&
+               applySettings(dlg, intervalMs)) {
         EndDialog(dlg, IDOK);
     }
     return TRUE;
@@ -229,6 +276,8 @@ static INT_PTR onCommand(HWND dlg, WPARAM wParam) {
         case IDOK: return onOk(dlg);
         case IDCANCEL: return onCancel(dlg);
         case IDC_COLOR_BUTTON: return onChooseColor(dlg);
+        case IDC_FREEZE_KEY: return onHotkeyChange(dlg, &hotkeys[0]);
+        case IDC_COPY_KEY: return onHotkeyChange(dlg, &hotkeys[1]);
         default: return FALSE;
     }
 }

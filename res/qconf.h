@@ -9,6 +9,9 @@
 #define IDC_HOTKEY 1003
 #define IDC_INTERVAL 1004
 #define IDC_OK_NOTE 1005  // what OK will do, given whether the magnifier runs
+#define IDC_INFO 1006
+#define IDC_FREEZE_KEY 1007  // hot-key controls
+#define IDC_COPY_KEY 1008
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

@@ -4,6 +4,7 @@
 
 #include "app/tray.h"
 #include "view/geometry.h"
+#include "view/readout.h"
 
 int crosshairShift(int d, int zoomFactor) {
     if (zoomFactor > 0)
@@ -51,13 +52,23 @@ void renderFrame(MagnifierState* state) {
         clampSource(state, &cx, &cy);
     StretchBlt(state->backDC, f, f, w, h, state->sourceDC, state->srcX, state->srcY,
                state->srcWidth, state->srcHeight, SRCCOPY);
+    if (state->showInfo || state->copyHotkey)
+        state->pointColor = readMarkedPixel(state);
     if (state->isCross) {
         MoveToEx(state->backDC, cx, f, nullptr);
         LineTo(state->backDC, cx, f + h);
         MoveToEx(state->backDC, f, cy, nullptr);
         LineTo(state->backDC, f + w, cy);
     }
-    BitBlt(state->windowDC, f, f, w, h, state->backDC, f, f, state->rop);
+    if (state->showInfo)
+        drawReadout(state, cx, cy);
+    presentFrame(state);
+}
+
+void presentFrame(const MagnifierState* state) {
+    int f = state->frameWidth;
+    BitBlt(state->windowDC, f, f, state->viewWidth - 2 * f, state->viewHeight - 2 * f,
+           state->backDC, f, f, state->rop);
 }
 
 BOOL magnifyTick(HWND window) {
@@ -74,8 +85,13 @@ BOOL magnifyTick(HWND window) {
     }
     if (renderBusy)
         return FALSE;
-    renderBusy = 1;
     MagnifierState* state = &magnifier;
+    if (frozen) {
+        // The held image is shown again, as anything may have covered it meanwhile.
+        presentFrame(state);
+        return FALSE;
+    }
+    renderBusy = 1;
     // The cursor's monitor is looked up again only when the cursor leaves it (a change of the
     // display looks it up anew through computeGeometry).
     if (!PtInRect(&state->monitor, cursor))
@@ -84,9 +100,13 @@ BOOL magnifyTick(HWND window) {
         // Magnify the snapshot beneath the window's centre instead of the window itself.
         state->srcX = state->windowX + (state->viewWidth >> 1) - state->srcHalfWidth;
         state->srcY = state->windowY + (state->viewHeight >> 1) - state->srcHalfHeight;
+        state->pointX = state->srcX + state->srcHalfWidth;
+        state->pointY = state->srcY + state->srcHalfHeight;
     } else {
         state->srcX = cursor.x - state->srcHalfWidth;
         state->srcY = cursor.y - state->srcHalfHeight;
+        state->pointX = cursor.x;
+        state->pointY = cursor.y;
     }
     renderFrame(state);
     lastCursorX = cursor.x;

@@ -18,3 +18,6 @@ int crosshairShift(int d, int zoomFactor);
 // Composes one frame from sourceDC into the back buffer and copies it into the window.
 // Creates no GDI object.
 void renderFrame(MagnifierState* state);
+
+// Copies the back buffer into the window with the chosen raster operation.
+void presentFrame(const MagnifierState* state);

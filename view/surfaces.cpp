@@ -2,6 +2,8 @@
 
 #include "view/surfaces.h"
 
+#include "view/readout.h"
+
 // The screen DC addresses the screen as the system does, with its origin at the primary
 // monitor's corner on every system; one made with CreateDC("DISPLAY") may start at the
 // virtual screen's corner instead.
@@ -25,9 +27,12 @@ void openSurfaces(HWND window, MagnifierState* state) {
         CreateCompatibleBitmap(state->windowDC, state->viewWidth, state->viewHeight);
     SelectObject(state->backDC, state->backBitmap);
     oldPen = SelectObject(state->backDC, CreatePen(PS_SOLID, 1, state->penColor));
+    openReadout(state);
 }
 
 void closeSurfaces(HWND window, MagnifierState* state) {
+    closeReadout();
+    frozen = 0;  // the held image goes with the back buffer
     if (state->backDC) {
         DeleteObject(SelectObject(state->backDC, oldPen));
         DeleteDC(state->backDC);

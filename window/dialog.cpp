@@ -7,6 +7,7 @@
 #include "app/tray.h"
 #include "res/resource.h"
 #include "view/geometry.h"
+#include "view/readout.h"
 #include "view/render.h"
 #include "view/surfaces.h"
 #include "window/drag.h"
@@ -132,8 +133,16 @@ static INT_PTR onRButtonUp(HWND dlg, WPARAM keys) {
 }
 
 static INT_PTR onHotkey(HWND dlg, WPARAM id) {
-    if ((int)id == kHotkeyId)
-        toggleHidden(dlg);
+    switch ((int)id) {
+        case kHotkeyId: toggleHidden(dlg); break;
+        case kFreezeHotkeyId: frozen = !frozen; break;
+        case kCopyHotkeyId: copyReadout(dlg, &magnifier); break;
+    }
+    return TRUE;
+}
+
+static INT_PTR onMouseWheel(HWND dlg, WPARAM wParam) {
+    stepZoom(dlg, GET_WHEEL_DELTA_WPARAM(wParam));
     return TRUE;
 }
 
@@ -178,6 +187,7 @@ INT_PTR CALLBACK magnifierDialogProc(HWND dlg, UINT message, WPARAM wParam, LPAR
         case WM_CAPTURECHANGED: return onCaptureChanged(dlg, lParam);
         case WM_RBUTTONUP: return onRButtonUp(dlg, wParam);
         case WM_HOTKEY: return onHotkey(dlg, wParam);
+        case WM_MOUSEWHEEL: return onMouseWheel(dlg, wParam);
         case WM_TRAYNOTIFY: return onTrayNotify(dlg, lParam);
         case WM_ENDSESSION: return onEndSession(dlg, wParam);
         case WM_DISPLAYCHANGE: return onDisplayChange();

@@ -4,6 +4,7 @@
 
 #include "window/menus.h"
 
+#include "app/shared.h"
 #include "app/tray.h"
 #include "res/resource.h"
 #include "view/geometry.h"
@@ -194,6 +195,22 @@ static void openSetupTool(HWND window) {
                 "初期設定ツール (QConf.exe) を起動できませんでした。\n"
                 "QConf.exe を拡大鏡と同じフォルダーに置いてください。",
                 kTitle, MB_OK | MB_ICONWARNING);
+}
+
+static int zoomIndex(int command) {
+    const ZoomEntry* entry = findZoomEntry(command);
+    return entry ? (int)(entry - zoomTable) : 0;  // an unknown zoom stretches 1:1, as 1x
+}
+
+void stepZoom(HWND window, int delta) {
+    if ((delta > 0) != (wheelDelta > 0))
+        wheelDelta = 0;  // a turn the other way starts afresh
+    wheelDelta += delta;
+    int steps = wheelDelta / WHEEL_DELTA;
+    wheelDelta %= WHEEL_DELTA;
+    int index = clampInt(zoomIndex(magnifier.zoomCommand) + steps, 0, ARRAYSIZE(zoomTable) - 1);
+    if (steps != 0 && zoomTable[index].command != magnifier.zoomCommand)
+        runCommand(window, zoomTable[index].command);
 }
 
 void runCommand(HWND window, int command) {

@@ -4,6 +4,7 @@
 // what the user would see.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <psapi.h>
 #include <shellapi.h>
 #include <stdarg.h>
@@ -253,7 +254,8 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 // - Pattern: the pattern of variant a; Move: the cursor to (a, b); Mouse: the button flags a
 //   (MOUSEEVENTF_) at the cursor; Drag: from (a, b) by (c, d) with the left button;
 //   RightClick: at (a, b); Key: virtual key a pressed and released (b: 1 only pressed, 2 only
-//   released); CtrlSpace: the hot key;
+//   released); CtrlSpace: the hot key; Keys: key b with modifier a; Wheel: the wheel by a
+//   (120 a notch, away from the user);
 // - Menu: a right click on the window, then entry a chosen with the keyboard and, when b > 0,
 //   entry b - 1 in its submenu; Tray: the notification icon's mouse message a; Command: a sent
 //   as WM_COMMAND; Place: the window moved to (a, b) by another program; Display: the
@@ -264,9 +266,9 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 //   window on top again; Wait: a milliseconds; Close: WM_CLOSE;
 // - Tool: the set-up tool's window, the tool started in a new directory with the file text
 //   (a: 0), in the scenario's directory (1) or by the magnifier (2); Type: control a of the
-//   front dialog (the tool, the magnifier or their open popup) gets text; Click: control a of
-//   it is clicked; ToolGone: the tool has ended; HelpFile: a help file in the directory and a
-//   stand-in for the help program that counts requests.
+//   front dialog (the tool, the magnifier or their open popup) gets text (none: hot key b);
+//   Click: control a of it is clicked; ToolGone: the tool has ended; HelpFile: a help file in
+//   the directory and a stand-in for the help program that counts requests.
 // Checks (Close checks that the process ended with exit code 0 as well):
 // - Rect: the window at (a, b)-(c, d); OnScreen: a usable window, 32 x 32 at least, on the
 //   1024 x 768 screen; Is: every property of a holds and none of b;
@@ -280,13 +282,15 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 //   lines of the settings file; File: text, the whole settings file;
 // - Shows: control a of the front dialog shows text (or, with no text, check state b); Help:
 //   a help windows open, b requests to the help program; Restarted: the magnifier has ended
-//   with exit code 0 and a new one draws the crosshair in colour a (it becomes the scenario's).
+//   with exit code 0 and a new one draws the crosshair in colour a (it becomes the scenario's);
+//   Readout: the label of the pattern pixel at (a, b) in the view's corner (c: right, d:
+//   bottom); Clipboard: the colour of that pixel as text, and a bitmap.
 // clang-format off
 enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick, Key, CtrlSpace,
-          Menu, Tray, Command, Place, Display, EndSession, Shell, ShellBack, Restack, Wait, Close,
+          Keys, Wheel, Menu, Tray, Command, Place, Display, EndSession, Shell, ShellBack, Restack, Wait, Close,
           Tool, Type, Click, ToolGone, HelpFile,
           Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File, Shows,
-          Help, Restarted };
+          Help, Restarted, Readout, Clipboard };
 enum Property { Visible = 1, Topmost = 2, Sizable = 4, Iconic = 8, Titled = 16, HotkeyTaken = 32,
                 HighPriority = 64 };
 // clang-format on
@@ -385,6 +389,45 @@ static int helpWindows() {
     for (HWND h = nullptr; (h = FindWindowExA(nullptr, h, "#32770", "ＱＦ拡大鏡 ヘルプ"));)
         n += IsWindowVisible(h);
     return n;
+}
+
+static std::string colorText(COLORREF c) {
+    char text[8];
+    wsprintfA(text, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+    return text;
+}
+
+// The readout label of pattern pixel (x, y) as the view must show it, black on white with two
+// pixels round the text, in a corner inside the frame.
+static bool readoutShown(const Dib& view, int x, int y, bool right, bool bottom) {
+    std::string text =
+        std::to_string(x) + ", " + std::to_string(y) + " " + colorText(patternColor(x, y));
+    Dib label(300, 40);
+    SelectObject(label.dc, GetStockObject(ANSI_FIXED_FONT));
+    SIZE size;
+    GetTextExtentPoint32A(label.dc, text.c_str(), (int)text.size(), &size);
+    RECT box = {0, 0, size.cx + 4, size.cy + 4};
+    ExtTextOutA(label.dc, 2, 2, ETO_OPAQUE, &box, text.c_str(), (int)text.size(), nullptr);
+    int left = right ? view.width - 1 - box.right : 1,
+        top = bottom ? view.height - 1 - box.bottom : 1;
+    int errors = 0;
+    for (int v = 0; v < box.bottom; ++v) {
+        for (int u = 0; u < box.right; ++u)
+            errors += view.at(left + u, top + v) != label.at(u, v);
+    }
+    return errors == 0;
+}
+
+static bool clipboardHolds(const std::string& text) {
+    if (!OpenClipboard(nullptr))
+        return false;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    const char* held = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    bool ok = held && text == held && IsClipboardFormatAvailable(CF_BITMAP);
+    if (held)
+        GlobalUnlock(data);
+    CloseClipboard();
+    return ok;
 }
 
 static int properties() {
@@ -489,6 +532,14 @@ static bool runStep(const Step& s) {
             return runStep({Mouse, MOUSEEVENTF_RIGHTUP});
         case Key: pressKey(s.a, s.b != 2, s.b != 1); return true;
         case CtrlSpace: keyCombo(VK_CONTROL, VK_SPACE); return true;
+        case Keys: keyCombo(s.a, s.b); return runStep({Wait, 200});
+        case Wheel: {
+            INPUT in = {INPUT_MOUSE};
+            in.mi.dwFlags = MOUSEEVENTF_WHEEL;
+            in.mi.mouseData = (DWORD)s.a;
+            send({in});
+            return runStep({Wait, 200});
+        }
         case Menu:
             if (!runStep({RightClick, (int)r.left + 20, (int)r.top + 20}) || !waitForMenu(true))
                 return false;
@@ -526,7 +577,10 @@ static bool runStep(const Step& s) {
             if (s.a < 2 && !launchQilo(tool, dir, SW_SHOWNORMAL, qiloPath.substr(0, qiloPath.rfind('\\')) + "\\QConf.exe"))
                 return false;
             return waitUntil([&] { return IsWindowVisible(findWindowOf(tool, "ＱＦ拡大鏡 初期設定")); }, 5000);
-        case Type: return SetDlgItemTextA(frontDialog(), s.a, text);
+        case Type:
+            if (!s.text)
+                SendDlgItemMessageA(frontDialog(), s.a, HKM_SETHOTKEY, s.b, 0);
+            return !s.text || SetDlgItemTextA(frontDialog(), s.a, text);
         case Click: PostMessageA(GetDlgItem(frontDialog(), s.a), BM_CLICK, 0, 0); return runStep({Wait, 300});
         case ToolGone: tool.window = nullptr; return waitExit(tool, 5000) == 0;
         case HelpFile: standInHelpProgram(); return true;
@@ -558,6 +612,10 @@ static bool runStep(const Step& s) {
         case Shows:
             return waitUntil([&] { return *text ? controlText(s.a).find(text) != std::string::npos
                                                 : (int)IsDlgButtonChecked(frontDialog(), s.a) == s.b; }, 2000);
+        case Readout:
+            moveCursor(s.a, s.b);
+            return waitUntil([&] { return readoutShown(Capture(w), s.a, s.b, s.c, s.d); }, 2000);
+        case Clipboard: return waitUntil([&] { return clipboardHolds(colorText(patternColor(s.a, s.b))); }, 2000);
         case Help: return waitUntil([&] { return helpWindows() == s.a && helpRequests == s.b; }, 2000);
         case Restarted:
             if (waitExit(q) != 0 || !waitUntil([&] { return findWindowOf(q = Qilo(), nullptr) != nullptr; }, 10000))
@@ -826,23 +884,51 @@ static void caseHelp() {
 // nothing. Started from a running magnifier, it restarts the magnifier, which then draws the
 // new colour. A magnifier without the tool beside it says so.
 static const char kToolFile[] = "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR=-1\r\nVK_SPACE=7\r\n"
-                                "INT_TIME=99999\r\nFOO=bar\r\n";
+                                "INT_TIME=99999\r\nFOO=bar\r\nHK_COPY=632\r\n";
+static const char kToolWritten[] = "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR=16711680\r\n"
+                                   "VK_SPACE=0\r\nINT_TIME=250\r\nFOO=bar\r\nHK_COPY=0\r\nINFO=1\r\n"
+                                   "HK_FREEZE=630\r\n";
 static void caseSetupTool() {
+    RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_F7);
     run({{Tool, 0, 0, 0, 0, kToolFile}, {Shows, 1004, 0, 0, 0, "10000"}, {Shows, 1003, 1},
          {Shows, 1005, 0, 0, 0, "QILO.INI"}, {Type, 1004, 0, 0, 0, "250"}, {Click, 1003},
          {Click, 1002}, {Type, 706, 0, 0, 0, "0"}, {Type, 707, 0, 0, 0, "0"}, {Type, 708, 0, 0, 0, "255"},
-         {Click, IDOK}, {Click, IDOK}, {ToolGone},
-         {File, 0, 0, 0, 0, "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR=16711680\r\nVK_SPACE=0\r\n"
-                            "INT_TIME=250\r\nFOO=bar\r\n"},
+         {Click, IDOK}, {Click, 1006}, {Type, 1008}, {Type, 1007, 0x276},  // Ctrl+F7, held here
+         {Click, IDOK}, {Shows, 0xFFFF, 0, 0, 0, "ほかのプログラム"}, {Click, IDOK},
+         {Click, IDOK}, {ToolGone}, {File, 0, 0, 0, 0, kToolWritten},
          {Tool, 1}, {Type, 1004, 0, 0, 0, "500"}, {Click, 1003}, {Click, IDCANCEL}, {ToolGone},
-         {File, 0, 0, 0, 0, "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR=16711680\r\nVK_SPACE=0\r\n"
-                            "INT_TIME=250\r\nFOO=bar\r\n"}});
+         {File, 0, 0, 0, 0, kToolWritten}});
     run({{Pattern}, {Start, 0, 0, 0, 0, "X=20 Y=20 IsCross=1"}, {Menu, mSetup}, {Tool, 2},
          {Shows, 1005, 0, 0, 0, "動作中"}, {Click, 1002}, {Type, 708, 0, 0, 0, "255"}, {Click, IDOK},
          {Click, IDOK}, {ToolGone}, {Restarted, RGB(128, 0, 255)}, {Close},
          {Saved, 0, 0, 0, 0, "X=20 Y=20 COLOR=16711808"},
          {Start, 0, 1}, {Menu, mSetup}, {Shows, 0xFFFF, 0, 0, 0, "QConf.exe"}, {Click, IDOK},
          {Is, Visible}, {Close}});
+}
+// clang-format on
+
+// The wheel steps the zoom (the 240 x 240 view's source: 120 at 2x, 80 at 3x, 15 at 16x),
+// parts of a notch adding up, and stops at the ends. The readout shows the pixel under the
+// cursor in the corner away from the crosshair; freeze (Ctrl+F8 here) holds the view while the
+// screen changes, until pressed again or hidden; copy (Ctrl+F9) puts the colour on the
+// clipboard.
+// clang-format off
+static void caseBeyond() {
+    run({{Pattern}, {Start, 0, 0, 0, 0, "X=300 Y=250 WIDTH=242 HEIGHT=242 WSIZE=0"},
+         {Move, 400, 350}, {Wheel, 120}, {Stretch, 80, 700, 300},
+         {Move, 400, 350}, {Wheel, -120}, {Wheel, -60}, {Stretch, 120, 701, 300},
+         {Move, 400, 350}, {Wheel, -60}, {Stretch, 160, 702, 300},
+         {Move, 400, 350}, {Wheel, 60}, {Wheel, 60}, {Stretch, 120, 703, 300},
+         {Move, 400, 350}, {Wheel, 12 * 120}, {Stretch, 15, 704, 300},
+         {Close}, {Saved, 0, 0, 0, 0, "ZOOM=40006 WIDTH=240"}});
+    run({{Pattern}, {Start, 0, 0, 0, 0, "X=20 Y=20 INFO=1 IsCross=1 HK_COPY=632"},
+         {Readout, 500, 400}, {Readout, 801, 123}, {Readout, 3, 5, 1, 1},
+         {Keys, VK_CONTROL, VK_F9}, {Clipboard, 3, 5}, {Close}});
+    run({{Pattern}, {Start, 0, 0, 0, 0, "X=20 Y=20 HK_FREEZE=631"}, {View, 1, 2, 500, 400},
+         {Keys, VK_CONTROL, VK_F8}, {Pattern, 1}, {Wait, 300}, {View, 1, 2, 500, 400},
+         {Keys, VK_CONTROL, VK_F8}, {View, 1, 2, 500, 400, "second"},
+         {Keys, VK_CONTROL, VK_F8}, {CtrlSpace}, {CtrlSpace}, {Pattern}, {View, 1, 2, 500, 400},
+         {Close}});
 }
 // clang-format on
 
@@ -858,7 +944,7 @@ static void measure(int resources[2]) {
 
 // A round of every path that makes or frees GDI objects, sent straight to the window so that
 // forty take seconds: a plain drag; a see-through drag pressed twice and ended by a lost
-// capture; a frame command; a resize; the z-order both ways; a hide and a restore.
+// capture; a frame command; a resize; the z-order both ways; a hide and a restore; a copy.
 static void workTheProgram(int round) {
     const UINT messages[] = {WM_LBUTTONDOWN, WM_MOUSEMOVE,   WM_LBUTTONUP,      WM_COMMAND,
                              WM_LBUTTONDOWN, WM_LBUTTONDOWN, WM_CAPTURECHANGED, WM_COMMAND};
@@ -870,6 +956,7 @@ static void workTheProgram(int round) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (UINT message : {WM_COMMAND, WM_COMMAND, WM_HOTKEY, WM_HOTKEY})
         SendMessageA(q.window, message, message == WM_COMMAND ? kAlwaysTop : 0, 0);
+    SendMessageA(q.window, WM_HOTKEY, 2, 0);  // the copy key: a bitmap for the clipboard
     pump(5);
 }
 
@@ -902,7 +989,10 @@ static void checkResources(bool soak) {
     unsigned seed = GetTickCount();
     int start[2], now[2];
     printf("  seed %u, %lu s\n", seed, length / 1000);
-    run({{Pattern}, {Start, 0, 0, 0, 0, "X=300 Y=250 WSIZE=0"}});
+    // The leak check with the readout's label made and freed at every resize.
+    run({{Pattern},
+         {Start, 0, 0, 0, 0,
+          soak ? "X=300 Y=250 WSIZE=0" : "X=300 Y=250 WSIZE=0 INFO=1 HK_COPY=632"}});
     // Everything once first, and the cursor over each part of the sizing border: what the
     // system makes on first use, in the window's process, is no leak.
     workTheProgram(1);
@@ -927,7 +1017,7 @@ static void checkResources(bool soak) {
     check(
         start[0] > 0 && now[0] <= start[0] + soak * 8 && now[1] <= start[1] + (soak ? 8192 : 1024),
         "GDI objects %d -> %d, private memory %d -> %d KiB", start[0], now[0], start[1], now[1]);
-    run({{View, 1, 2, 700, 600},
+    run({soak ? Step{View, 1, 2, 700, 600} : Step{Readout, 700, 600},
          {Close},
          {Saved, 0, 0, 0, 0, "X=300 ZOOM=40003 FRAME=1 WIDTH=240"}});
 }
@@ -945,7 +1035,7 @@ static const struct {
     {"hotkey", caseHotkey}, {"show_commands", caseShowCommands}, {"shell", caseShell},
     {"hostile_settings", caseHostileSettings}, {"session_end", caseSessionEnd},
     {"display_change", caseDisplayChange}, {"two_monitors", caseTwoMonitors},
-    {"help", caseHelp}, {"setup_tool", caseSetupTool}, {"display_change_inner", caseDisplayChangeInner},
+    {"help", caseHelp}, {"setup_tool", caseSetupTool}, {"beyond", caseBeyond}, {"display_change_inner", caseDisplayChangeInner},
     {"leaks", [] { checkResources(false); }}, {"soak", [] { checkResources(true); }}};
 // clang-format on
 

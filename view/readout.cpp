@@ -1,0 +1,155 @@
+#include <windows.h>
+
+#include <string.h>
+
+#include "view/readout.h"
+
+// The characters a readout uses. Their glyphs are drawn once, when the surfaces open, into the
+// lower half of the label bitmap; a frame copies the ones it needs into the upper half and
+// puts that into the back buffer with one BitBlt, which costs far less than drawing text.
+static const char kGlyphs[] = "0123456789ABCDEF#,- ";
+static const int kMaxLength = 24;
+static const int kLabelPadding = 2;  // white round the text
+
+static HDC labelDC;
+static HBITMAP labelBitmap;
+static DWORD* labelBits;  // 32-bit, top-down
+static int labelStride;
+static int cellWidth;  // the fixed-pitch font's character cell
+static int cellHeight;
+static char composed[kMaxLength];  // the characters the label's cells hold now
+
+void openReadout(const MagnifierState* state) {
+    if (!state->showInfo || labelDC)
+        return;
+    labelDC = CreateCompatibleDC(state->backDC);
+    SelectObject(labelDC, GetStockObject(ANSI_FIXED_FONT));
+    TEXTMETRICA metrics;
+    GetTextMetricsA(labelDC, &metrics);
+    cellWidth = metrics.tmAveCharWidth;
+    cellHeight = metrics.tmHeight;
+    labelStride = kMaxLength * cellWidth + 2 * kLabelPadding;
+    int height = 2 * (cellHeight + 2 * kLabelPadding);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = labelStride;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    labelBitmap = CreateDIBSection(labelDC, &info, DIB_RGB_COLORS, (void**)&labelBits, nullptr, 0);
+    SelectObject(labelDC, labelBitmap);
+    RECT all = {0, 0, labelStride, height};
+    FillRect(labelDC, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(labelDC, RGB(0, 0, 0));
+    SetBkColor(labelDC, RGB(255, 255, 255));
+    TextOutA(labelDC, kLabelPadding, height / 2 + kLabelPadding, kGlyphs, sizeof kGlyphs - 1);
+    GdiFlush();
+    memset(composed, 0, sizeof composed);
+}
+
+void closeReadout() {
+    if (!labelDC)
+        return;
+    DeleteDC(labelDC);
+    DeleteObject(labelBitmap);
+    labelDC = nullptr;
+    labelBitmap = nullptr;
+    labelBits = nullptr;
+}
+
+// Where the source pixel offset by d lands in the view: the first view pixel of its stretched
+// span (at 1.5x the one nearest the span's middle).
+static int viewOffset(int d, int zoomFactor) {
+    if (zoomFactor > 0)
+        return d * zoomFactor;
+    if (zoomFactor == 0)
+        return d;
+    return (3 * d + 1) / 2;
+}
+
+COLORREF readMarkedPixel(const MagnifierState* state) {
+    int f = state->frameWidth;
+    int x = f + viewOffset(state->pointX - state->srcX, state->zoomFactor);
+    int y = f + viewOffset(state->pointY - state->srcY, state->zoomFactor);
+    return GetPixel(state->backDC, x, y);
+}
+
+int formatReadout(char* text, int x, int y, COLORREF color) {
+    return wsprintfA(text, "%d, %d #%02X%02X%02X", x, y, GetRValue(color), GetGValue(color),
+                     GetBValue(color));
+}
+
+// Copies the glyph of each character into its cell of the label's upper half; a cell that
+// already holds its character is left (from frame to frame, few change).
+static void composeLabel(const char* text, int length) {
+    const DWORD* glyphs = labelBits + (cellHeight + 2 * kLabelPadding) * labelStride;
+    for (int i = 0; i < length; ++i) {
+        if (composed[i] == text[i])
+            continue;
+        composed[i] = text[i];
+        const char* found = strchr(kGlyphs, text[i]);
+        int glyph = found ? (int)(found - kGlyphs) : (int)sizeof kGlyphs - 2;  // else a space
+        DWORD* to = labelBits + kLabelPadding * labelStride + kLabelPadding + i * cellWidth;
+        const DWORD* from =
+            glyphs + kLabelPadding * labelStride + kLabelPadding + glyph * cellWidth;
+        for (int row = 0; row < cellHeight; ++row, to += labelStride, from += labelStride) {
+            for (int column = 0; column < cellWidth; ++column)
+                to[column] = from[column];
+        }
+    }
+}
+
+// Black on white (white on black when inverted) reads on any background.
+void drawReadout(const MagnifierState* state, int crossX, int crossY) {
+    if (!labelDC)
+        return;
+    char text[40];
+    int length = formatReadout(text, state->pointX, state->pointY, state->pointColor);
+    length = length < kMaxLength - 1 ? length : kMaxLength - 1;
+    // A space after the text clears what a longer label left in the right padding.
+    text[length] = ' ';
+    composeLabel(text, length + 1);
+    int f = state->frameWidth;
+    int width = length * cellWidth + 2 * kLabelPadding;
+    int height = cellHeight + 2 * kLabelPadding;
+    int x = crossX < state->viewWidth / 2 ? state->viewWidth - f - width : f;
+    int y = crossY < state->viewHeight / 2 ? state->viewHeight - f - height : f;
+    BitBlt(state->backDC, x, y, width, height, labelDC, 0, 0, SRCCOPY);
+}
+
+static HBITMAP copyViewBitmap(const MagnifierState* state) {
+    int f = state->frameWidth;
+    int width = state->viewWidth - 2 * f;
+    int height = state->viewHeight - 2 * f;
+    HBITMAP bitmap = CreateCompatibleBitmap(state->windowDC, width, height);
+    HDC dc = CreateCompatibleDC(state->windowDC);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BitBlt(dc, 0, 0, width, height, state->backDC, f, f, state->rop);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return bitmap;
+}
+
+static HGLOBAL copyColorText(COLORREF color) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 8);
+    char* text = memory ? static_cast<char*>(GlobalLock(memory)) : nullptr;
+    if (!text)
+        return memory;
+    wsprintfA(text, "#%02X%02X%02X", GetRValue(color), GetGValue(color), GetBValue(color));
+    GlobalUnlock(memory);
+    return memory;
+}
+
+// What the clipboard does not take stays the program's to free.
+void copyReadout(HWND window, const MagnifierState* state) {
+    if (!state->windowDC || !OpenClipboard(window))
+        return;
+    EmptyClipboard();
+    HGLOBAL text = copyColorText(state->pointColor);
+    if (text && !SetClipboardData(CF_TEXT, text))
+        GlobalFree(text);
+    HBITMAP bitmap = copyViewBitmap(state);
+    if (!SetClipboardData(CF_BITMAP, bitmap))
+        DeleteObject(bitmap);
+    CloseClipboard();
+}

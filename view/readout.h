@@ -1,0 +1,25 @@
+// The readout and the copy: the screen position and colour of the pixel the crosshair marks,
+// shown in a label in the view's corner farthest from the crosshair, or put on the clipboard
+// with the view's image.
+#pragma once
+
+#include <windows.h>
+
+#include "app/state.h"
+
+// The label's bitmap and font, made when the surfaces open with the readout on, and freed.
+void openReadout(const MagnifierState* state);
+void closeReadout();
+
+// The colour of the marked pixel, read from the back buffer just after the source was stretched
+// into it (before the crosshair covers it).
+COLORREF readMarkedPixel(const MagnifierState* state);
+
+// Writes "X, Y #RRGGBB" into text (40 bytes); returns its length.
+int formatReadout(char* text, int x, int y, COLORREF color);
+
+// Draws the label into the back buffer, away from the crosshair at (crossX, crossY).
+void drawReadout(const MagnifierState* state, int crossX, int crossY);
+
+// Puts the marked pixel's colour as the text "#RRGGBB" and the view as shown on the clipboard.
+void copyReadout(HWND window, const MagnifierState* state);
