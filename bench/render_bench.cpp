@@ -2,7 +2,7 @@
 // DC and the back buffer, all made by openSurfaces) against a bare baseline of the same GDI
 // calls with their arguments computed up front, interleaved round by round.
 //   qilo_render_bench.exe [ROUNDS [FRAMES]]     default 15 rounds of 40 frames per config
-//   qilo_render_bench.exe --count WxH ZOOM FRAMES render|baseline
+//   qilo_render_bench.exe --count WxH ZOOM FRAMES render|baseline|readout
 //       runs the frames of one config between two callgrind client requests that switch its
 //       counting on and off (tools/bench count); without valgrind they do nothing
 // Prints a row per view size and zoom: milliseconds per frame for each (median and quartiles
@@ -68,6 +68,9 @@ void renderFrames(int frames, POINT cursor) {
     for (int i = 0; i < frames; ++i) {
         magnifier.srcX = cursor.x - magnifier.srcHalfWidth;
         magnifier.srcY = cursor.y - magnifier.srcHalfHeight;
+        // The readout's point moves as under a moving cursor, so that its digits change.
+        magnifier.pointX = cursor.x + i % 13;
+        magnifier.pointY = cursor.y + i % 11;
         renderFrame(&magnifier);
     }
 }
@@ -115,7 +118,7 @@ void setZoom(int command) {
     computeGeometry(&magnifier);
 }
 
-// --count WxH ZOOM FRAMES render|baseline
+// --count WxH ZOOM FRAMES render|baseline|readout (renderFrame with the readout on)
 int countFrames(char** argv) {
     SIZE size = {};
     int command = 0, frames = std::atoi(argv[4]);
@@ -127,10 +130,16 @@ int countFrames(char** argv) {
     HWND window = openView(size);
     setZoom(command);
     POINT cursor = {GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2};
+    if (std::strcmp(argv[5], "readout") == 0) {
+        // The readout's label is made with the surfaces.
+        closeSurfaces(window, &magnifier);
+        magnifier.showInfo = 1;
+        openSurfaces(window, &magnifier);
+    }
     renderFrames(kWarmUpFrames, cursor);
     baselineFrames(kWarmUpFrames, magnifier.crossX, magnifier.crossY);
     CALLGRIND_TOGGLE_COLLECT;
-    if (std::strcmp(argv[5], "render") == 0)
+    if (std::strcmp(argv[5], "baseline") != 0)
         renderFrames(frames, cursor);
     else
         baselineFrames(frames, magnifier.crossX, magnifier.crossY);
