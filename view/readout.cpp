@@ -37,6 +37,10 @@ void openReadout(const MagnifierState* state) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     labelBitmap = CreateDIBSection(labelDC, &info, DIB_RGB_COLORS, (void**)&labelBits, nullptr, 0);
+    if (!labelBits) {
+        closeReadout();  // no memory for the label: the view goes on without it
+        return;
+    }
     SelectObject(labelDC, labelBitmap);
     RECT all = {0, 0, labelStride, height};
     FillRect(labelDC, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
