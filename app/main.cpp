@@ -16,31 +16,31 @@ static const int kHiddenStartBits = 6;
 
 static BOOL createMainWindow(HINSTANCE instance, int showCommand) {
     loadSettings();
-    HWND window = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAGNIFIER), nullptr,
+    HWND window = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAGNIFIER), nullptr,
                                      magnifierDialogProc, 0);
     if (!window)
         return FALSE;
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     computeGeometry(&magnifier);
-    trayIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TRAY));
+    trayIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TRAY));
     addTrayIcon(window);
     return TRUE;
 }
 
 static int runMessageLoop() {
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0)) {
+    while (GetMessageW(&msg, nullptr, 0, 0)) {
         if (isHelpMessage(&msg))
             continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     return (int)msg.wParam;
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    instanceEvent = CreateEventA(nullptr, FALSE, FALSE, kInstanceEventName);
+    instanceEvent = CreateEventW(nullptr, FALSE, FALSE, kInstanceEventName);
     if (!instanceEvent)
         return 0;
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
@@ -53,5 +53,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         return 0;
     int exitCode = runMessageLoop();
     CloseHandle(instanceEvent);
+    reportUnsavedSettings();
     return exitCode;
 }

@@ -1,15 +1,10 @@
 #include <windows.h>
 
-#include <string.h>
-
 #include "app/settings.h"
 
 #include "app/shared.h"
+#include "common/texts.h"
 #include "res/resource.h"
-
-// Used when the current directory is too long for a full path: still the file in the
-// current directory, never a truncated path that names another file.
-static const char kRelativePath[] = ".\\QILO.INI";
 
 // Sensible ranges: window sizes from the smallest a snap yields at 16x to beyond any screen,
 // positions within the range the window manager handles.
@@ -17,42 +12,15 @@ static const int kMinWindowSize = 32;
 static const int kMaxWindowSize = 8192;
 static const int kMaxCoordinate = 32000;
 
-// Whether the text ends in a backslash character, walking it character by character.
-static BOOL endsWithBackslash(const char* text, UINT codePage) {
-    BOOL lastIsBackslash = FALSE;
-    for (const char* p = text; *p;) {
-        if (IsDBCSLeadByteEx(codePage, (BYTE)*p) && p[1]) {
-            lastIsBackslash = FALSE;
-            p += 2;
-        } else {
-            lastIsBackslash = *p == '\\';
-            p += 1;
-        }
-    }
-    return lastIsBackslash;
+static int readKey(const wchar_t* key, int defaultValue) {
+    return readSettingInt(magnifier.iniPath, key, defaultValue);
 }
 
-BOOL buildSettingsPath(char* path, const char* directory, UINT codePage) {
-    const char* separator = endsWithBackslash(directory, codePage) ? "" : "\\";
-    size_t needed = strlen(directory) + strlen(separator) + strlen(kSettingsFileName) + 1;
-    if (needed > MAX_PATH) {
-        lstrcpyA(path, kRelativePath);
-        return FALSE;
-    }
-    lstrcpyA(path, directory);
-    lstrcatA(path, separator);
-    lstrcatA(path, kSettingsFileName);
-    return TRUE;
-}
-
-static int readKey(const char* key, int defaultValue) {
-    return (int)GetPrivateProfileIntA(kSettingsSection, key, defaultValue, magnifier.iniPath);
-}
-
-static void writeKey(const char* key, int value) {
-    char text[80];
-    wsprintfA(text, "%d", value);
-    WritePrivateProfileStringA(kSettingsSection, key, text, magnifier.iniPath);
+// Writes every key even after a failure; the first failure's error is kept.
+static void writeKey(const wchar_t* key, int value, DWORD* error) {
+    DWORD result = writeSettingInt(magnifier.iniPath, key, value);
+    if (*error == 0)
+        *error = result;
 }
 
 // Moves a stored rectangle that no monitor shows onto the nearest monitor's work area.
@@ -84,58 +52,50 @@ void sanitizeSettings(MagnifierState* state) {
     keepWindowOnAMonitor(state);
 }
 
-static void buildIniPath() {
-    char directory[MAX_PATH];
-    DWORD length = GetCurrentDirectoryA(MAX_PATH, directory);
-    if (length == 0 || length >= MAX_PATH) {
-        // The directory did not fit into the buffer.
-        lstrcpyA(magnifier.iniPath, kRelativePath);
-        return;
-    }
-    buildSettingsPath(magnifier.iniPath, directory, CP_ACP);
-}
-
 void loadSettings() {
     MagnifierState* s = &magnifier;
-    buildIniPath();
+    currentSettingsPath(s->iniPath);
+    chooseFaceFromSettings(s->iniPath);
     SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
-    s->windowX = readKey("X", 0);
-    s->windowY = readKey("Y", 0);
-    s->rop = (DWORD)readKey("ROP", SRCCOPY);
-    s->frameStyle = readKey("FRAME", 1);
-    s->seeThroughDrag = readKey("ISTOKA", 0);
+    s->windowX = readKey(L"X", 0);
+    s->windowY = readKey(L"Y", 0);
+    s->rop = (DWORD)readKey(L"ROP", SRCCOPY);
+    s->frameStyle = readKey(L"FRAME", 1);
+    s->seeThroughDrag = readKey(L"ISTOKA", 0);
     s->frameWidth = s->frameStyle != 0 ? 1 : 0;
-    s->sizeFixed = readKey("WSIZE", 1);
-    s->isTop = readKey("IsTop", 1);
-    s->isCross = readKey("IsCross", 0);
-    s->zoomCommand = readKey("ZOOM", ID_ZOOM_2);
-    windowWidth = readKey("WIDTH", 194);
-    windowHeight = readKey("HEIGHT", 130);
+    s->sizeFixed = readKey(L"WSIZE", 1);
+    s->isTop = readKey(L"IsTop", 1);
+    s->isCross = readKey(L"IsCross", 0);
+    s->zoomCommand = readKey(L"ZOOM", ID_ZOOM_2);
+    windowWidth = readKey(L"WIDTH", 194);
+    windowHeight = readKey(L"HEIGHT", 130);
     s->viewWidth = windowWidth;
     s->viewHeight = windowHeight;
-    s->intervalMs = readKey("INT_TIME", kDefaultIntervalMs);
+    s->intervalMs = readKey(L"INT_TIME", kDefaultIntervalMs);
     s->dragOffsetY = 0;
     s->dragOffsetX = 0;
-    s->penColor = (COLORREF)readKey("COLOR", kDefaultPenColor);
-    s->hotkeyEnabled = readKey("VK_SPACE", kDefaultHotkeyEnabled);
-    s->showInfo = readKey("INFO", 0);
-    s->freezeHotkey = readKey("HK_FREEZE", 0);
-    s->copyHotkey = readKey("HK_COPY", 0);
+    s->penColor = (COLORREF)readKey(L"COLOR", kDefaultPenColor);
+    s->hotkeyEnabled = readKey(L"VK_SPACE", kDefaultHotkeyEnabled);
+    s->showInfo = readKey(L"INFO", 0);
+    s->freezeHotkey = readKey(L"HK_FREEZE", 0);
+    s->copyHotkey = readKey(L"HK_COPY", 0);
     sanitizeSettings(s);
 }
 
-void saveSettings() {
+DWORD saveSettings() {
     const MagnifierState* s = &magnifier;
-    writeKey("WSIZE", s->sizeFixed);
-    writeKey("X", s->windowX);
-    writeKey("Y", s->windowY);
-    writeKey("IsTop", s->isTop);
-    writeKey("ZOOM", s->zoomCommand);
-    writeKey("INT_TIME", s->intervalMs);
-    writeKey("IsCross", s->isCross);
-    writeKey("WIDTH", windowWidth);
-    writeKey("HEIGHT", windowHeight);
-    writeKey("ROP", (int)s->rop);
-    writeKey("FRAME", s->frameStyle);
-    writeKey("ISTOKA", s->seeThroughDrag);
+    DWORD error = 0;
+    writeKey(L"WSIZE", s->sizeFixed, &error);
+    writeKey(L"X", s->windowX, &error);
+    writeKey(L"Y", s->windowY, &error);
+    writeKey(L"IsTop", s->isTop, &error);
+    writeKey(L"ZOOM", s->zoomCommand, &error);
+    writeKey(L"INT_TIME", s->intervalMs, &error);
+    writeKey(L"IsCross", s->isCross, &error);
+    writeKey(L"WIDTH", windowWidth, &error);
+    writeKey(L"HEIGHT", windowHeight, &error);
+    writeKey(L"ROP", (int)s->rop, &error);
+    writeKey(L"FRAME", s->frameStyle, &error);
+    writeKey(L"ISTOKA", s->seeThroughDrag, &error);
+    return error;
 }

@@ -4,8 +4,7 @@
 
 #include <windows.h>
 
-static const char kSettingsSection[] = "INIT";
-static const char kSettingsFileName[] = "QILO.INI";
+#include "common/inifile.h"
 
 // Timer periods from the platform's minimum to ten seconds.
 static const int kDefaultIntervalMs = 60;
@@ -15,9 +14,9 @@ static const COLORREF kDefaultPenColor = RGB(128, 0, 0);
 static const int kDefaultHotkeyEnabled = 1;
 
 // The named event that marks a running magnifier.
-static const char kInstanceEventName[] = "QF-QILO";
+static const wchar_t kInstanceEventName[] = L"QF-QILO";
 // A property on the magnifier's window, by which other programs find it.
-static const char kMagnifierWindowProperty[] = "QiloMagnifier";
+static const wchar_t kMagnifierWindowProperty[] = L"QiloMagnifier";
 
 // The freeze and copy hot keys are stored as a hot-key control gives them: the virtual key in
 // the low byte, HOTKEYF_ modifier bits in the next; 0 is none.

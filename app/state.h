@@ -29,7 +29,7 @@ struct MagnifierState {
     int dragOffsetY;
     RECT monitor;    // the whole monitor under the cursor, which the source is kept on
     int intervalMs;  // period of timer 1 (INT_TIME)
-    char iniPath[MAX_PATH];
+    wchar_t iniPath[MAX_PATH];
     HDC sourceDC;  // the screen DC, or the snapshot DC during a see-through drag
     HDC windowDC;  // null while the drawing surfaces are closed
     HDC backDC;

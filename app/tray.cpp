@@ -7,16 +7,15 @@
 
 #include "app/shared.h"
 #include "app/state.h"
+#include "common/texts.h"
 #include "res/resource.h"
 #include "view/surfaces.h"
 #include "window/menus.h"
 
-// The shell's earliest NOTIFYICONDATAA layout: every version of the shell accepts it.
-static const DWORD kNotifyIconSize = 88;
-static const char kTip[] = "ＱＦ拡大鏡";
-static const char kNoIconTitle[] = " ＱＦ拡大鏡";
+// The shell's earliest NOTIFYICONDATAW layout: every version of the shell accepts it.
+static const DWORD kNotifyIconSize = NOTIFYICONDATAW_V1_SIZE;
 
-static void fillIconRecord(NOTIFYICONDATAA* data, HWND window, UINT flags) {
+static void fillIconRecord(NOTIFYICONDATAW* data, HWND window, UINT flags) {
     memset(data, 0, sizeof *data);
     data->cbSize = kNotifyIconSize;
     data->hWnd = window;
@@ -25,27 +24,27 @@ static void fillIconRecord(NOTIFYICONDATAA* data, HWND window, UINT flags) {
 }
 
 static BOOL notifyAdd(HWND window) {
-    NOTIFYICONDATAA data;
+    NOTIFYICONDATAW data;
     fillIconRecord(&data, window, NIF_MESSAGE | NIF_ICON | NIF_TIP);
     data.uCallbackMessage = WM_TRAYNOTIFY;
     data.hIcon = trayIcon;
-    lstrcpynA(data.szTip, kTip, sizeof data.szTip);
-    return Shell_NotifyIconA(NIM_ADD, &data);
+    lstrcpynW(data.szTip, texts().displayName, ARRAYSIZE(data.szTip));
+    return Shell_NotifyIconW(NIM_ADD, &data);
 }
 
 void addTrayIcon(HWND window) {
     if (notifyAdd(window)) {
         trayIconAdded = 1;
     } else {
-        SetWindowTextA(window, kNoIconTitle);
+        SetWindowTextW(window, texts().noIconTitle);
         trayIconAdded = 0;
     }
 }
 
 void removeTrayIcon(HWND window) {
-    NOTIFYICONDATAA data;
+    NOTIFYICONDATAW data;
     fillIconRecord(&data, window, 0);
-    Shell_NotifyIconA(NIM_DELETE, &data);
+    Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
 void onTaskbarCreated(HWND window) {

@@ -1,25 +1,25 @@
-// The magnifier's set-up tool: edits the crosshair colour, the Ctrl+Space hotkey and the
-// refresh period in QILO.INI of the current directory. A running magnifier reads them only at
+// The magnifier's set-up tool: edits the crosshair colour, the Ctrl+Space hotkey, the refresh
+// period, the readout, the freeze and copy keys and the language in QILO.INI of the current
+// directory. A running magnifier reads them only at
 // start, so the tool closes it, writes, and starts it again.
 #include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
 #include <psapi.h>
 
+#include <initializer_list>
+
 #include "app/shared.h"
+#include "common/inifile.h"
+#include "common/texts.h"
 #include "res/qconf.h"
 
 // The magnifier starts the tool in its own current directory: both use this one file.
-static const char kIniPath[] = ".\\QILO.INI";
+static wchar_t iniPath[MAX_PATH];
 static const DWORD kCloseTimeoutMs = 10000;
 // A magnifier that is starting or ending holds its event without a window for a moment.
 static const int kWindowPolls = 20;
 static const DWORD kWindowPollMs = 100;
-
-static const char kNoteRunning[] =
-    "拡大鏡は動作中です。OK で拡大鏡をいったん終了し、設定を保存してから起動し直します。";
-static const char kNoteStopped[] =
-    "OK で設定を QILO.INI に保存します。拡大鏡の次の起動から使われます。";
 
 static COLORREF penColor;
 static COLORREF customColors[16];
@@ -28,54 +28,71 @@ static COLORREF customColors[16];
 // so it is no conflict), and the last combination reported as taken.
 struct HotkeySetting {
     int control;
-    const char* key;
+    const wchar_t* key;
     int stored;
     int reported;
 };
-static HotkeySetting hotkeys[] = {{IDC_FREEZE_KEY, "HK_FREEZE", 0, 0},
-                                  {IDC_COPY_KEY, "HK_COPY", 0, 0}};
+static HotkeySetting hotkeys[] = {{IDC_FREEZE_KEY, L"HK_FREEZE", 0, 0},
+                                  {IDC_COPY_KEY, L"HK_COPY", 0, 0}};
 
 // What is needed to start a closed magnifier again as it was.
 struct MagnifierStart {
     BOOL visible;
-    char exePath[MAX_PATH];
+    wchar_t exePath[MAX_PATH];
 };
 
-static int readKey(const char* key, int defaultValue) {
-    return (int)GetPrivateProfileIntA(kSettingsSection, key, defaultValue, kIniPath);
+static int readKey(const wchar_t* key, int defaultValue) {
+    return readSettingInt(iniPath, key, defaultValue);
 }
 
-static void writeKey(const char* key, int value) {
-    char text[16];
-    wsprintfA(text, "%d", value);
-    WritePrivateProfileStringA(kSettingsSection, key, text, kIniPath);
+// The language choice's items: Automatic (the key absent), then each language.
+static int languageChoice() {
+    wchar_t setting[8];
+    readSettingText(iniPath, L"LANGUAGE", setting, ARRAYSIZE(setting));
+    return namedLanguage(setting) + 1;
 }
 
 // Shows the values as the magnifier would use them.
 static void loadSettings(HWND dlg) {
-    penColor = (COLORREF)readKey("COLOR", kDefaultPenColor) & 0x00FFFFFF;
-    BOOL hotkey = readKey("VK_SPACE", kDefaultHotkeyEnabled) != 0;
+    penColor = (COLORREF)readKey(L"COLOR", kDefaultPenColor) & 0x00FFFFFF;
+    BOOL hotkey = readKey(L"VK_SPACE", kDefaultHotkeyEnabled) != 0;
     CheckDlgButton(dlg, IDC_HOTKEY, hotkey ? BST_CHECKED : BST_UNCHECKED);
-    int intervalMs = readKey("INT_TIME", kDefaultIntervalMs);
+    int intervalMs = readKey(L"INT_TIME", kDefaultIntervalMs);
     SetDlgItemInt(dlg, IDC_INTERVAL, clampInt(intervalMs, kMinIntervalMs, kMaxIntervalMs), FALSE);
-    CheckDlgButton(dlg, IDC_INFO, readKey("INFO", 0) != 0 ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dlg, IDC_INFO, readKey(L"INFO", 0) != 0 ? BST_CHECKED : BST_UNCHECKED);
     for (HotkeySetting& h : hotkeys) {
         h.stored = readKey(h.key, 0) & 0xFFFF;
-        SendDlgItemMessageA(dlg, h.control, HKM_SETHOTKEY, h.stored, 0);
+        SendDlgItemMessageW(dlg, h.control, HKM_SETHOTKEY, h.stored, 0);
     }
+    SendDlgItemMessageW(dlg, IDC_LANGUAGE, CB_SETCURSEL, languageChoice(), 0);
 }
 
 static int chosenHotkey(HWND dlg, int control) {
-    return (int)(SendDlgItemMessageA(dlg, control, HKM_GETHOTKEY, 0, 0) & 0xFFFF);
+    return (int)(SendDlgItemMessageW(dlg, control, HKM_GETHOTKEY, 0, 0) & 0xFFFF);
 }
 
-static void saveSettings(HWND dlg, int intervalMs) {
-    writeKey("COLOR", (int)penColor);
-    writeKey("VK_SPACE", IsDlgButtonChecked(dlg, IDC_HOTKEY) == BST_CHECKED ? 1 : 0);
-    writeKey("INT_TIME", intervalMs);
-    writeKey("INFO", IsDlgButtonChecked(dlg, IDC_INFO) == BST_CHECKED ? 1 : 0);
-    for (const HotkeySetting& h : hotkeys)
-        writeKey(h.key, chosenHotkey(dlg, h.control));
+static BOOL checked(HWND dlg, int control) {
+    return IsDlgButtonChecked(dlg, control) == BST_CHECKED;
+}
+
+// Writes the tool's keys; Automatic removes LANGUAGE. 0, or the first failure's error.
+static DWORD saveSettings(HWND dlg, int intervalMs) {
+    int language = (int)SendDlgItemMessageW(dlg, IDC_LANGUAGE, CB_GETCURSEL, 0, 0);
+    DWORD results[] = {
+        writeSettingInt(iniPath, L"COLOR", (int)penColor),
+        writeSettingInt(iniPath, L"VK_SPACE", checked(dlg, IDC_HOTKEY) ? 1 : 0),
+        writeSettingInt(iniPath, L"INT_TIME", intervalMs),
+        writeSettingInt(iniPath, L"INFO", checked(dlg, IDC_INFO) ? 1 : 0),
+        writeSettingInt(iniPath, hotkeys[0].key, chosenHotkey(dlg, hotkeys[0].control)),
+        writeSettingInt(iniPath, hotkeys[1].key, chosenHotkey(dlg, hotkeys[1].control)),
+        language == 1 || language == 2
+            ? writeSettingText(iniPath, L"LANGUAGE", kLanguageCodes[language - 1])
+            : writeSettingText(iniPath, L"LANGUAGE", nullptr)};
+    for (DWORD result : results) {
+        if (result)
+            return result;
+    }
+    return 0;
 }
 
 // Empty text, letters and numbers too long to convert are not translated.
@@ -85,14 +102,12 @@ static BOOL readInterval(HWND dlg, int* intervalMs) {
     return translated && *intervalMs >= kMinIntervalMs && *intervalMs <= kMaxIntervalMs;
 }
 
-static void showMessage(HWND dlg, const char* text, UINT icon) {
-    char title[64];
-    GetWindowTextA(dlg, title, sizeof title);
-    MessageBoxA(dlg, text, title, MB_OK | icon);
+static void showMessage(HWND dlg, const wchar_t* text, UINT icon) {
+    MessageBoxW(dlg, text, texts().toolCaption, MB_OK | icon);
 }
 
 static BOOL isMagnifierRunning() {
-    HANDLE event = OpenEventA(SYNCHRONIZE, FALSE, kInstanceEventName);
+    HANDLE event = OpenEventW(SYNCHRONIZE, FALSE, kInstanceEventName);
     if (!event)
         return FALSE;
     // Held open, the event would make a restarted magnifier think another one runs.
@@ -101,7 +116,7 @@ static BOOL isMagnifierRunning() {
 }
 
 static BOOL CALLBACK matchMagnifierWindow(HWND window, LPARAM found) {
-    if (!GetPropA(window, kMagnifierWindowProperty))
+    if (!GetPropW(window, kMagnifierWindowProperty))
         return TRUE;
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
@@ -128,8 +143,8 @@ static BOOL closeMagnifier(HWND window, MagnifierStart* start) {
     if (!process)
         return FALSE;
     BOOL ended = FALSE;
-    if (GetModuleFileNameExA(process, nullptr, start->exePath, MAX_PATH)) {
-        PostMessageA(window, WM_COMMAND, IDOK, 0);
+    if (GetModuleFileNameExW(process, nullptr, start->exePath, MAX_PATH)) {
+        PostMessageW(window, WM_COMMAND, IDOK, 0);
         ended = WaitForSingleObject(process, kCloseTimeoutMs) == WAIT_OBJECT_0;
     }
     CloseHandle(process);
@@ -139,14 +154,14 @@ static BOOL closeMagnifier(HWND window, MagnifierStart* start) {
 // In the tool's current directory, the folder of the file. A hidden magnifier is started with
 // a minimising show command, which sends it back to the notification area.
 static BOOL startMagnifier(const MagnifierStart* magnifier) {
-    char commandLine[MAX_PATH + 3];
-    wsprintfA(commandLine, "\"%s\"", magnifier->exePath);
-    STARTUPINFOA startup = {};
+    wchar_t commandLine[MAX_PATH + 3];
+    wsprintfW(commandLine, L"\"%s\"", magnifier->exePath);
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = magnifier->visible ? SW_SHOWNORMAL : SW_SHOWMINNOACTIVE;
     PROCESS_INFORMATION started;
-    if (!CreateProcessA(magnifier->exePath, commandLine, nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(magnifier->exePath, commandLine, nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &started))
         return FALSE;
     CloseHandle(started.hThread);
@@ -154,42 +169,94 @@ static BOOL startMagnifier(const MagnifierStart* magnifier) {
     return TRUE;
 }
 
+// A save that failed is told, with the file and the reason; the dialog then stays open.
+static BOOL reportSaved(HWND dlg, DWORD error) {
+    if (error == 0)
+        return TRUE;
+    wchar_t message[1024];
+    describeSaveFailure(message, ARRAYSIZE(message), iniPath, error);
+    showMessage(dlg, message, MB_ICONERROR);
+    return FALSE;
+}
+
+// Whether the file can be written at all, without changing it: a magnifier is only closed for
+// a save that can succeed. 0, or the reason.
+static DWORD settingsWriteError() {
+    BOOL existed = GetFileAttributesW(iniPath) != INVALID_FILE_ATTRIBUTES;
+    HANDLE file = CreateFileW(iniPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return GetLastError();
+    CloseHandle(file);
+    if (!existed)
+        DeleteFileW(iniPath);  // Cancel must still leave no file behind
+    return 0;
+}
+
 // Writes the settings, through a restart of a running magnifier. FALSE keeps the dialog open.
 static BOOL applySettings(HWND dlg, int intervalMs) {
-    if (!isMagnifierRunning()) {
-        saveSettings(dlg, intervalMs);
-        return TRUE;
-    }
+    const Texts& t = texts();
+    if (!isMagnifierRunning())
+        return reportSaved(dlg, saveSettings(dlg, intervalMs));
     HWND window = waitForMagnifierWindow();
     if (!window) {
-        saveSettings(dlg, intervalMs);
+        if (!reportSaved(dlg, saveSettings(dlg, intervalMs)))
+            return FALSE;
         if (isMagnifierRunning())
-            showMessage(dlg, "設定を保存しました。拡大鏡の次の起動から使われます。",
-                        MB_ICONINFORMATION);
+            showMessage(dlg, t.savedForNextStart, MB_ICONINFORMATION);
         return TRUE;
     }
+    if (!reportSaved(dlg, settingsWriteError()))
+        return FALSE;
     MagnifierStart magnifier;
     if (!closeMagnifier(window, &magnifier)) {
-        showMessage(dlg, "拡大鏡を終了できませんでした。設定は保存していません。", MB_ICONWARNING);
+        showMessage(dlg, t.closeFailed, MB_ICONWARNING);
         return FALSE;
     }
-    saveSettings(dlg, intervalMs);
+    BOOL saved = reportSaved(dlg, saveSettings(dlg, intervalMs));
     if (!startMagnifier(&magnifier))
-        showMessage(dlg, "設定は保存しましたが、拡大鏡を起動し直せませんでした。", MB_ICONWARNING);
-    return TRUE;
+        showMessage(dlg, t.restartFailed, MB_ICONWARNING);
+    return saved;
 }
 
 static void showOkNote(HWND dlg) {
-    SetDlgItemTextA(dlg, IDC_OK_NOTE, isMagnifierRunning() ? kNoteRunning : kNoteStopped);
+    const Texts& t = texts();
+    SetDlgItemTextW(dlg, IDC_OK_NOTE, isMagnifierRunning() ? t.noteRunning : t.noteStopped);
 }
 
 static void setDialogIcon(HWND dlg, WPARAM which, int size) {
-    HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QCONF), IMAGE_ICON,
+    HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QCONF), IMAGE_ICON,
                              size, size, 0);
-    SendMessageA(dlg, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(dlg, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+}
+
+// The caption, every label and the language choice in the face in force.
+static void showTexts(HWND dlg) {
+    const Texts& t = texts();
+    const struct {
+        int control;
+        const wchar_t* text;
+    } labels[] = {{IDC_COLOR_LABEL, t.toolColor},
+                  {IDC_COLOR_BUTTON, t.toolChooseColor},
+                  {IDC_HOTKEY, t.toolHotkey},
+                  {IDC_INTERVAL_LABEL, t.toolInterval},
+                  {IDC_INTERVAL_UNIT, t.toolIntervalUnit},
+                  {IDC_INFO, t.toolInfo},
+                  {IDC_FREEZE_LABEL, t.toolFreezeKey},
+                  {IDC_COPY_LABEL, t.toolCopyKey},
+                  {IDC_LANGUAGE_LABEL, t.toolLanguage},
+                  {IDOK, t.ok},
+                  {IDCANCEL, t.cancel}};
+    SetWindowTextW(dlg, t.toolCaption);
+    for (const auto& label : labels)
+        SetDlgItemTextW(dlg, label.control, label.text);
+    HWND choice = GetDlgItem(dlg, IDC_LANGUAGE);
+    for (const wchar_t* item : {t.toolAutomatic, kLanguageNames[0], kLanguageNames[1]})
+        SendMessageW(choice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
 }
 
 static INT_PTR onInitDialog(HWND dlg) {
+    showTexts(dlg);
     setDialogIcon(dlg, ICON_BIG, GetSystemMetrics(SM_CXICON));
     setDialogIcon(dlg, ICON_SMALL, GetSystemMetrics(SM_CXSMICON));
     loadSettings(dlg);
@@ -215,13 +282,13 @@ static INT_PTR onDrawItem(const DRAWITEMSTRUCT* item) {
 }
 
 static INT_PTR onChooseColor(HWND dlg) {
-    CHOOSECOLORA choose = {};
+    CHOOSECOLORW choose = {};
     choose.lStructSize = sizeof choose;
     choose.hwndOwner = dlg;
     choose.rgbResult = penColor;
     choose.lpCustColors = customColors;
     choose.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (ChooseColorA(&choose)) {
+    if (ChooseColorW(&choose)) {
         penColor = choose.rgbResult & 0x00FFFFFF;
         InvalidateRect(GetDlgItem(dlg, IDC_COLOR_SWATCH), nullptr, TRUE);
     }
@@ -241,8 +308,7 @@ static BOOL reportTakenHotkey(HWND dlg, HotkeySetting* h) {
         return TRUE;
     }
     h->reported = chosen;
-    showMessage(dlg, "このキーはほかのプログラムが使っています。拡大鏡はこのキーを登録できません。",
-                MB_ICONWARNING);
+    showMessage(dlg, texts().keyTaken, MB_ICONWARNING);
     return FALSE;
 }
 
@@ -254,10 +320,10 @@ static INT_PTR onHotkeyChange(HWND dlg, HotkeySetting* h) {
 static INT_PTR onOk(HWND dlg) {
     int intervalMs = 0;
     if (!readInterval(dlg, &intervalMs)) {
-        showMessage(dlg, "更新間隔は 10 から 10000 ミリ秒の間で入力してください。", MB_ICONWARNING);
+        showMessage(dlg, texts().intervalRange, MB_ICONWARNING);
         HWND edit = GetDlgItem(dlg, IDC_INTERVAL);
-        SendMessageA(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
-        SendMessageA(edit, EM_SETSEL, 0, -1);
+        SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+        SendMessageW(edit, EM_SETSEL, 0, -1);
     } else if (reportTakenHotkey(dlg, &hotkeys[0]) && reportTakenHotkey(dlg, &hotkeys[1]) &&
                applySettings(dlg, intervalMs)) {
         EndDialog(dlg, IDOK);
@@ -293,8 +359,10 @@ static INT_PTR CALLBACK setupDialogProc(HWND dlg, UINT message, WPARAM wParam, L
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    currentSettingsPath(iniPath);
+    chooseFaceFromSettings(iniPath);
     // Loads the common controls the manifest asks for, for the visual style.
     InitCommonControls();
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_QCONF), nullptr, setupDialogProc, 0);
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_QCONF), nullptr, setupDialogProc, 0);
     return 0;
 }

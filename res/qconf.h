@@ -12,7 +12,10 @@
 #define IDC_INFO 1006
 #define IDC_FREEZE_KEY 1007  // hot-key controls
 #define IDC_COPY_KEY 1008
-
-#ifndef IDC_STATIC
-#define IDC_STATIC (-1)
-#endif
+#define IDC_LANGUAGE 1009     // Automatic, 日本語, English
+#define IDC_COLOR_LABEL 1010  // labels, named so that the face's texts can be set
+#define IDC_INTERVAL_LABEL 1011
+#define IDC_INTERVAL_UNIT 1012
+#define IDC_FREEZE_LABEL 1013
+#define IDC_COPY_LABEL 1014
+#define IDC_LANGUAGE_LABEL 1015

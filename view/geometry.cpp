@@ -8,10 +8,8 @@
 static const int kMinSnapSize = 50;
 
 const ZoomEntry zoomTable[10] = {
-    {ID_ZOOM_1, "倍率x 1", 1},   {ID_ZOOM_1_5, "倍率x 1.5", -1}, {ID_ZOOM_2, "倍率x 2", 2},
-    {ID_ZOOM_3, "倍率x 3", 3},   {ID_ZOOM_4, "倍率x 4", 4},      {ID_ZOOM_5, "倍率x 5", 5},
-    {ID_ZOOM_6, "倍率x 6", 6},   {ID_ZOOM_7, "倍率x 7", 7},      {ID_ZOOM_8, "倍率x 8", 8},
-    {ID_ZOOM_16, "倍率x16", 16},
+    {ID_ZOOM_1, 1}, {ID_ZOOM_1_5, -1}, {ID_ZOOM_2, 2}, {ID_ZOOM_3, 3}, {ID_ZOOM_4, 4},
+    {ID_ZOOM_5, 5}, {ID_ZOOM_6, 6},    {ID_ZOOM_7, 7}, {ID_ZOOM_8, 8}, {ID_ZOOM_16, 16},
 };
 
 const ZoomEntry* findZoomEntry(int command) {

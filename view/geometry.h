@@ -8,11 +8,10 @@
 
 struct ZoomEntry {
     int command;  // menu command id, also the persisted ZOOM value
-    const char* label;
-    int factor;  // zoomFactor: the integer magnification, -1 for 1.5
+    int factor;   // zoomFactor: the integer magnification, -1 for 1.5
 };
 
-// The ten zoom entries in menu order.
+// The ten zoom entries in menu order (their labels are the face's zoom menu).
 extern const ZoomEntry zoomTable[10];
 
 // The entry for a command id, or null when the id is no zoom command.

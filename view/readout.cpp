@@ -8,6 +8,7 @@
 // lower half of the label bitmap; a frame copies the ones it needs into the upper half and
 // puts that into the back buffer with one BitBlt, which costs far less than drawing text.
 static const char kGlyphs[] = "0123456789ABCDEF#,- ";
+static const wchar_t kGlyphText[] = L"0123456789ABCDEF#,- ";
 static const int kMaxLength = 24;
 static const int kLabelPadding = 2;  // white round the text
 
@@ -24,8 +25,8 @@ void openReadout(const MagnifierState* state) {
         return;
     labelDC = CreateCompatibleDC(state->backDC);
     SelectObject(labelDC, GetStockObject(ANSI_FIXED_FONT));
-    TEXTMETRICA metrics;
-    GetTextMetricsA(labelDC, &metrics);
+    TEXTMETRICW metrics;
+    GetTextMetricsW(labelDC, &metrics);
     cellWidth = metrics.tmAveCharWidth;
     cellHeight = metrics.tmHeight;
     labelStride = kMaxLength * cellWidth + 2 * kLabelPadding;
@@ -46,7 +47,8 @@ void openReadout(const MagnifierState* state) {
     FillRect(labelDC, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     SetTextColor(labelDC, RGB(0, 0, 0));
     SetBkColor(labelDC, RGB(255, 255, 255));
-    TextOutA(labelDC, kLabelPadding, height / 2 + kLabelPadding, kGlyphs, sizeof kGlyphs - 1);
+    TextOutW(labelDC, kLabelPadding, height / 2 + kLabelPadding, kGlyphText,
+             ARRAYSIZE(kGlyphText) - 1);
     GdiFlush();
     memset(composed, 0, sizeof composed);
 }

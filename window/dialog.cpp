@@ -5,6 +5,8 @@
 #include "app/settings.h"
 #include "app/shared.h"
 #include "app/tray.h"
+#include "common/texts.h"
+#include "common/texts.h"
 #include "res/resource.h"
 #include "view/geometry.h"
 #include "view/readout.h"
@@ -14,14 +16,14 @@
 #include "window/menus.h"
 
 void applySizingBorder(HWND window, MagnifierState* state) {
-    LONG style = GetWindowLongA(window, GWL_STYLE);
+    LONG style = GetWindowLongW(window, GWL_STYLE);
     if (style == 0)
         return;
     if (state->sizeFixed)
         style &= ~WS_THICKFRAME;
     else
         style |= WS_THICKFRAME;
-    SetWindowLongA(window, GWL_STYLE, style);
+    SetWindowLongW(window, GWL_STYLE, style);
 }
 
 static INT_PTR onInitDialog(HWND dlg) {
@@ -35,13 +37,13 @@ static INT_PTR onInitDialog(HWND dlg) {
     // The posted always-on-top command flips isTop back and applies the loaded z-order once
     // the window is shown.
     s->isTop = s->isTop == 0 ? 1 : 0;
-    PostMessageA(dlg, WM_COMMAND, ID_ALWAYS_TOP, 0);
+    PostMessageW(dlg, WM_COMMAND, ID_ALWAYS_TOP, 0);
     setMainMenuCheck(ID_CROSS, s->isCross != 0);
     setMainMenuCheck(IDOJI_TOKA, s->seeThroughDrag != 0);
     selectZoom(s->zoomCommand, s);
     setMainMenuCheck(ID_SIZE_FIXED, s->sizeFixed != 0);
     registerHotkey(dlg);
-    SetPropA(dlg, kMagnifierWindowProperty, dlg);
+    SetPropW(dlg, kMagnifierWindowProperty, dlg);
     applySizingBorder(dlg, s);
     timerId = SetTimer(dlg, kMagnifyTimer, s->intervalMs, nullptr);
     return TRUE;
@@ -73,13 +75,25 @@ static INT_PTR onWindowPosChanging(LPARAM lParam) {
     return TRUE;
 }
 
-// Takes the window's position, hidden or not, and writes the settings file.
-static void saveWindowAndSettings(HWND dlg) {
+// The error of the save at the window's end, told once the window has gone.
+static DWORD finalSaveError;
+
+// Takes the window's position, hidden or not, and writes the settings file; 0 or the error.
+static DWORD saveWindowAndSettings(HWND dlg) {
     RECT rect;
     GetWindowRect(dlg, &rect);
     magnifier.windowX = rect.left;
     magnifier.windowY = rect.top;
-    saveSettings();
+    return saveSettings();
+}
+
+void reportUnsavedSettings() {
+    if (finalSaveError == 0)
+        return;
+    wchar_t message[1024];
+    describeSaveFailure(message, ARRAYSIZE(message), magnifier.iniPath, finalSaveError);
+    MessageBoxW(nullptr, message, texts().displayName,
+                MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
 static INT_PTR onDestroy(HWND dlg) {
@@ -87,11 +101,11 @@ static INT_PTR onDestroy(HWND dlg) {
     removeTrayIcon(dlg);
     dropDragSnapshot(dlg, s);
     closeSurfaces(dlg, s);
-    saveWindowAndSettings(dlg);
+    finalSaveError = saveWindowAndSettings(dlg);
     if (timerId != 0)
         KillTimer(dlg, timerId);
     destroyMenus();
-    RemovePropA(dlg, kMagnifierWindowProperty);
+    RemovePropW(dlg, kMagnifierWindowProperty);
     PostQuitMessage(0);
     return TRUE;
 }
@@ -152,7 +166,9 @@ static INT_PTR onTrayNotify(HWND dlg, LPARAM mouseMessage) {
 }
 
 // At logoff or shutdown the process is ended without WM_DESTROY: the settings are written
-// here, once the session is known to end.
+// here, once the session is known to end. Nothing may wait for the user then, so a failure
+// goes untold. Nothing may wait for the user then, so a failure
+// goes untold.
 static INT_PTR onEndSession(HWND dlg, WPARAM ending) {
     if (ending)
         saveWindowAndSettings(dlg);
@@ -171,7 +187,7 @@ static INT_PTR onTaskbarCreatedMessage(HWND dlg) {
 }
 
 INT_PTR CALLBACK magnifierDialogProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lParam) {
-    static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     if (message == taskbarCreated)
         return onTaskbarCreatedMessage(dlg);
     switch (message) {

@@ -6,61 +6,44 @@
 
 #include "app/shared.h"
 #include "app/tray.h"
+#include "common/texts.h"
 #include "res/resource.h"
 #include "view/geometry.h"
 #include "view/surfaces.h"
 #include "window/dialog.h"
 #include "window/help.h"
 
-// An entry of a menu as built: a command with its label, a separator (label null) or a
-// submenu (command 0, submenu given).
+// An entry of a menu as built: a command, a separator (command 0, no submenu) or a submenu.
+// The labels come from the face in force, entry for entry.
 struct MenuEntry {
     UINT command;
-    const char* label;
-    HMENU* submenu;
+    HMENU* submenu = nullptr;
 };
 
-static const MenuEntry kFrameEntries[] = {
-    {ID_FRAME_NONE, "枠無し", nullptr},
-    {ID_FRAME_BLACK, "黒枠", nullptr},
+static const MenuEntry kFrameEntries[kFrameMenuEntries] = {{ID_FRAME_NONE}, {ID_FRAME_BLACK}};
+
+static const MenuEntry kMainEntries[kMainMenuEntries] = {
+    {ID_ALWAYS_TOP}, {ID_CROSS},     {ID_SIZE_FIXED},
+    {ID_INVERT},     {IDOJI_TOKA},   {0},
+    {0, &frameMenu}, {0, &zoomMenu}, {0},
+    {ID_OPEN_INIT},  {ID_OPEN_HELP}, {ID_MINIMIZE},
+    {IDOK},
 };
 
-static const MenuEntry kMainEntries[] = {
-    {ID_ALWAYS_TOP, "常に手前", nullptr},
-    {ID_CROSS, "十字を表示", nullptr},
-    {ID_SIZE_FIXED, "サイズ固定", nullptr},
-    {ID_INVERT, "色反転", nullptr},
-    {IDOJI_TOKA, "ドラック時も拡大", nullptr},
-    {0, nullptr, nullptr},
-    {0, "枠設定", &frameMenu},
-    {0, "倍率設定", &zoomMenu},
-    {0, nullptr, nullptr},
-    {ID_OPEN_INIT, "初期設定ツール", nullptr},
-    {ID_OPEN_HELP, "ヘルプ", nullptr},
-    {ID_MINIMIZE, "最小化", nullptr},
-    {IDOK, "終了", nullptr},
-};
+static const MenuEntry kTrayEntries[kTrayMenuEntries] = {{ID_OPEN_HELP}, {ID_RESTORE}, {0}, {IDOK}};
 
-static const MenuEntry kTrayEntries[] = {
-    {ID_OPEN_HELP, "ヘルプ", nullptr},
-    {ID_RESTORE, "元のｻｲｽﾞに戻す", nullptr},
-    {0, nullptr, nullptr},
-    {IDOK, "終了", nullptr},
-};
+static const wchar_t kSetupTool[] = L"QConf.exe";
 
-static const char kSetupTool[] = "QConf.exe";
-static const char kTitle[] = "ＱＦ拡大鏡";
-
-static HMENU createMenu(const MenuEntry* entries, int count) {
+static HMENU createMenu(const MenuEntry* entries, const wchar_t* const* labels, int count) {
     HMENU menu = CreatePopupMenu();
     for (int i = 0; i < count; ++i) {
         const MenuEntry& e = entries[i];
-        if (!e.label)
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        else if (e.submenu)
-            AppendMenuA(menu, MF_STRING | MF_POPUP, (UINT_PTR)*e.submenu, e.label);
+        if (e.submenu)
+            AppendMenuW(menu, MF_STRING | MF_POPUP, (UINT_PTR)*e.submenu, labels[i]);
+        else if (e.command)
+            AppendMenuW(menu, MF_STRING, e.command, labels[i]);
         else
-            AppendMenuA(menu, MF_STRING, e.command, e.label);
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     }
     return menu;
 }
@@ -79,15 +62,16 @@ static void checkFrameEntries(int frameStyle) {
 }
 
 void buildMenus(MagnifierState* state) {
-    frameMenu = createMenu(kFrameEntries, ARRAYSIZE(kFrameEntries));
+    const Texts& t = texts();
+    frameMenu = createMenu(kFrameEntries, t.frameMenu, kFrameMenuEntries);
     // A frame style other than 0 or 1 checks neither entry.
     if (state->frameStyle == 0 || state->frameStyle == 1)
         CheckMenuItem(frameMenu, ID_FRAME_NONE + state->frameStyle, checkFlag(TRUE));
     zoomMenu = CreatePopupMenu();
-    for (const ZoomEntry& entry : zoomTable)
-        AppendMenuA(zoomMenu, MF_STRING, entry.command, entry.label);
-    mainMenu = createMenu(kMainEntries, ARRAYSIZE(kMainEntries));
-    trayMenu = createMenu(kTrayEntries, ARRAYSIZE(kTrayEntries));
+    for (int i = 0; i < kZoomMenuEntries; ++i)
+        AppendMenuW(zoomMenu, MF_STRING, zoomTable[i].command, t.zoomMenu[i]);
+    mainMenu = createMenu(kMainEntries, t.mainMenu, kMainMenuEntries);
+    trayMenu = createMenu(kTrayEntries, t.trayMenu, kTrayMenuEntries);
     if (state->rop == NOTSRCCOPY)
         setMainMenuCheck(ID_INVERT, TRUE);
 }
@@ -100,7 +84,7 @@ static void trackMenuAtCursor(HWND window, HMENU menu) {
     GetCursorPos(&cursor);
     SetForegroundWindow(window);
     TrackPopupMenu(menu, TPM_LEFTBUTTON, cursor.x, cursor.y, 0, window, nullptr);
-    PostMessageA(window, WM_NULL, 0, 0);
+    PostMessageW(window, WM_NULL, 0, 0);
 }
 
 void showMainMenu(HWND window) {
@@ -165,36 +149,32 @@ static void toggleSeeThroughDrag() {
 
 // The set-up tool in the current directory, else beside the program's own file, so that the
 // two programs copied into one folder work from any start folder.
-static BOOL findSetupTool(char* path) {
-    if (GetFileAttributesA(kSetupTool) != INVALID_FILE_ATTRIBUTES) {
-        lstrcpyA(path, kSetupTool);
+static BOOL findSetupTool(wchar_t* path) {
+    if (GetFileAttributesW(kSetupTool) != INVALID_FILE_ATTRIBUTES) {
+        lstrcpyW(path, kSetupTool);
         return TRUE;
     }
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
         return FALSE;
-    // Walked by characters: a double-byte character's trail byte may be a backslash.
-    char* name = path;
-    for (char* p = path; *p; p = CharNextA(p)) {
-        if (*p == '\\')
+    wchar_t* name = path;
+    for (wchar_t* p = path; *p; ++p) {
+        if (*p == L'\\')
             name = p + 1;
     }
-    if ((name - path) + sizeof kSetupTool > MAX_PATH)
+    if ((name - path) + ARRAYSIZE(kSetupTool) > MAX_PATH)
         return FALSE;
-    lstrcpyA(name, kSetupTool);
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+    lstrcpyW(name, kSetupTool);
+    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
 }
 
 // Started in the magnifier's current directory, so that both programs use one settings file.
 static void openSetupTool(HWND window) {
-    char path[MAX_PATH];
+    wchar_t path[MAX_PATH];
     if (findSetupTool(path) &&
-        (INT_PTR)ShellExecuteA(window, nullptr, path, nullptr, nullptr, SW_SHOWNORMAL) > 32)
+        (INT_PTR)ShellExecuteW(window, nullptr, path, nullptr, nullptr, SW_SHOWNORMAL) > 32)
         return;
-    MessageBoxA(window,
-                "初期設定ツール (QConf.exe) を起動できませんでした。\n"
-                "QConf.exe を拡大鏡と同じフォルダーに置いてください。",
-                kTitle, MB_OK | MB_ICONWARNING);
+    MessageBoxW(window, texts().setupToolMissing, texts().displayName, MB_OK | MB_ICONWARNING);
 }
 
 static int zoomIndex(int command) {

@@ -12,13 +12,13 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include <fstream>
 #include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "bench/gdi_count.h"
+#include "common/texts.h"
 #include "tests/common/pattern.h"
 
 // ---- checks and waiting ---------------------------------------------------------------------
@@ -127,48 +127,88 @@ struct Qilo {
     PROCESS_INFORMATION process;
     HWND window;
 };
-static std::string qiloPath;
+static std::wstring qiloPath;
 
-// A new scratch directory, with QILO.INI holding the text given (none when empty).
-static std::string makeScratchDir(const std::string& settings) {
-    char name[MAX_PATH];
-    static int counter;
-    GetTempPathA(MAX_PATH, name);
-    wsprintfA(name + lstrlenA(name), "qilo-e2e-%lu-%d", GetCurrentProcessId(), ++counter);
-    CreateDirectoryA(name, nullptr);
-    for (const char* stale :
-         {"QILO.INI", "Qilo.hlp", "QConf.exe", "Alone.exe"})  // Wine reuses pids
-        DeleteFileA((std::string(name) + "\\" + stale).c_str());
-    if (!settings.empty())
-        std::ofstream(std::string(name) + "\\QILO.INI", std::ios::binary) << settings;
-    return name;
+static std::wstring widen(const std::string& utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), &wide[0], (int)wide.size()));
+    return wide;
 }
 
-static std::string readFileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+static std::string narrow(const std::wstring& wide) {
+    std::string utf8(wide.size() * 3, '\0');
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), (int)wide.size(), &utf8[0],
+                                    (int)utf8.size(), nullptr, nullptr));
+    return utf8;
+}
+
+static void writeFileText(const std::wstring& path, const std::string& text) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written;
+    WriteFile(file, text.data(), (DWORD)text.size(), &written, nullptr);
+    CloseHandle(file);
+}
+
+static std::string readFileText(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string text;
+    char buffer[65536];
+    for (DWORD got; ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got;)
+        text.append(buffer, got);
+    CloseHandle(file);
+    return text;
+}
+
+// The folder of the programs under test, with the separator.
+static std::wstring buildFolder() {
+    return qiloPath.substr(0, qiloPath.rfind(L'\\') + 1);
+}
+
+// A name outside both the Japanese and the Western code page.
+static const wchar_t kUnusualFolder[] = L"Zoë Ω 日本";
+
+// A new scratch directory (with folder: a folder of that name in it), with QILO.INI holding
+// the text given (none when empty).
+static std::wstring makeScratchDir(const std::string& settings, const wchar_t* folder = nullptr) {
+    wchar_t name[MAX_PATH];
+    static int counter;
+    GetTempPathW(MAX_PATH, name);
+    wsprintfW(name + lstrlenW(name), L"qilo-e2e-%lu-%d", GetCurrentProcessId(), ++counter);
+    CreateDirectoryW(name, nullptr);
+    std::wstring dir = folder ? std::wstring(name) + L"\\" + folder : name;
+    CreateDirectoryW(dir.c_str(), nullptr);
+    for (const wchar_t* stale : {L"Qilo.hlp", L"QConf.exe", L"Alone.exe", L"Qilo.exe"})
+        DeleteFileW((dir + L"\\" + stale).c_str());  // Wine reuses pids
+    std::wstring ini = dir + L"\\QILO.INI";
+    RemoveDirectoryW(ini.c_str());
+    DeleteFileW(ini.c_str());
+    if (!settings.empty())
+        writeFileText(ini, settings);
+    return dir;
 }
 
 // Starts a program (by default Qilo.exe) in dir with the show command (below 0: none, which
 // gives SW_SHOWDEFAULT); startQilo also waits for its window.
 static bool launchQilo(Qilo& q,
-                       const std::string& dir,
+                       const std::wstring& dir,
                        int showCommand,
-                       const std::string& exe = qiloPath) {
+                       const std::wstring& exe = qiloPath) {
     q = Qilo();
-    STARTUPINFOA si = {sizeof si};
+    STARTUPINFOW si = {sizeof si};
     si.dwFlags = showCommand >= 0 ? STARTF_USESHOWWINDOW : 0;
     si.wShowWindow = (WORD)showCommand;
-    std::string commandLine = "\"" + exe + "\"";
-    return check(CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    return check(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                                 dir.c_str(), &si, &q.process),
-                 "%s starts: error %lu", exe.c_str(), GetLastError());
+                 "%s starts: error %lu", narrow(exe).c_str(), GetLastError());
 }
 
 static bool startQilo(Qilo& q,
-                      const std::string& dir,
+                      const std::wstring& dir,
                       int showCommand,
-                      const std::string& exe = qiloPath) {
+                      const std::wstring& exe = qiloPath) {
     DWORD pid = 0;
     bool found = launchQilo(q, dir, showCommand, exe) &&
                  waitUntil(
@@ -247,7 +287,8 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 
 // The steps of a scenario. Actions:
 // - Start: in a new directory, with text the [INIT] keys ("K=V K=V") or the whole file (b: 1
-//   a copy of Qilo.exe alone in that directory);
+//   a copy of Qilo.exe alone in that directory; 2 a directory named outside the Japanese and
+//   the Western code page, with copies of both programs; 3 again in the last directory);
 //   StartShown: the same, with show command a (-1: none, which gives SW_SHOWDEFAULT);
 //   SecondCopy: another start, in another directory, which must end at once with exit code 0
 //   and write nothing;
@@ -260,10 +301,12 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 //   entry b - 1 in its submenu; Tray: the notification icon's mouse message a; Command: a sent
 //   as WM_COMMAND; Place: the window moved to (a, b) by another program; Display: the
 //   display mode a x b (0: back to the default); EndSession: logoff
-//   (WM_QUERYENDSESSION, WM_ENDSESSION, then the process is ended); Shell: a stand-in for the
+//   (WM_QUERYENDSESSION, WM_ENDSESSION, each answered at once, then the process is ended);
+//   Unwritable: a folder named QILO.INI in the directory; Shell: a stand-in for the
 //   shell's notification area that answers a to each request (-1: none); ShellBack: the
 //   message that announces a restarted shell; Restack: has Wine put the topmost window's X
-//   window on top again; Wait: a milliseconds; Close: WM_CLOSE;
+//   window on top again; Wait: a milliseconds; Close: WM_CLOSE (a: 1 without waiting for the
+//   end);
 // - Tool: the set-up tool's window, the tool started in a new directory with the file text
 //   (a: 0), in the scenario's directory (1) or by the magnifier (2); Type: control a of the
 //   front dialog (the tool, the magnifier or their open popup) gets text (none: hot key b);
@@ -284,13 +327,17 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 //   a help windows open, b requests to the help program; Restarted: the magnifier has ended
 //   with exit code 0 and a new one draws the crosshair in colour a (it becomes the scenario's);
 //   Readout: the label of the pattern pixel at (a, b) in the view's corner (c: right, d:
-//   bottom); Clipboard: the colour of that pixel as text, and a bitmap.
+//   bottom); Clipboard: the colour of that pixel as text, and a bitmap; SaveFailed: the
+//   magnifier (a: 0), which then ends with exit code 0, or the tool (a: 1), which then stays
+//   open, tells that the settings file could not be written, with its path and the system's
+//   text for error b; Face: every text of the magnifier (titled without an icon), its open help
+//   and the open tool is the face's.
 // clang-format off
 enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick, Key, CtrlSpace,
           Keys, Wheel, Menu, Tray, Command, Place, Display, EndSession, Shell, ShellBack, Restack, Wait, Close,
-          Tool, Type, Click, ToolGone, HelpFile,
+          Tool, Type, Click, ToolGone, HelpFile, Unwritable,
           Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File, Shows,
-          Help, Restarted, Readout, Clipboard };
+          Help, Restarted, Readout, Clipboard, SaveFailed, Face };
 enum Property { Visible = 1, Topmost = 2, Sizable = 4, Iconic = 8, Titled = 16, HotkeyTaken = 32,
                 HighPriority = 64 };
 // clang-format on
@@ -308,8 +355,9 @@ static const int kCross = 40009, kFrameNone = 40014, kFrameBlack = 40015, kAlway
 enum { mTop, mCross, mFixed, mInvert, mSeeThrough, mFrame, mZoom, mSetup, mHelp, mQuit = 10 };
 
 static Qilo q;  // the program of the scenario, and its directory
-static std::string dir;
-static HWND shell;  // the stand-in notification area: its answer and the icons added
+static std::wstring dir;
+static Language face;  // the face the scenario's programs show
+static HWND shell;     // the stand-in notification area: its answer and the icons added
 static LRESULT shellAnswer;
 static int iconAdds;
 
@@ -347,7 +395,7 @@ static void standInHelpProgram() {
     RegisterClassA(&wc);
     CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
                     nullptr);
-    std::ofstream(dir + "\\Qilo.hlp");
+    writeFileText(dir + L"\\Qilo.hlp", "");
 }
 
 // The dialog the user faces: a dialog the tool or the magnifier owns, else the tool.
@@ -360,17 +408,24 @@ static HWND frontDialog() {
     return owner;
 }
 
+// A window's text as UTF-8, asked for as UTF-16: a character lost on the way shows.
+static std::string windowText(HWND window) {
+    static wchar_t text[8192];
+    text[0] = L'\0';
+    if (window)
+        SendMessageW(window, WM_GETTEXT, 8192, reinterpret_cast<LPARAM>(text));
+    return narrow(text);
+}
+
 static std::string controlText(int id) {
-    char text[4096] = "";
-    GetDlgItemTextA(frontDialog(), id, text, sizeof text);
-    return text;
+    return windowText(GetDlgItem(frontDialog(), id));
 }
 
 // The top-level window of a process that has the property given (the magnifier's, or the
 // tool's title).
-static HWND findWindowOf(Qilo& p, const char* title) {
+static HWND findWindowOf(Qilo& p, const wchar_t* title) {
     HWND found = nullptr;
-    for (HWND h = nullptr; !found && (h = FindWindowExA(nullptr, h, "#32770", title));) {
+    for (HWND h = nullptr; !found && (h = FindWindowExW(nullptr, h, L"#32770", title));) {
         DWORD pid = 0;
         GetWindowThreadProcessId(h, &pid);
         if ((title || GetPropA(h, "QiloMagnifier")) &&
@@ -384,9 +439,13 @@ static HWND findWindowOf(Qilo& p, const char* title) {
     return p.window = found;
 }
 
+// The captions of both faces, as the users of each see them.
+static const wchar_t* const kHelpCaptions[] = {L"ＱＦ拡大鏡 ヘルプ", L"QF Magnifier Help"};
+static const wchar_t* const kToolCaptions[] = {L"ＱＦ拡大鏡 初期設定", L"QF Magnifier Settings"};
+
 static int helpWindows() {
     int n = 0;
-    for (HWND h = nullptr; (h = FindWindowExA(nullptr, h, "#32770", "ＱＦ拡大鏡 ヘルプ"));)
+    for (HWND h = nullptr; (h = FindWindowExW(nullptr, h, L"#32770", kHelpCaptions[face]));)
         n += IsWindowVisible(h);
     return n;
 }
@@ -496,6 +555,81 @@ static bool checkView(const Step& s, RECT r, const char* text) {
            (!framed || (c.at(0, h / 2) == 0 && c.at(w / 2, 0) == 0));
 }
 
+// Japanese on a Japanese Windows (code page 932), English on any other.
+static Language systemFace() {
+    return GetACP() == 932 ? kJapanese : kEnglish;
+}
+
+static HWND messageBoxOf(DWORD processId) {
+    for (HWND h = nullptr; (h = FindWindowExW(nullptr, h, L"#32770", nullptr));) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        if (pid == processId && IsWindowVisible(h) && GetDlgItem(h, 0xFFFF))
+            return h;
+    }
+    return nullptr;
+}
+
+// See SaveFailed.
+static bool saveFailureTold(const Qilo& p, DWORD error) {
+    wchar_t reason[512] = L"";
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                   reason, 512, nullptr);
+    HWND box = nullptr;
+    if (!waitUntil([&] { return (box = messageBoxOf(p.process.dwProcessId)) != nullptr; }, 5000))
+        return false;
+    std::string text = windowText(GetDlgItem(box, 0xFFFF));
+    printf("  the message: %s\n", text.c_str());
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    pump(300);
+    return text.find(narrow(textsOf(face).saveFailed)) == 0 &&
+           text.find(narrow(dir + L"\\QILO.INI")) != std::string::npos &&
+           text.find(narrow(reason)) != std::string::npos &&
+           (&p == &q || WaitForSingleObject(p.process.hProcess, 0) == WAIT_TIMEOUT);
+}
+
+// What a check of a text found against what it expected, shown when they differ.
+static bool sameText(const char* what, const std::string& found, const std::string& expected) {
+    if (found != expected)
+        printf("  %s: \"%s\", expected \"%s\"\n", what, found.c_str(), expected.c_str());
+    return found == expected;
+}
+
+// See Face. The texts users see are spelled out here; the help and the note above the tool's
+// buttons, too long for that, are the program's own, read back through the windows.
+static bool checkFace() {
+    const bool ja = face == kJapanese;
+    const Texts& t = textsOf(face);
+    // clang-format off
+    const std::pair<int, std::string> toolTexts[] = {
+        {1010, ja ? "十字線の色:" : "Crosshair color:"},       {1002, ja ? "色の選択..." : "Choose..."},
+        {1003, ja ? "Ctrl+Space で表示/非表示を切り替える" : "Show and hide with Ctrl+Space"},
+        {1011, ja ? "更新間隔:" : "Refresh every:"},           {1012, ja ? "ミリ秒 (10～10000)" : "ms (10 to 10000)"},
+        {1006, ja ? "カーソルの位置と色を表示する" : "Show the cursor's position and color"},
+        {1013, ja ? "静止キー:" : "Freeze key:"},              {1014, ja ? "コピーキー:" : "Copy key:"},
+        {1015, ja ? "表示言語:" : "Language:"},                 {IDOK, "OK"},
+        {IDCANCEL, ja ? "キャンセル" : "Cancel"},                {1005, narrow(t.noteRunning)}};
+    const char* const choices[] = {ja ? "自動" : "Automatic", "日本語", "English"};
+    // clang-format on
+    HWND help = FindWindowExW(nullptr, nullptr, L"#32770", kHelpCaptions[face]);
+    bool same =
+        sameText("title", windowText(q.window), ja ? " ＱＦ拡大鏡" : "QF Magnifier") &&
+        sameText("help caption", windowText(help), narrow(kHelpCaptions[face])) &&
+        sameText("help button", windowText(GetDlgItem(help, IDOK)), ja ? "閉じる" : "Close") &&
+        sameText("help text", windowText(GetDlgItem(help, 1001)), narrow(t.helpText)) &&
+        sameText("tool caption", windowText(tool.window), narrow(kToolCaptions[face]));
+    for (const auto& label : toolTexts)
+        same = sameText("tool label", windowText(GetDlgItem(tool.window, label.first)),
+                        label.second) &&
+               same;
+    for (int i = 0; i < 3; ++i) {
+        wchar_t item[64] = L"";
+        SendDlgItemMessageW(tool.window, 1009, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+        same = sameText("language choice", narrow(item), choices[i]) && same;
+    }
+    return same;
+}
+
 // clang-format off
 static bool runStep(const Step& s) {
     HWND w = q.window;
@@ -504,17 +638,20 @@ static bool runStep(const Step& s) {
     const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     switch (s.op) {
         case Start: {
-            dir = makeScratchDir(settingsText(text));
-            std::string alone = dir + "\\Alone.exe";
-            return (!s.b || CopyFileA(qiloPath.c_str(), alone.c_str(), FALSE)) &&
-                   startQilo(q, dir, SW_SHOWNORMAL, s.b ? alone : qiloPath);
+            if (s.b != 3)
+                dir = makeScratchDir(settingsText(text), s.b == 2 ? kUnusualFolder : nullptr);
+            std::wstring exe = s.b == 1 ? dir + L"\\Alone.exe" : s.b >= 2 ? dir + L"\\Qilo.exe" : qiloPath;
+            bool copied = s.b == 0 || s.b == 3 || CopyFileW(qiloPath.c_str(), exe.c_str(), FALSE);
+            if (s.b == 2)
+                copied = copied && CopyFileW((buildFolder() + L"QConf.exe").c_str(), (dir + L"\\QConf.exe").c_str(), FALSE);
+            return copied && startQilo(q, dir, SW_SHOWNORMAL, exe);
         }
         case StartShown: dir = makeScratchDir(settingsText(text)); return startQilo(q, dir, s.a);
         case SecondCopy: {
             Qilo second;
-            std::string other = makeScratchDir("");
+            std::wstring other = makeScratchDir("");
             return launchQilo(second, other, SW_SHOWNORMAL) && waitExit(second, 5000) == 0 &&
-                   readFileText(other + "\\QILO.INI").empty();
+                   readFileText(other + L"\\QILO.INI").empty();
         }
         case Pattern: showPattern(s.a); return true;
         case Move: moveCursor(s.a, s.b); return true;
@@ -558,11 +695,13 @@ static bool runStep(const Step& s) {
             mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
             return ChangeDisplaySettingsA(s.a ? &mode : nullptr, s.a ? CDS_FULLSCREEN : 0) == 0;
         }
-        case EndSession:
-            SendMessageA(w, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
-            SendMessageA(w, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        case EndSession: {  // nothing may wait for the user now: a program that does fails
+            DWORD_PTR result;
+            bool answered = SendMessageTimeoutW(w, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, 0, 5000, &result) &&
+                            SendMessageTimeoutW(w, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, 0, 5000, &result);
             TerminateProcess(q.process.hProcess, 0);
-            return waitExit(q) == 0;
+            return waitExit(q) == 0 && answered;
+        }
         case Shell: standInShell(s.a); return true;
         case ShellBack: return PostMessageA(w, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         case Restack:
@@ -570,17 +709,22 @@ static bool runStep(const Step& s) {
             SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, keep);
             return runStep({Wait, 100});
         case Wait: pump(s.a); return true;
-        case Close: PostMessageA(w, WM_CLOSE, 0, 0); return waitExit(q) == 0;
+        case Close: PostMessageA(w, WM_CLOSE, 0, 0); return s.a || waitExit(q) == 0;
+        case Unwritable:  // a folder where the file should be
+            DeleteFileW((dir + L"\\QILO.INI").c_str());
+            return CreateDirectoryW((dir + L"\\QILO.INI").c_str(), nullptr);
+        case SaveFailed: return saveFailureTold(s.a ? tool : q, s.b) && (s.a || waitExit(q) == 0);
+        case Face: return checkFace();
         case Tool:
             dir = s.a ? dir : makeScratchDir(settingsText(text));
             tool = Qilo();
-            if (s.a < 2 && !launchQilo(tool, dir, SW_SHOWNORMAL, qiloPath.substr(0, qiloPath.rfind('\\')) + "\\QConf.exe"))
+            if (s.a < 2 && !launchQilo(tool, dir, SW_SHOWNORMAL, buildFolder() + L"QConf.exe"))
                 return false;
-            return waitUntil([&] { return IsWindowVisible(findWindowOf(tool, "ＱＦ拡大鏡 初期設定")); }, 5000);
+            return waitUntil([&] { return IsWindowVisible(findWindowOf(tool, kToolCaptions[face])); }, 5000);
         case Type:
             if (!s.text)
                 SendDlgItemMessageA(frontDialog(), s.a, HKM_SETHOTKEY, s.b, 0);
-            return !s.text || SetDlgItemTextA(frontDialog(), s.a, text);
+            return !s.text || SetDlgItemTextW(frontDialog(), s.a, widen(text).c_str());
         case Click: PostMessageA(GetDlgItem(frontDialog(), s.a), BM_CLICK, 0, 0); return runStep({Wait, 300});
         case ToolGone: tool.window = nullptr; return waitExit(tool, 5000) == 0;
         case HelpFile: standInHelpProgram(); return true;
@@ -603,12 +747,12 @@ static bool runStep(const Step& s) {
         case Saved: {
             std::istringstream lines(text);
             for (std::string line; lines >> line;) {
-                if (readFileText(dir + "\\QILO.INI").find("\n" + line + "\r") == std::string::npos)
+                if (readFileText(dir + L"\\QILO.INI").find("\n" + line + "\r") == std::string::npos)
                     return false;
             }
             return true;
         }
-        case File: return readFileText(dir + "\\QILO.INI") == settingsText(text);
+        case File: return readFileText(dir + L"\\QILO.INI") == settingsText(text);
         case Shows:
             return waitUntil([&] { return *text ? controlText(s.a).find(text) != std::string::npos
                                                 : (int)IsDlgButtonChecked(frontDialog(), s.a) == s.b; }, 2000);
@@ -637,7 +781,7 @@ static void run(std::initializer_list<Step> steps) {
             RECT r = windowRect(q.window);
             printf("  the window: (%ld, %ld)-(%ld, %ld), properties %d; the settings:\n%s\n",
                    r.left, r.top, r.right, r.bottom, properties(),
-                   readFileText(dir + "\\QILO.INI").c_str());
+                   readFileText(dir + L"\\QILO.INI").c_str());
         }
     }
 }
@@ -800,13 +944,14 @@ static void caseSessionEnd() {
 static void caseHostileSettings() {
     const std::string values[] = {"0",  "-1",  "-2147483648", "2147483647", "abc",
                                   " 7", "1e9", "0x40",        "",           std::string(3000, '9')};
-    const char* const keys[] = {"X",        "Y",   "IsTop", "WIDTH",  "HEIGHT", "INT_TIME", "COLOR",
-                                "VK_SPACE", "ROP", "FRAME", "ISTOKA", "WSIZE",  "IsCross",  "ZOOM"};
+    const char* const keys[] = {"X",        "Y",     "IsTop",    "WIDTH", "HEIGHT",
+                                "INT_TIME", "COLOR", "VK_SPACE", "ROP",   "FRAME",
+                                "ISTOKA",   "WSIZE", "IsCross",  "ZOOM",  "LANGUAGE"};
     for (const std::string& value : values) {
         bool number = value.find_first_not_of("-0123456789") == std::string::npos &&
                       !value.empty() && value.size() < 12;
         std::string file = "[INIT]\r\n" + std::string(100000, 'X') + "\r\n", kept;
-        for (int i = 0; i < 14; ++i) {
+        for (int i = 0; i < 15; ++i) {
             file += std::string(keys[i]) + "=" + value + "\r\n";
             kept += i >= 8 && number ? std::string(keys[i]) + "=" + value + " " : "";  // no range
         }
@@ -831,16 +976,16 @@ static void caseDisplayChangeInner() {
 // Display modes change only inside Wine's virtual desktop: the case runs again inside one and
 // reports through a file.
 static void caseDisplayChange() {
-    char self[MAX_PATH], log[MAX_PATH], command[4 * MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    GetTempPathA(MAX_PATH, log);
-    lstrcatA(log, "qilo-display-change.log");
-    DeleteFileA(log);
-    wsprintfA(command, "explorer /desktop=qilo,1024x768 \"%s\" display_change_inner \"%s\" \"%s\"",
+    wchar_t self[MAX_PATH], log[MAX_PATH], command[4 * MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    GetTempPathW(MAX_PATH, log);
+    lstrcatW(log, L"qilo-display-change.log");
+    DeleteFileW(log);
+    wsprintfW(command, L"explorer /desktop=qilo,1024x768 \"%s\" display_change_inner \"%s\" \"%s\"",
               self, qiloPath.c_str(), log);
-    STARTUPINFOA si = {sizeof si};
+    STARTUPINFOW si = {sizeof si};
     PROCESS_INFORMATION pi;
-    if (CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         WaitForSingleObject(pi.hProcess, 120000);
     std::string output = readFileText(log);
     printf("%s", output.c_str());
@@ -929,6 +1074,52 @@ static void caseBeyond() {
          {Keys, VK_CONTROL, VK_F8}, {View, 1, 2, 500, 400, "second"},
          {Keys, VK_CONTROL, VK_F8}, {CtrlSpace}, {CtrlSpace}, {Pattern}, {View, 1, 2, 500, 400},
          {Close}});
+}
+// clang-format on
+
+// Both faces: with LANGUAGE ja or en that face, without either (or with another value) the
+// Windows language's; the magnifier titled, with its help and the set-up tool open.
+static void caseFaces() {
+    const Language system = face;
+    const struct {
+        const char* settings;
+        Language face;
+    } rows[] = {{"X=20 Y=20", system},
+                {"X=20 Y=20 LANGUAGE=ja", kJapanese},
+                {"X=20 Y=20 LANGUAGE=en", kEnglish},
+                {"X=20 Y=20 LANGUAGE=de", system}};
+    for (const auto& r : rows) {
+        face = r.face;
+        run({{Shell, FALSE},
+             {Start, 0, 0, 0, 0, r.settings},
+             {Command, 40012},
+             {Help, 1},
+             {Tool, 1},
+             {Face},
+             {Click, IDCANCEL},
+             {ToolGone},
+             {Close},
+             {Shell, -1}});
+    }
+    face = system;
+}
+
+// Settings survive a folder named outside the code page: read, written, and edited by the
+// set-up tool, which restarts the magnifier that lives there. A settings file that cannot be
+// written is told, by the magnifier at its end (not at the session's end, which must not
+// wait) and by the tool, which then stays open; the tool closes no magnifier for a save that
+// cannot succeed.
+// clang-format off
+static void caseFolders() {
+    run({{Pattern}, {Start, 0, 2, 0, 0, "X=123 Y=145 IsCross=1"}, {Rect, 123, 145, 317, 275},
+         {Command, 40004}, {Close}, {Saved, 0, 0, 0, 0, "X=123 Y=145 IsCross=1 ZOOM=40004"},
+         {Start, 0, 3}, {Rect, 123, 145, 317, 275}, {Menu, mSetup}, {Tool, 2}, {Click, 1002},
+         {Type, 708, 0, 0, 0, "255"}, {Click, IDOK}, {Click, IDOK}, {ToolGone},
+         {Restarted, RGB(128, 0, 255)}, {Close}, {Saved, 0, 0, 0, 0, "X=123 COLOR=16711808 ZOOM=40004"}});
+    run({{Start, 0, 0, 0, 0, "X=50 Y=60"}, {Unwritable}, {Close, 1}, {SaveFailed, 0, ERROR_ACCESS_DENIED},
+         {Tool, 1}, {Click, IDOK}, {SaveFailed, 1, ERROR_ACCESS_DENIED}, {Click, IDCANCEL}, {ToolGone},
+         {Start}, {Unwritable}, {Menu, mSetup}, {Tool, 2}, {Click, IDOK}, {SaveFailed, 1, ERROR_ACCESS_DENIED},
+         {Is, Visible}, {Click, IDCANCEL}, {ToolGone}, {EndSession}});
 }
 // clang-format on
 
@@ -1036,6 +1227,7 @@ static const struct {
     {"hostile_settings", caseHostileSettings}, {"session_end", caseSessionEnd},
     {"display_change", caseDisplayChange}, {"two_monitors", caseTwoMonitors},
     {"help", caseHelp}, {"setup_tool", caseSetupTool}, {"beyond", caseBeyond}, {"display_change_inner", caseDisplayChangeInner},
+    {"faces", caseFaces}, {"folders", caseFolders},
     {"leaks", [] { checkResources(false); }}, {"soak", [] { checkResources(true); }}};
 // clang-format on
 
@@ -1045,7 +1237,10 @@ int main(int argc, char** argv) {
         return 2;
     char path[MAX_PATH];
     GetFullPathNameA(argv[2], MAX_PATH, path, nullptr);
-    qiloPath = path;
+    wchar_t widePath[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, MAX_PATH);
+    qiloPath = widePath;
+    face = systemFace();
     for (const auto& c : kCases) {
         if (strcmp(c.name, argv[1]) == 0) {
             printf("%s\n", c.name);

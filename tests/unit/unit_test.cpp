@@ -1,5 +1,6 @@
 // The unit tests: the view's geometry, snapping and tick, rendering into memory; the settings
-// path; the menus' check marks and the dialog procedure's returns on a live window.
+// path, the face a LANGUAGE chooses and the message of a failed save; the menus' labels and
+// check marks and the dialog procedure's returns on a live window.
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
 #include <windows.h>
 
@@ -9,6 +10,8 @@
 #include <doctest/doctest.h>
 
 #include "app/settings.h"
+#include "common/inifile.h"
+#include "common/texts.h"
 #include "res/resource.h"
 #include "tests/common/pattern.h"
 #include "view/geometry.h"
@@ -117,21 +120,53 @@ TEST_CASE("the tick renders a resting cursor on every tenth tick, a moved one at
 }
 
 TEST_CASE("the settings path joins directory and name at its last character, never truncated") {
-    const std::string fits(MAX_PATH - 1 - 9 - 3, 'b');  // the longest directory that fits
+    const std::wstring fits(MAX_PATH - 1 - 9 - 3, L'b');  // the longest directory that fits
     // clang-format off
-    const struct { std::string directory, path; } rows[] = {
-        {"C:\\", "C:\\QILO.INI"},                  {"C:\\WORK", "C:\\WORK\\QILO.INI"},
-        // "C:\表" and "C:\ソ": each character's trail byte is 0x5C, which is no separator.
-        {"C:\\\x95\x5c", "C:\\\x95\x5c\\QILO.INI"}, {"C:\\\x83\x5c", "C:\\\x83\x5c\\QILO.INI"},
-        {"C:\\\x95\x5c\\", "C:\\\x95\x5c\\QILO.INI"},
-        {"C:\\" + fits, "C:\\" + fits + "\\QILO.INI"},
-        {"C:\\" + std::string(250, 'a'), ".\\QILO.INI"}};  // too long: the same file, relative
+    const struct { std::wstring directory, path; } rows[] = {
+        {L"C:\\", L"C:\\QILO.INI"},                {L"C:\\WORK", L"C:\\WORK\\QILO.INI"},
+        {L"C:\\表", L"C:\\表\\QILO.INI"},          {L"C:\\Zoë Ω 日本\\", L"C:\\Zoë Ω 日本\\QILO.INI"},
+        {L"C:\\" + fits, L"C:\\" + fits + L"\\QILO.INI"},
+        {L"C:\\" + std::wstring(250, L'a'), L".\\QILO.INI"}};  // too long: the same file, relative
     // clang-format on
     for (const auto& r : rows) {
-        char path[MAX_PATH];
-        CHECK(buildSettingsPath(path, r.directory.c_str(), 932) == (r.path[0] != '.'));
+        wchar_t path[MAX_PATH];
+        CHECK(buildSettingsPath(path, r.directory.c_str()) == (r.path[0] != L'.'));
         CHECK(path == r.path);
     }
+}
+
+TEST_CASE("LANGUAGE chooses the face; without ja or en the user's display language does") {
+    const LANGID japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+    const LANGID english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+    const LANGID chinese = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED);
+    // clang-format off
+    const struct { const wchar_t* setting; LANGID user; Language face; } rows[] = {
+        {L"ja", english, kJapanese}, {L"en", japanese, kEnglish},  {L"EN", japanese, kEnglish},
+        {L"", japanese, kJapanese},  {L"", english, kEnglish},     {L"", chinese, kEnglish},
+        {L"fr", japanese, kJapanese}, {L"jap", english, kEnglish}, {L"en ", japanese, kJapanese}};
+    // clang-format on
+    for (const auto& r : rows)
+        CHECK(chooseLanguage(r.setting, r.user) == r.face);
+}
+
+TEST_CASE("a failed save names the file and the system's reason in the face in force") {
+    const DWORD unknown = 0x2000ABCD;  // no system text: its number instead
+    wchar_t reason[512] = L"";
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   ERROR_ACCESS_DENIED, 0, reason, 512, nullptr);
+    // clang-format off
+    const struct { Language face; DWORD error; std::wstring expected; } rows[] = {
+        {kEnglish, ERROR_ACCESS_DENIED, std::wstring(L"The settings could not be saved.\n\nC:\\Zoë Ω 日本\\QILO.INI\n\n") + reason},
+        {kJapanese, unknown, L"設定を保存できませんでした。\n\nC:\\Zoë Ω 日本\\QILO.INI\n\nエラー 536914893"},
+        {kEnglish, unknown, L"The settings could not be saved.\n\nC:\\Zoë Ω 日本\\QILO.INI\n\nError 536914893"}};
+    // clang-format on
+    for (const auto& r : rows) {
+        setLanguage(r.face);
+        wchar_t message[1024];
+        describeSaveFailure(message, 1024, L"C:\\Zoë Ω 日本\\QILO.INI", r.error);
+        CHECK(message == r.expected);
+    }
+    setLanguage(kJapanese);
 }
 
 TEST_CASE("sizes and periods that would break the program are brought into range") {
@@ -154,7 +189,7 @@ struct LiveWindow {
     explicit LiveWindow(const char* keys) {
         loadSettingsFrom(keys);
         magnifier.hotkeyEnabled = 0;
-        window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAGNIFIER),
+        window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAGNIFIER),
                                     nullptr, magnifierDialogProc, 0);
         ShowWindow(window, SW_SHOW);
         computeGeometry(&magnifier);
@@ -210,14 +245,42 @@ TEST_CASE("the menus' check marks follow the loaded settings and every command")
             SendMessageA(live.window, WM_COMMAND, r.first, 0);
         CHECK(checkMarks() == r.second);
     }
-    // The labels reach the menus as code page 932: 常に手前, 倍率x 1.5, 元のｻｲｽﾞに戻す.
-    char text[3][32] = {};
-    GetMenuStringA(mainMenu, 0, text[0], 32, MF_BYPOSITION);
-    GetMenuStringA(zoomMenu, 1, text[1], 32, MF_BYPOSITION);
-    GetMenuStringA(trayMenu, 1, text[2], 32, MF_BYPOSITION);
-    CHECK(std::string(text[0]) == "\x8f\xed\x82\xc9\x8e\xe8\x91\x4f");
-    CHECK(std::string(text[1]) == "\x94\x7b\x97\xa6x 1.5");
-    CHECK(std::string(text[2]) == "\x8c\xb3\x82\xcc\xbb\xb2\xbd\xde\x82\xc9\x96\xdf\x82\xb7");
+}
+
+// Every label of the four menus, read back as UTF-16: a character lost on the way fails.
+static std::wstring menuLabels() {
+    std::wstring labels;
+    for (HMENU menu : {mainMenu, frameMenu, zoomMenu, trayMenu}) {
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[64] = L"";
+            GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+            labels += std::wstring(text) + L"|";
+        }
+        labels += L"\n";
+    }
+    return labels;
+}
+
+TEST_CASE("the menus carry the labels of the face LANGUAGE chooses") {
+    // clang-format off
+    const std::pair<const char*, const wchar_t*> rows[] = {
+        {"LANGUAGE=ja\0",
+         L"常に手前|十字を表示|サイズ固定|色反転|ドラック時も拡大||枠設定|倍率設定||初期設定ツール|ヘルプ|最小化|終了|\n"
+         L"枠無し|黒枠|\n"
+         L"倍率x 1|倍率x 1.5|倍率x 2|倍率x 3|倍率x 4|倍率x 5|倍率x 6|倍率x 7|倍率x 8|倍率x16|\n"
+         L"ヘルプ|元のｻｲｽﾞに戻す||終了|\n"},
+        {"LANGUAGE=en\0",
+         L"Always on Top|Show Crosshair|Fixed Size|Invert Colors|Magnify While Dragging||Frame|Zoom||"
+         L"Settings...|Help|Minimize|Exit|\n"
+         L"No Frame|Black Frame|\n"
+         L"1x|1.5x|2x|3x|4x|5x|6x|7x|8x|16x|\n"
+         L"Help|Restore||Exit|\n"}};
+    // clang-format on
+    for (const auto& r : rows) {
+        LiveWindow live(r.first);
+        CHECK(menuLabels() == r.second);
+    }
+    setLanguage(kJapanese);
 }
 
 TEST_CASE("the dialog procedure returns TRUE for what it handles, FALSE for the rest") {

@@ -1,0 +1,73 @@
+#include <windows.h>
+
+#include "common/inifile.h"
+
+#include <initializer_list>
+
+#include "common/texts.h"
+
+BOOL buildSettingsPath(wchar_t* path, const wchar_t* directory) {
+    int length = lstrlenW(directory);
+    const wchar_t* separator = length > 0 && directory[length - 1] == L'\\' ? L"" : L"\\";
+    if (length + lstrlenW(separator) + lstrlenW(kSettingsFileName) + 1 > MAX_PATH) {
+        lstrcpyW(path, kRelativeSettingsPath);
+        return FALSE;
+    }
+    lstrcpyW(path, directory);
+    lstrcatW(path, separator);
+    lstrcatW(path, kSettingsFileName);
+    return TRUE;
+}
+
+void currentSettingsPath(wchar_t* path) {
+    wchar_t directory[MAX_PATH];
+    DWORD length = GetCurrentDirectoryW(MAX_PATH, directory);
+    if (length == 0 || length >= MAX_PATH)
+        lstrcpyW(path, kRelativeSettingsPath);  // the directory did not fit
+    else
+        buildSettingsPath(path, directory);
+}
+
+int readSettingInt(const wchar_t* path, const wchar_t* key, int defaultValue) {
+    return (int)GetPrivateProfileIntW(kSettingsSection, key, defaultValue, path);
+}
+
+void readSettingText(const wchar_t* path, const wchar_t* key, wchar_t* text, DWORD size) {
+    GetPrivateProfileStringW(kSettingsSection, key, L"", text, size, path);
+}
+
+DWORD writeSettingText(const wchar_t* path, const wchar_t* key, const wchar_t* text) {
+    SetLastError(0);
+    if (WritePrivateProfileStringW(kSettingsSection, key, text, path))
+        return 0;
+    DWORD error = GetLastError();
+    return error ? error : ERROR_WRITE_FAULT;  // a failure is never reported as success
+}
+
+DWORD writeSettingInt(const wchar_t* path, const wchar_t* key, int value) {
+    wchar_t text[16];
+    wsprintfW(text, L"%d", value);
+    return writeSettingText(path, key, text);
+}
+
+void chooseFaceFromSettings(const wchar_t* path) {
+    wchar_t setting[8];
+    readSettingText(path, L"LANGUAGE", setting, ARRAYSIZE(setting));
+    setLanguage(chooseLanguage(setting, GetUserDefaultUILanguage()));
+}
+
+void describeSaveFailure(wchar_t* message, int size, const wchar_t* path, DWORD error) {
+    wchar_t reason[512];
+    DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+    if (!FormatMessageW(flags, nullptr, error, 0, reason, ARRAYSIZE(reason), nullptr))
+        wsprintfW(reason, texts().errorNumber, error);
+    wchar_t fullPath[MAX_PATH];
+    if (!GetFullPathNameW(path, MAX_PATH, fullPath, nullptr))
+        lstrcpynW(fullPath, path, MAX_PATH);
+    lstrcpynW(message, texts().saveFailed, size);
+    for (const wchar_t* part :
+         {L"\n\n", (const wchar_t*)fullPath, L"\n\n", (const wchar_t*)reason}) {
+        int used = lstrlenW(message);
+        lstrcpynW(message + used, part, size - used);
+    }
+}
