@@ -791,7 +791,7 @@ static void run(std::initializer_list<Step> steps) {
 static const char kEveryKey[] =
     "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=300\r\nY=200\r\nROP=3342344\r\nFRAME=0\r\nISTOKA=1\r\n"
     "WSIZE=0\r\nIsTop=0\r\nIsCross=0\r\nZOOM=40004\r\nWIDTH=256\r\nHEIGHT=168\r\n"
-    "INT_TIME=80\r\nCOLOR=255\r\nVK_SPACE=0\r\nFOREIGN=7\r\n";
+    "INT_TIME=80\r\nCOLOR=255\r\nVK_SPACE=0\r\nFOREIGN=7\r\nMEMO=\x95\x5c\x8e\xa6\r\n";  // 表示, code page 932
 static const int kLeftDown = MOUSEEVENTF_LEFTDOWN, kLeftUp = MOUSEEVENTF_LEFTUP;
 
 // clang-format off
