@@ -23,7 +23,7 @@ static BOOL createMainWindow(HINSTANCE instance, int showCommand) {
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     computeGeometry(&magnifier);
-    trayIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TRAY));
+    loadTrayIcon();
     addTrayIcon(window);
     return TRUE;
 }

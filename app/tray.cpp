@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <commctrl.h>
 #include <shellapi.h>
 #include <string.h>
 
@@ -32,6 +33,21 @@ static BOOL notifyAdd(HWND window) {
     return Shell_NotifyIconW(NIM_ADD, &data);
 }
 
+// At the size the shell asks for at the DPI in force, drawn from the image of that size.
+void loadTrayIcon() {
+    HICON icon = nullptr;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (FAILED(LoadIconMetric(instance, MAKEINTRESOURCEW(IDI_TRAY), LIM_SMALL, &icon)))
+        icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), 0));
+    if (!icon)
+        return;  // the icon loaded before stays
+    if (trayIcon)
+        DestroyIcon(trayIcon);
+    trayIcon = icon;
+}
+
 void addTrayIcon(HWND window) {
     if (notifyAdd(window)) {
         trayIconAdded = 1;
@@ -41,28 +57,63 @@ void addTrayIcon(HWND window) {
     }
 }
 
+void updateTrayIcon(HWND window) {
+    loadTrayIcon();
+    NOTIFYICONDATAW data;
+    fillIconRecord(&data, window, NIF_ICON);
+    data.hIcon = trayIcon;
+    if (trayIconAdded)
+        Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
 void removeTrayIcon(HWND window) {
     NOTIFYICONDATAW data;
     fillIconRecord(&data, window, 0);
     Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
+// The shell has (re)started, or its DPI changed: the icon is added whether or not it was
+// there before, at the size the shell now asks for. Removed first, in case it is still there.
 void onTaskbarCreated(HWND window) {
-    // Only an icon that was there before is brought back; without one, hiding minimises.
-    if (trayIconAdded)
-        notifyAdd(window);
+    loadTrayIcon();
+    removeTrayIcon(window);
+    addTrayIcon(window);
 }
 
+// One press acts once, however long it is held; a key without Ctrl, Alt or Shift would be
+// taken from every program, and is never registered.
 static void registerStoredHotkey(HWND window, int id, int stored) {
-    if (hotkeyKey(stored))
-        RegisterHotKey(window, id, hotkeyModifiers(stored), hotkeyKey(stored));
+    if (hotkeyKey(stored) && hotkeyModifiers(stored))
+        RegisterHotKey(window, id, hotkeyModifiers(stored) | MOD_NOREPEAT, hotkeyKey(stored));
 }
 
 void registerHotkey(HWND window) {
     if (magnifier.hotkeyEnabled)
-        RegisterHotKey(window, kHotkeyId, MOD_CONTROL, VK_SPACE);
+        RegisterHotKey(window, kHotkeyId, MOD_CONTROL | MOD_NOREPEAT, VK_SPACE);
     registerStoredHotkey(window, kFreezeHotkeyId, magnifier.freezeHotkey);
     registerStoredHotkey(window, kCopyHotkeyId, magnifier.copyHotkey);
+}
+
+// A tool window has no taskbar button and is not in Alt+Tab: minimised without an icon it
+// gets a button, from which it can be restored. The taskbar reads the style when a window
+// is shown, so the window is hidden while the style changes.
+static void minimizeToTaskbar(HWND window) {
+    LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+    if (exStyle & WS_EX_TOOLWINDOW) {
+        ShowWindow(window, SW_HIDE);
+        SetWindowLongW(window, GWL_EXSTYLE, (exStyle & ~WS_EX_TOOLWINDOW) | WS_EX_APPWINDOW);
+    }
+    ShowWindow(window, SW_SHOWMINIMIZED);
+}
+
+void dropTaskbarButton(HWND window) {
+    LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+    if (!(exStyle & WS_EX_APPWINDOW) || IsIconic(window))
+        return;
+    ShowWindow(window, SW_HIDE);
+    SetWindowLongW(window, GWL_EXSTYLE, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+    ShowWindow(window, SW_SHOW);
+    restartTimer(window, 0);
 }
 
 void hideOrMinimize(HWND window, UINT_PTR timer) {
@@ -71,7 +122,7 @@ void hideOrMinimize(HWND window, UINT_PTR timer) {
         ShowWindow(window, SW_HIDE);
         hiddenInTray = 1;
     } else {
-        ShowWindow(window, SW_SHOWMINIMIZED);
+        minimizeToTaskbar(window);
     }
     if (timer != 0)
         KillTimer(window, timer);

@@ -255,8 +255,17 @@ static void showTexts(HWND dlg) {
         SendMessageW(choice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
 }
 
+// A key without Ctrl, Alt or Shift would be taken from every program: the controls give it
+// Ctrl instead.
+static void refusePlainKeys(HWND dlg) {
+    for (const HotkeySetting& h : hotkeys)
+        SendDlgItemMessageW(dlg, h.control, HKM_SETRULES, HKCOMB_NONE,
+                            MAKELPARAM(HOTKEYF_CONTROL, 0));
+}
+
 static INT_PTR onInitDialog(HWND dlg) {
     showTexts(dlg);
+    refusePlainKeys(dlg);
     setDialogIcon(dlg, ICON_BIG, GetSystemMetrics(SM_CXICON));
     setDialogIcon(dlg, ICON_SMALL, GetSystemMetrics(SM_CXSMICON));
     loadSettings(dlg);
@@ -361,8 +370,9 @@ static INT_PTR CALLBACK setupDialogProc(HWND dlg, UINT message, WPARAM wParam, L
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     currentSettingsPath(iniPath);
     chooseFaceFromSettings(iniPath);
-    // Loads the common controls the manifest asks for, for the visual style.
-    InitCommonControls();
+    // Registers the hot-key control's class of the common controls the manifest asks for.
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_HOTKEY_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
     DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_QCONF), nullptr, setupDialogProc, 0);
     return 0;
 }

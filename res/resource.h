@@ -1,7 +1,7 @@
 // Resource and command identifiers, shared by the resource script and the code.
 #pragma once
 
-#define IDI_APP 101  // the file's own icon group (32x32 and 16x16)
+#define IDI_APP 101  // the file's own icon group (16 to 48 pixels)
 #define IDD_MAGNIFIER 105
 #define IDD_HELP 106  // the program's own help, when there is no help file
 #define IDC_HELP_TEXT 1001
@@ -30,5 +30,8 @@
 #define ID_ZOOM_1_5 40024
 #define ID_OPEN_INIT 40025
 
-// The notification icon's callback message.
-#define WM_TRAYNOTIFY 0x0400
+// The notification icon's callback message, in the application's range: WM_USER itself is
+// DM_GETDEFID on a dialog.
+#define WM_TRAYNOTIFY (WM_APP + 1)
+// Posted when the window, minimised with a taskbar button for want of an icon, is restored.
+#define WM_DROPTASKBARBUTTON (WM_APP + 2)

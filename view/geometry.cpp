@@ -42,8 +42,8 @@ void computeGeometry(MagnifierState* state) {
     state->srcHalfWidth = state->srcWidth / 2;
     state->srcHalfHeight = state->srcHeight / 2;
     POINT cursor;
-    GetCursorPos(&cursor);
-    findMonitor(cursor, &state->monitor);
+    if (GetCursorPos(&cursor))  // else the monitor stays the one looked up last
+        findMonitor(cursor, &state->monitor);
 }
 
 void findMonitor(POINT point, RECT* rect) {

@@ -10,9 +10,12 @@
 static const char kGlyphs[] = "0123456789ABCDEF#,- ";
 static const wchar_t kGlyphText[] = L"0123456789ABCDEF#,- ";
 static const int kMaxLength = 24;
-static const int kLabelPadding = 2;  // white round the text
+static const int kPaddingAt96 = 2;  // white round the text, at 96 DPI (100 %)
+static const int kBaseDpi = 96;
 
 static HDC labelDC;
+static HFONT labelFont;  // null for the stock font used at 96 DPI
+static int padding;
 static HBITMAP labelBitmap;
 static DWORD* labelBits;  // 32-bit, top-down
 static int labelStride;
@@ -20,17 +23,33 @@ static int cellWidth;  // the fixed-pitch font's character cell
 static int cellHeight;
 static char composed[kMaxLength];  // the characters the label's cells hold now
 
-void openReadout(const MagnifierState* state) {
+// At 96 DPI the stock fixed font; above, a fixed-pitch font as much taller as the DPI is
+// higher, so that the label reads the same at any scale.
+static void selectLabelFont(int dpi) {
+    SelectObject(labelDC, GetStockObject(ANSI_FIXED_FONT));
+    padding = MulDiv(kPaddingAt96, dpi, kBaseDpi);
+    if (dpi <= kBaseDpi)
+        return;
+    TEXTMETRICW metrics;
+    GetTextMetricsW(labelDC, &metrics);
+    labelFont = CreateFontW(MulDiv(metrics.tmHeight, dpi, kBaseDpi), 0, 0, 0, FW_NORMAL, FALSE,
+                            FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                            DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
+    if (labelFont)
+        SelectObject(labelDC, labelFont);
+}
+
+void openReadout(const MagnifierState* state, int dpi) {
     if (!state->showInfo || labelDC)
         return;
     labelDC = CreateCompatibleDC(state->backDC);
-    SelectObject(labelDC, GetStockObject(ANSI_FIXED_FONT));
+    selectLabelFont(dpi);
     TEXTMETRICW metrics;
     GetTextMetricsW(labelDC, &metrics);
     cellWidth = metrics.tmAveCharWidth;
     cellHeight = metrics.tmHeight;
-    labelStride = kMaxLength * cellWidth + 2 * kLabelPadding;
-    int height = 2 * (cellHeight + 2 * kLabelPadding);
+    labelStride = kMaxLength * cellWidth + 2 * padding;
+    int height = 2 * (cellHeight + 2 * padding);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = labelStride;
@@ -47,8 +66,7 @@ void openReadout(const MagnifierState* state) {
     FillRect(labelDC, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     SetTextColor(labelDC, RGB(0, 0, 0));
     SetBkColor(labelDC, RGB(255, 255, 255));
-    TextOutW(labelDC, kLabelPadding, height / 2 + kLabelPadding, kGlyphText,
-             ARRAYSIZE(kGlyphText) - 1);
+    TextOutW(labelDC, padding, height / 2 + padding, kGlyphText, ARRAYSIZE(kGlyphText) - 1);
     GdiFlush();
     memset(composed, 0, sizeof composed);
 }
@@ -58,6 +76,9 @@ void closeReadout() {
         return;
     DeleteDC(labelDC);
     DeleteObject(labelBitmap);
+    if (labelFont)
+        DeleteObject(labelFont);
+    labelFont = nullptr;
     labelDC = nullptr;
     labelBitmap = nullptr;
     labelBits = nullptr;
@@ -88,16 +109,15 @@ int formatReadout(char* text, int x, int y, COLORREF color) {
 // Copies the glyph of each character into its cell of the label's upper half; a cell that
 // already holds its character is left (from frame to frame, few change).
 static void composeLabel(const char* text, int length) {
-    const DWORD* glyphs = labelBits + (cellHeight + 2 * kLabelPadding) * labelStride;
+    const DWORD* glyphs = labelBits + (cellHeight + 2 * padding) * labelStride;
     for (int i = 0; i < length; ++i) {
         if (composed[i] == text[i])
             continue;
         composed[i] = text[i];
         const char* found = strchr(kGlyphs, text[i]);
         int glyph = found ? (int)(found - kGlyphs) : (int)sizeof kGlyphs - 2;  // else a space
-        DWORD* to = labelBits + kLabelPadding * labelStride + kLabelPadding + i * cellWidth;
-        const DWORD* from =
-            glyphs + kLabelPadding * labelStride + kLabelPadding + glyph * cellWidth;
+        DWORD* to = labelBits + padding * labelStride + padding + i * cellWidth;
+        const DWORD* from = glyphs + padding * labelStride + padding + glyph * cellWidth;
         for (int row = 0; row < cellHeight; ++row, to += labelStride, from += labelStride) {
             for (int column = 0; column < cellWidth; ++column)
                 to[column] = from[column];
@@ -116,8 +136,8 @@ void drawReadout(const MagnifierState* state, int crossX, int crossY) {
     text[length] = ' ';
     composeLabel(text, length + 1);
     int f = state->frameWidth;
-    int width = length * cellWidth + 2 * kLabelPadding;
-    int height = cellHeight + 2 * kLabelPadding;
+    int width = length * cellWidth + 2 * padding;
+    int height = cellHeight + 2 * padding;
     int x = crossX < state->viewWidth / 2 ? state->viewWidth - f - width : f;
     int y = crossY < state->viewHeight / 2 ? state->viewHeight - f - height : f;
     BitBlt(state->backDC, x, y, width, height, labelDC, 0, 0, SRCCOPY);

@@ -7,8 +7,9 @@
 
 #include "app/state.h"
 
-// The label's bitmap and font, made when the surfaces open with the readout on, and freed.
-void openReadout(const MagnifierState* state);
+// The label's bitmap and font, made when the surfaces open with the readout on, at the DPI of
+// the monitor the window is on, and freed.
+void openReadout(const MagnifierState* state, int dpi);
 void closeReadout();
 
 // The colour of the marked pixel, read from the back buffer just after the source was stretched

@@ -77,7 +77,10 @@ BOOL magnifyTick(HWND window) {
         return FALSE;
     }
     POINT cursor;
-    GetCursorPos(&cursor);
+    // On the secure desktop (a UAC prompt, the lock screen) the cursor cannot be read: the
+    // last frame stays.
+    if (!GetCursorPos(&cursor))
+        return FALSE;
     if (cursor.x == lastCursorX && cursor.y == lastCursorY && !dragging) {
         if (++stillTicks < kStillTickPeriod)
             return FALSE;

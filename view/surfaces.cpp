@@ -15,6 +15,19 @@ void closeScreenDC(HDC dc) {
     ReleaseDC(nullptr, dc);
 }
 
+// The DPI of the monitor the window is on (Windows 10 1607 and later), else the system's.
+static int windowDpi(HWND window) {
+    typedef UINT(WINAPI * DpiForWindow)(HWND);
+    FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+    UINT dpi = found ? reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(found))(window) : 0;
+    if (dpi == 0) {
+        HDC screen = GetDC(nullptr);
+        dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+    }
+    return (int)dpi;
+}
+
 void openSurfaces(HWND window, MagnifierState* state) {
     if (state->windowDC)
         return;
@@ -27,7 +40,7 @@ void openSurfaces(HWND window, MagnifierState* state) {
         CreateCompatibleBitmap(state->windowDC, state->viewWidth, state->viewHeight);
     SelectObject(state->backDC, state->backBitmap);
     oldPen = SelectObject(state->backDC, CreatePen(PS_SOLID, 1, state->penColor));
-    openReadout(state);
+    openReadout(state, windowDpi(window));
 }
 
 void closeSurfaces(HWND window, MagnifierState* state) {

@@ -14,6 +14,7 @@
 #include "view/surfaces.h"
 #include "window/drag.h"
 #include "window/menus.h"
+#include "window/platform.h"
 
 void applySizingBorder(HWND window, MagnifierState* state) {
     LONG style = GetWindowLongW(window, GWL_STYLE);
@@ -45,14 +46,21 @@ static INT_PTR onInitDialog(HWND dlg) {
     registerHotkey(dlg);
     SetPropW(dlg, kMagnifierWindowProperty, dlg);
     applySizingBorder(dlg, s);
+    askForSquareCorners(dlg);
+    keepDialogUnscaled(dlg);
     timerId = SetTimer(dlg, kMagnifyTimer, s->intervalMs, nullptr);
     return TRUE;
 }
 
 static INT_PTR onSize(HWND dlg, WPARAM sizeType) {
     MagnifierState* s = &magnifier;
-    if (sizeType == SIZE_RESTORED)
+    if (sizeType == SIZE_RESTORED) {
         timerId = SetTimer(dlg, kMagnifyTimer, s->intervalMs, nullptr);
+        // Restored from its taskbar button (or by anyone): a tool window again, once the
+        // restore is over.
+        if (GetWindowLongW(dlg, GWL_EXSTYLE) & WS_EX_APPWINDOW)
+            PostMessageW(dlg, WM_DROPTASKBARBUTTON, 0, 0);
+    }
     if (!s->sizeFixed) {
         RECT rect;
         GetWindowRect(dlg, &rect);
@@ -181,6 +189,20 @@ static INT_PTR onDisplayChange() {
     return TRUE;
 }
 
+static INT_PTR onDropTaskbarButton(HWND dlg) {
+    dropTaskbarButton(dlg);
+    return TRUE;
+}
+
+// Moved to a monitor of another scale, or the scale changed: the window keeps its size and
+// its true pixels; the readout's label and the icon are made again at the new scale.
+static INT_PTR onDpiChanged(HWND dlg) {
+    closeSurfaces(dlg, &magnifier);
+    openSurfaces(dlg, &magnifier);
+    updateTrayIcon(dlg);
+    return TRUE;
+}
+
 static INT_PTR onTaskbarCreatedMessage(HWND dlg) {
     onTaskbarCreated(dlg);
     return FALSE;
@@ -207,6 +229,8 @@ INT_PTR CALLBACK magnifierDialogProc(HWND dlg, UINT message, WPARAM wParam, LPAR
         case WM_TRAYNOTIFY: return onTrayNotify(dlg, lParam);
         case WM_ENDSESSION: return onEndSession(dlg, wParam);
         case WM_DISPLAYCHANGE: return onDisplayChange();
+        case WM_DROPTASKBARBUTTON: return onDropTaskbarButton(dlg);
+        case WM_DPICHANGED: return onDpiChanged(dlg);
         default: return FALSE;
     }
 }

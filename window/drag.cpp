@@ -48,7 +48,8 @@ void dropDragSnapshot(HWND, MagnifierState* state) {
 
 void moveWithCursor(HWND window) {
     POINT cursor;
-    GetCursorPos(&cursor);
+    if (!GetCursorPos(&cursor))
+        return;  // the window stays where it is
     magnifier.windowX = cursor.x - magnifier.dragOffsetX;
     magnifier.windowY = cursor.y - magnifier.dragOffsetY;
     MoveWindow(window, magnifier.windowX, magnifier.windowY, windowWidth, windowHeight, TRUE);
@@ -66,11 +67,11 @@ static void snapshotBeneathWindow(HWND window, POINT cursor) {
 void onDragPress(HWND window) {
     // A press whose drag never saw its release ends that drag first.
     onDragRelease(window);
-    dragging = 1;
     RECT rect;
     POINT cursor;
-    GetWindowRect(window, &rect);
-    GetCursorPos(&cursor);
+    if (!GetWindowRect(window, &rect) || !GetCursorPos(&cursor))
+        return;  // no grab point: no drag
+    dragging = 1;
     magnifier.dragOffsetX = cursor.x - rect.left;
     magnifier.dragOffsetY = cursor.y - rect.top;
     if (magnifier.seeThroughDrag)

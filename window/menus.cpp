@@ -81,7 +81,8 @@ void buildMenus(MagnifierState* state) {
 // notification icon closes when the user clicks elsewhere.
 static void trackMenuAtCursor(HWND window, HMENU menu) {
     POINT cursor;
-    GetCursorPos(&cursor);
+    if (!GetCursorPos(&cursor))
+        return;
     SetForegroundWindow(window);
     TrackPopupMenu(menu, TPM_LEFTBUTTON, cursor.x, cursor.y, 0, window, nullptr);
     PostMessageW(window, WM_NULL, 0, 0);
@@ -147,13 +148,13 @@ static void toggleSeeThroughDrag() {
     setMainMenuCheck(IDOJI_TOKA, magnifier.seeThroughDrag);
 }
 
-// The set-up tool in the current directory, else beside the program's own file, so that the
-// two programs copied into one folder work from any start folder.
-static BOOL findSetupTool(wchar_t* path) {
-    if (GetFileAttributesW(kSetupTool) != INVALID_FILE_ATTRIBUTES) {
-        lstrcpyW(path, kSetupTool);
-        return TRUE;
-    }
+static BOOL isFile(const wchar_t* path) {
+    DWORD attributes = GetFileAttributesW(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The tool shipped beside the program's own file, by its full path.
+static BOOL findToolBesideProgram(wchar_t* path) {
     DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
         return FALSE;
@@ -165,7 +166,16 @@ static BOOL findSetupTool(wchar_t* path) {
     if ((name - path) + ARRAYSIZE(kSetupTool) > MAX_PATH)
         return FALSE;
     lstrcpyW(name, kSetupTool);
-    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+    return isFile(path);
+}
+
+// The set-up tool beside the program, else the one in the current directory, each by its
+// full path: a bare name would let Windows run one lying in the settings folder first.
+static BOOL findSetupTool(wchar_t* path) {
+    if (findToolBesideProgram(path))
+        return TRUE;
+    DWORD length = GetFullPathNameW(kSetupTool, MAX_PATH, path, nullptr);
+    return length > 0 && length < MAX_PATH && isFile(path);
 }
 
 // Started in the magnifier's current directory, so that both programs use one settings file.

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the magnifier's icons (a magnifying glass) as 16-colour .ico files.
+"""Draws the magnifier's icons (a magnifying glass) as .ico files of 32-bit images.
 
-app.ico: the file's own icon, 32x32 and 16x16. tray.ico: the notification icon, 32x32.
+app.ico: the file's own icon; tray.ico: the notification icon. Each has an image for every
+size the shell asks for at 100 % to 200 %, so that none is stretched.
 Run it from anywhere; it writes beside itself.
 """
 import os
@@ -43,16 +44,18 @@ def glass(size):
 
 
 def dib(pixels):
+    """A 32-bit image with alpha (what every shell since XP shows best) and its AND mask."""
     size = len(pixels)
-    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 4, 0, 0, 0, 0, 16, 0)
-    palette = b''.join(struct.pack('BBBB', b, g, r, 0) for r, g, b in PALETTE)
-    xor_row = ((size * 4 + 31) // 32) * 4
+    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
     and_row = ((size + 31) // 32) * 4
-    xor, mask = b'', b''
+    colour, mask = b'', b''
     for row in reversed(pixels):  # bottom-up
-        nibbles = [(p if p is not None else 0) for p in row]
-        data = bytes((nibbles[i] << 4) | nibbles[i + 1] for i in range(0, size, 2))
-        xor += data.ljust(xor_row, b'\0')
+        for p in row:
+            if p is None:
+                colour += b'\0\0\0\0'
+            else:
+                r, g, b = PALETTE[p]
+                colour += struct.pack('BBBB', b, g, r, 255)
         bits = 0
         out = bytearray()
         for i, p in enumerate(row):
@@ -60,8 +63,10 @@ def dib(pixels):
             if i % 8 == 7:
                 out.append(bits)
                 bits = 0
+        if size % 8:
+            out.append(bits << (8 - size % 8))
         mask += bytes(out).ljust(and_row, b'\0')
-    return header + palette + xor + mask
+    return header + colour + mask
 
 
 def write_ico(path, sizes):
@@ -69,13 +74,17 @@ def write_ico(path, sizes):
     data = struct.pack('<HHH', 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for size, image in zip(sizes, images):
-        data += struct.pack('<BBBBHHII', size, size, 16, 0, 1, 4, len(image), offset)
+        data += struct.pack('<BBBBHHII', size, size, 0, 0, 1, 32, len(image), offset)
         offset += len(image)
     with open(path, 'wb') as f:
         f.write(data + b''.join(images))
 
 
+# The sizes Windows asks for: 16 and 32 at 100 %, 20 at 125 %, 24 at 150 %, 32 and 48 at 200 %
+# (notification area and title bar, and the larger icons of Explorer and Alt+Tab).
+SIZES = [16, 20, 24, 32, 48]
+
 if __name__ == '__main__':
     here = os.path.dirname(os.path.abspath(__file__))
-    write_ico(os.path.join(here, 'app.ico'), [32, 16])
-    write_ico(os.path.join(here, 'tray.ico'), [32])
+    write_ico(os.path.join(here, 'app.ico'), SIZES)
+    write_ico(os.path.join(here, 'tray.ico'), SIZES)

@@ -288,7 +288,9 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 // The steps of a scenario. Actions:
 // - Start: in a new directory, with text the [INIT] keys ("K=V K=V") or the whole file (b: 1
 //   a copy of Qilo.exe alone in that directory; 2 a directory named outside the Japanese and
-//   the Western code page, with copies of both programs; 3 again in the last directory);
+//   the Western code page, with copies of both programs; 3 again in the last directory; 4
+//   copies of both programs in its folder bin and another set-up tool in the directory; 5
+//   the same without the tool in bin);
 //   StartShown: the same, with show command a (-1: none, which gives SW_SHOWDEFAULT);
 //   SecondCopy: another start, in another directory, which must end at once with exit code 0
 //   and write nothing;
@@ -298,11 +300,13 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 //   released); CtrlSpace: the hot key; Keys: key b with modifier a; Wheel: the wheel by a
 //   (120 a notch, away from the user);
 // - Menu: a right click on the window, then entry a chosen with the keyboard and, when b > 0,
-//   entry b - 1 in its submenu; Tray: the notification icon's mouse message a; Command: a sent
+//   entry b - 1 in its submenu; Tray: the notification icon's mouse message a; Restore: what
+//   the taskbar button of a minimised window sends (SC_RESTORE); Command: a sent
 //   as WM_COMMAND; Place: the window moved to (a, b) by another program; Display: the
 //   display mode a x b (0: back to the default); EndSession: logoff
 //   (WM_QUERYENDSESSION, WM_ENDSESSION, each answered at once, then the process is ended);
-//   Unwritable: a folder named QILO.INI in the directory; Shell: a stand-in for the
+//   Unwritable: a folder named QILO.INI in the directory; ToolFrom: the running tool was
+//   started from the file text in the directory; Shell: a stand-in for the
 //   shell's notification area that answers a to each request (-1: none); ShellBack: the
 //   message that announces a restarted shell; Restack: has Wine put the topmost window's X
 //   window on top again; Wait: a milliseconds; Close: WM_CLOSE (a: 1 without waiting for the
@@ -310,6 +314,7 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 // - Tool: the set-up tool's window, the tool started in a new directory with the file text
 //   (a: 0), in the scenario's directory (1) or by the magnifier (2); Type: control a of the
 //   front dialog (the tool, the magnifier or their open popup) gets text (none: hot key b);
+//   KeyInto: control a of it has the focus, and key b is pressed and released;
 //   Click: control a of it is clicked; ToolGone: the tool has ended; HelpFile: a help file in
 //   the directory and a stand-in for the help program that counts requests.
 // Checks (Close checks that the process ended with exit code 0 as well):
@@ -326,7 +331,8 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 // - Shows: control a of the front dialog shows text (or, with no text, check state b); Help:
 //   a help windows open, b requests to the help program; Restarted: the magnifier has ended
 //   with exit code 0 and a new one draws the crosshair in colour a (it becomes the scenario's);
-//   Readout: the label of the pattern pixel at (a, b) in the view's corner (c: right, d:
+//   HotkeyIs: hot-key control a of the front dialog holds b; Readout: the label of the
+//   pattern pixel at (a, b) in the view's corner (c: right, d:
 //   bottom); Clipboard: the colour of that pixel as text, and a bitmap; SaveFailed: the
 //   magnifier (a: 0), which then ends with exit code 0, or the tool (a: 1), which then stays
 //   open, tells that the settings file could not be written, with its path and the system's
@@ -334,12 +340,12 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 //   and the open tool is the face's.
 // clang-format off
 enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick, Key, CtrlSpace,
-          Keys, Wheel, Menu, Tray, Command, Place, Display, EndSession, Shell, ShellBack, Restack, Wait, Close,
-          Tool, Type, Click, ToolGone, HelpFile, Unwritable,
+          Keys, Wheel, Menu, Tray, Restore, Command, Place, Display, EndSession, Shell, ShellBack, Restack, Wait, Close,
+          Tool, Type, KeyInto, Click, ToolGone, HelpFile, Unwritable, ToolFrom, HotkeyIs,
           Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File, Shows,
           Help, Restarted, Readout, Clipboard, SaveFailed, Face };
 enum Property { Visible = 1, Topmost = 2, Sizable = 4, Iconic = 8, Titled = 16, HotkeyTaken = 32,
-                HighPriority = 64 };
+                HighPriority = 64, TaskbarButton = 128 };
 // clang-format on
 
 struct Step {
@@ -496,7 +502,8 @@ static int properties() {
            !!(GetWindowLongA(q.window, GWL_EXSTYLE) & WS_EX_TOPMOST) * Topmost +
            !!(GetWindowLongA(q.window, GWL_STYLE) & WS_THICKFRAME) * Sizable +
            (GetWindowTextLengthA(q.window) > 0) * Titled + !hotkeyFree * HotkeyTaken +
-           (GetPriorityClass(q.process.hProcess) == HIGH_PRIORITY_CLASS) * HighPriority;
+           (GetPriorityClass(q.process.hProcess) == HIGH_PRIORITY_CLASS) * HighPriority +
+           !(GetWindowLongA(q.window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) * TaskbarButton;
 }
 
 // "K=V K=V" as a settings file; a text that starts with "[" is the file itself.
@@ -553,6 +560,43 @@ static bool checkView(const Step& s, RECT r, const char* text) {
     return (!cross ||
             penPixels(c, view.inverted ? invertColor(kPen) : kPen, w / 2, h / 2) == w + h - 4) &&
            (!framed || (c.at(0, h / 2) == 0 && c.at(w / 2, 0) == 0));
+}
+
+// The programs of a start in dir, laid out as Start's b says; the magnifier's path, or empty
+// when a copy failed.
+static std::wstring placePrograms(int layout) {
+    const std::wstring built = buildFolder(), bin = dir + L"\\bin";
+    const struct {
+        const wchar_t* qilo;  // where the magnifier is copied, or null: the one built
+        bool toolBeside;      // the set-up tool copied beside it
+        bool toolInDir;       // another set-up tool planted in the start directory
+    } layouts[] = {{nullptr},
+                   {L"Alone.exe"},
+                   {L"Qilo.exe", true},
+                   {nullptr},
+                   {L"bin\\Qilo.exe", true, true},
+                   {L"bin\\Qilo.exe", false, true}};
+    const auto& l = layouts[layout];
+    if (!l.qilo)
+        return qiloPath;
+    std::wstring exe = dir + L"\\" + l.qilo, folder = exe.substr(0, exe.rfind(L'\\') + 1);
+    CreateDirectoryW(bin.c_str(), nullptr);
+    bool copied = CopyFileW(qiloPath.c_str(), exe.c_str(), FALSE) &&
+                  (!l.toolBeside || CopyFileW((built + L"QConf.exe").c_str(),
+                                              (folder + L"QConf.exe").c_str(), FALSE)) &&
+                  (!l.toolInDir || CopyFileW((built + L"QConf.exe").c_str(),
+                                             (dir + L"\\QConf.exe").c_str(), FALSE));
+    return copied ? exe : L"";
+}
+
+// The file the running set-up tool was started from.
+static std::string toolImage() {
+    wchar_t path[MAX_PATH] = L"";
+    HANDLE process =
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, tool.process.dwProcessId);
+    GetModuleFileNameExW(process, nullptr, path, MAX_PATH);
+    CloseHandle(process);
+    return narrow(path);
 }
 
 // Japanese on a Japanese Windows (code page 932), English on any other.
@@ -638,14 +682,21 @@ static bool runStep(const Step& s) {
     const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     switch (s.op) {
         case Start: {
-            if (s.b != 3)
+            static std::wstring exe;
+            if (s.b != 3) {
                 dir = makeScratchDir(settingsText(text), s.b == 2 ? kUnusualFolder : nullptr);
-            std::wstring exe = s.b == 1 ? dir + L"\\Alone.exe" : s.b >= 2 ? dir + L"\\Qilo.exe" : qiloPath;
-            bool copied = s.b == 0 || s.b == 3 || CopyFileW(qiloPath.c_str(), exe.c_str(), FALSE);
-            if (s.b == 2)
-                copied = copied && CopyFileW((buildFolder() + L"QConf.exe").c_str(), (dir + L"\\QConf.exe").c_str(), FALSE);
-            return copied && startQilo(q, dir, SW_SHOWNORMAL, exe);
+                exe = placePrograms(s.b);
+            }
+            return !exe.empty() && startQilo(q, dir, SW_SHOWNORMAL, exe);
         }
+        case ToolFrom: return toolImage() == narrow(dir) + "\\" + text;
+        case KeyInto:
+            SetForegroundWindow(frontDialog());
+            PostMessageW(frontDialog(), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(frontDialog(), s.a), TRUE);
+            pump(200);
+            pressKey(s.b);
+            return runStep({Wait, 200});
+        case HotkeyIs: return (SendDlgItemMessageW(frontDialog(), s.a, HKM_GETHOTKEY, 0, 0) & 0xFFFF) == s.b;
         case StartShown: dir = makeScratchDir(settingsText(text)); return startQilo(q, dir, s.a);
         case SecondCopy: {
             Qilo second;
@@ -684,7 +735,8 @@ static bool runStep(const Step& s) {
                 pressKey(i == s.a + 1 ? VK_RIGHT : VK_DOWN);  // down to the entry, into its submenu
             pressKey(VK_RETURN);
             return waitForMenu(false) && runStep({Wait, 250});
-        case Tray: PostMessageA(w, WM_USER, 1, s.a); return runStep({Wait, 300});
+        case Tray: PostMessageA(w, WM_APP + 1, 1, s.a); return runStep({Wait, 300});
+        case Restore: PostMessageA(w, WM_SYSCOMMAND, SC_RESTORE, 0); return runStep({Wait, 300});
         case Command: SendMessageA(w, WM_COMMAND, s.a, 0); return true;
         case Place: return SetWindowPos(w, nullptr, s.a, s.b, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         case Display: {
@@ -791,7 +843,9 @@ static void run(std::initializer_list<Step> steps) {
 static const char kEveryKey[] =
     "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=300\r\nY=200\r\nROP=3342344\r\nFRAME=0\r\nISTOKA=1\r\n"
     "WSIZE=0\r\nIsTop=0\r\nIsCross=0\r\nZOOM=40004\r\nWIDTH=256\r\nHEIGHT=168\r\n"
-    "INT_TIME=80\r\nCOLOR=255\r\nVK_SPACE=0\r\nFOREIGN=7\r\nMEMO=\x95\x5c\x8e\xa6\r\n";  // 表示, code page 932
+    "INT_TIME=80\r\nCOLOR=255\r\nVK_SPACE=0\r\nFOREIGN=7\r\nMEMO=\x95\x5c\x8e\xa6\r\n";  // 表示,
+                                                                                         // code
+                                                                                         // page 932
 static const int kLeftDown = MOUSEEVENTF_LEFTDOWN, kLeftUp = MOUSEEVENTF_LEFTUP;
 
 // clang-format off
@@ -925,9 +979,14 @@ static void caseShowCommands() {
 // No notification area (the shell refuses the icon): hiding minimises. Then the shell comes
 // back: a new notification area, and the message that announces it.
 static void caseShell() {
-    run({{Shell, FALSE}, {Start}, {IconAdds, 1}, {Is, Titled},
-         {CtrlSpace}, {Is, Iconic}, {CtrlSpace}, {Wait, 300}, {Is, Iconic}, {Close},
-         {Shell, FALSE}, {StartShown, SW_SHOWMINIMIZED}, {Is, Iconic}, {CtrlSpace}, {Is, Visible, Iconic}, {Close},
+    run({{Shell, FALSE}, {Start}, {IconAdds, 1}, {Is, Titled, TaskbarButton},
+         {CtrlSpace}, {Is, Iconic | TaskbarButton}, {CtrlSpace}, {Wait, 300}, {Is, Iconic}, {Close},
+         // Refused at the start and accepted when the shell announces itself: hiding hides.
+         {Pattern}, {Shell, FALSE}, {Start, 0, 0, 0, 0, "X=400 Y=300 VK_SPACE=0"}, {Command, 40010},
+         {Is, Iconic | TaskbarButton}, {Restore}, {Is, Visible, Iconic | TaskbarButton},
+         {View, 1, 2, 700, 500}, {Shell, TRUE}, {ShellBack}, {IconAdds, 1}, {Command, 40010},
+         {Is, 0, Visible | Iconic}, {Tray, WM_LBUTTONDOWN}, {Is, Visible | Topmost, TaskbarButton}, {Close},
+         {Shell, FALSE}, {StartShown, SW_SHOWMINIMIZED}, {Is, Iconic}, {CtrlSpace}, {Is, Visible, Iconic | TaskbarButton}, {Close},
          {Shell, -1}, {Start}, {Shell, TRUE}, {ShellBack}, {IconAdds, 1}, {Close}, {Shell, -1}});
 }
 
@@ -1035,7 +1094,8 @@ static const char kToolWritten[] = "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR
                                    "HK_FREEZE=630\r\n";
 static void caseSetupTool() {
     RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_F7);
-    run({{Tool, 0, 0, 0, 0, kToolFile}, {Shows, 1004, 0, 0, 0, "10000"}, {Shows, 1003, 1},
+    run({{Tool, 0, 0, 0, 0, kToolFile}, {KeyInto, 1007, VK_F6}, {HotkeyIs, 1007, 0x275},  // Ctrl added
+         {Shows, 1004, 0, 0, 0, "10000"}, {Shows, 1003, 1},
          {Shows, 1005, 0, 0, 0, "QILO.INI"}, {Type, 1004, 0, 0, 0, "250"}, {Click, 1003},
          {Click, 1002}, {Type, 706, 0, 0, 0, "0"}, {Type, 707, 0, 0, 0, "0"}, {Type, 708, 0, 0, 0, "255"},
          {Click, IDOK}, {Click, 1006}, {Type, 1008}, {Type, 1007, 0x276},  // Ctrl+F7, held here
@@ -1048,7 +1108,13 @@ static void caseSetupTool() {
          {Click, IDOK}, {ToolGone}, {Restarted, RGB(128, 0, 255)}, {Close},
          {Saved, 0, 0, 0, 0, "X=20 Y=20 COLOR=16711808"},
          {Start, 0, 1}, {Menu, mSetup}, {Shows, 0xFFFF, 0, 0, 0, "QConf.exe"}, {Click, IDOK},
-         {Is, Visible}, {Close}});
+         {Is, Visible}, {Close},
+         // The tool beside the magnifier, not one planted in the start folder; that one only
+         // when there is none beside it.
+         {Start, 0, 4}, {Menu, mSetup}, {Tool, 2}, {ToolFrom, 0, 0, 0, 0, "bin\\QConf.exe"},
+         {Click, IDCANCEL}, {ToolGone}, {Close},
+         {Start, 0, 5}, {Menu, mSetup}, {Tool, 2}, {ToolFrom, 0, 0, 0, 0, "QConf.exe"},
+         {Click, IDCANCEL}, {ToolGone}, {Close}});
 }
 // clang-format on
 
@@ -1122,6 +1188,32 @@ static void caseFolders() {
          {Is, Visible}, {Click, IDCANCEL}, {ToolGone}, {EndSession}});
 }
 // clang-format on
+
+// The height of the readout's label, the white box in the view's top-left corner inside the
+// frame, with the cursor in the middle of the view.
+static int labelHeight(const Dib& view) {
+    int height = 0;
+    while (1 + height < view.height && view.at(1, 1 + height) == RGB(255, 255, 255))
+        ++height;
+    return height;
+}
+
+// At 144 DPI (run by tools/hidpi) the readout's label is about 1.5 times as tall as the 16
+// pixels it has at 96.
+static void caseDpi() {
+    HDC screen = GetDC(nullptr);
+    printf("  %d DPI\n", GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+    int height = 0;
+    run({{Pattern},
+         {Start, 0, 0, 0, 0, "X=20 Y=20 WIDTH=386 HEIGHT=258 INFO=1"},
+         {Move, 500, 400},
+         {Wait, 500}});
+    waitUntil([&] { return (height = labelHeight(Capture(q.window))) >= 22; }, 3000);
+    printf("  the label is %d pixels high\n", height);
+    check(height >= 22 && height <= 26, "the label is about 1.5 x 16 pixels high");
+    run({{Close}});
+}
 
 // ---- resources ------------------------------------------------------------------------------
 
@@ -1227,7 +1319,7 @@ static const struct {
     {"hostile_settings", caseHostileSettings}, {"session_end", caseSessionEnd},
     {"display_change", caseDisplayChange}, {"two_monitors", caseTwoMonitors},
     {"help", caseHelp}, {"setup_tool", caseSetupTool}, {"beyond", caseBeyond}, {"display_change_inner", caseDisplayChangeInner},
-    {"faces", caseFaces}, {"folders", caseFolders},
+    {"faces", caseFaces}, {"folders", caseFolders}, {"dpi", caseDpi},
     {"leaks", [] { checkResources(false); }}, {"soak", [] { checkResources(true); }}};
 // clang-format on
 

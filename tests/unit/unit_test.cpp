@@ -119,6 +119,84 @@ TEST_CASE("the tick renders a resting cursor on every tenth tick, a moved one at
     DeleteObject(SelectObject(back.dc, pen));
 }
 
+// Points this program's import of a user32 function at a replacement while it lives, so that
+// a test can have a system call fail as it does on some desktops.
+struct ImportPatch {
+    void** slot = nullptr;
+    void* original = nullptr;
+
+    ImportPatch(const char* name, void* replacement) {
+        void* target =
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name));
+        BYTE* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+        auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
+            base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+        DWORD imports =
+            nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+        for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); d->Name; ++d) {
+            for (auto** entry = reinterpret_cast<void**>(base + d->FirstThunk); *entry; ++entry)
+                slot = *entry == target ? entry : slot;
+        }
+        set(replacement);
+    }
+    ~ImportPatch() {
+        set(original);
+    }
+    void set(void* value) {
+        DWORD protection;
+        if (!slot || !VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection))
+            return;
+        original = original ? original : *slot;
+        *slot = value;
+        VirtualProtect(slot, sizeof *slot, protection, &protection);
+    }
+};
+
+// GetCursorPos on the secure desktop (a UAC prompt, the lock screen).
+static BOOL WINAPI cursorUnreadable(POINT*) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+}
+
+TEST_CASE("a tick whose cursor cannot be read draws nothing and keeps the last frame") {
+    Dib screen(1024, 768), back(194, 130), window(194, 130);
+    screen.fill(0, 0);
+    loadSettingsFrom(nullptr);
+    magnifier.sourceDC = screen.dc;
+    magnifier.backDC = back.dc;
+    magnifier.windowDC = window.dc;
+    selectZoom(ID_ZOOM_2, &magnifier);
+    computeGeometry(&magnifier);
+    CHECK(magnifyTick(nullptr));  // the cursor moved from (0, 0): a frame
+    PatBlt(window.dc, 0, 0, 194, 130, WHITENESS);
+    {
+        ImportPatch patch("GetCursorPos", reinterpret_cast<void*>(cursorUnreadable));
+        REQUIRE(patch.slot);
+        for (int tick = 0; tick < 12; ++tick) {
+            lastCursorX = -1;  // a cursor that moves would render at once
+            CHECK_FALSE(magnifyTick(nullptr));
+        }
+    }
+    int changed = 0;
+    for (int y = 0; y < 130; ++y) {
+        for (int x = 0; x < 194; ++x)
+            changed += window.at(x, y) != RGB(255, 255, 255);
+    }
+    CHECK(changed == 0);
+}
+
+TEST_CASE("both icons hold an image for every size the shell asks for from 100 % to 200 %") {
+    for (int id : {IDI_APP, IDI_TRAY}) {
+        HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(14));
+        REQUIRE(found);
+        const BYTE* group = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
+        std::string sizes;
+        for (int i = 0; i < *reinterpret_cast<const WORD*>(group + 4); ++i)
+            sizes += std::to_string(group[6 + 14 * i]) + " ";  // each entry's width
+        CHECK(sizes == "16 20 24 32 48 ");
+    }
+}
+
 TEST_CASE("the settings path joins directory and name at its last character, never truncated") {
     const std::wstring fits(MAX_PATH - 1 - 9 - 3, L'b');  // the longest directory that fits
     // clang-format off

@@ -1,0 +1,13 @@
+// What newer versions of Windows offer a window, asked for where the system has it and
+// skipped elsewhere (each function is looked up at run time).
+#pragma once
+
+#include <windows.h>
+
+// Windows 11 rounds the corners of top-level windows, which would cut the frame and the
+// readout's label: the compositor is asked for square ones.
+void askForSquareCorners(HWND window);
+
+// Windows 10 (1703 and later) rescales a per-monitor dialog when its DPI changes; the
+// magnifier keeps the snapped size the user chose and its true pixels.
+void keepDialogUnscaled(HWND dialog);
