@@ -31,7 +31,7 @@ static void keepWindowOnAMonitor(MagnifierState* state) {
         return;
     MONITORINFO info;
     info.cbSize = sizeof info;
-    if (!GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info))
+    if (!GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info))
         return;
     // A window larger than the work area keeps its left or top edge on it.
     const RECT& work = info.rcWork;

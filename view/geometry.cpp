@@ -49,7 +49,7 @@ void computeGeometry(MagnifierState* state) {
 void findMonitor(POINT point, RECT* rect) {
     MONITORINFO info;
     info.cbSize = sizeof info;
-    if (GetMonitorInfoA(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &info))
+    if (GetMonitorInfoW(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &info))
         *rect = info.rcMonitor;
     else
         SetRect(rect, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
