@@ -314,7 +314,8 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 // - Tool: the set-up tool's window, the tool started in a new directory with the file text
 //   (a: 0), in the scenario's directory (1) or by the magnifier (2); Type: control a of the
 //   front dialog (the tool, the magnifier or their open popup) gets text (none: hot key b);
-//   KeyInto: control a of it has the focus, and key b is pressed and released;
+//   KeyInto: control a of it has the focus, and key b is pressed and released; Choose: item b
+//   of its list control a is chosen;
 //   Click: control a of it is clicked; ToolGone: the tool has ended; HelpFile: a help file in
 //   the directory and a stand-in for the help program that counts requests.
 // Checks (Close checks that the process ended with exit code 0 as well):
@@ -331,7 +332,8 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 // - Shows: control a of the front dialog shows text (or, with no text, check state b); Help:
 //   a help windows open, b requests to the help program; Restarted: the magnifier has ended
 //   with exit code 0 and a new one draws the crosshair in colour a (it becomes the scenario's);
-//   HotkeyIs: hot-key control a of the front dialog holds b; Readout: the label of the
+//   HotkeyIs: hot-key control a of the front dialog holds b; Chosen: its list control a shows
+//   item b; Readout: the label of the
 //   pattern pixel at (a, b) in the view's corner (c: right, d:
 //   bottom); Clipboard: the colour of that pixel as text, and a bitmap; SaveFailed: the
 //   magnifier (a: 0), which then ends with exit code 0, or the tool (a: 1), which then stays
@@ -341,9 +343,9 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 // clang-format off
 enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick, Key, CtrlSpace,
           Keys, Wheel, Menu, Tray, Restore, Command, Place, Display, EndSession, Shell, ShellBack, Restack, Wait, Close,
-          Tool, Type, KeyInto, Click, ToolGone, HelpFile, Unwritable, ToolFrom, HotkeyIs,
+          Tool, Type, KeyInto, Choose, Click, ToolGone, HelpFile, Unwritable, ToolFrom, HotkeyIs,
           Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File, Shows,
-          Help, Restarted, Readout, Clipboard, SaveFailed, Face };
+          Help, Restarted, Readout, Clipboard, SaveFailed, Face, Chosen };
 enum Property { Visible = 1, Topmost = 2, Sizable = 4, Iconic = 8, Titled = 16, HotkeyTaken = 32,
                 HighPriority = 64, TaskbarButton = 128 };
 // clang-format on
@@ -696,6 +698,8 @@ static bool runStep(const Step& s) {
             pump(200);
             pressKey(s.b);
             return runStep({Wait, 200});
+        case Choose: return SendDlgItemMessageW(frontDialog(), s.a, CB_SETCURSEL, s.b, 0) == s.b;
+        case Chosen: return SendDlgItemMessageW(frontDialog(), s.a, CB_GETCURSEL, 0, 0) == s.b;
         case HotkeyIs: return (SendDlgItemMessageW(frontDialog(), s.a, HKM_GETHOTKEY, 0, 0) & 0xFFFF) == s.b;
         case StartShown: dir = makeScratchDir(settingsText(text)); return startQilo(q, dir, s.a);
         case SecondCopy: {
@@ -772,7 +776,8 @@ static bool runStep(const Step& s) {
             tool = Qilo();
             if (s.a < 2 && !launchQilo(tool, dir, SW_SHOWNORMAL, buildFolder() + L"QConf.exe"))
                 return false;
-            return waitUntil([&] { return IsWindowVisible(findWindowOf(tool, kToolCaptions[face])); }, 5000);
+            return waitUntil([&] { return IsWindowVisible(findWindowOf(tool, kToolCaptions[face])) ||
+                                           IsWindowVisible(findWindowOf(tool, kToolCaptions[!face])); }, 5000);
         case Type:
             if (!s.text)
                 SendDlgItemMessageA(frontDialog(), s.a, HKM_SETHOTKEY, s.b, 0);
@@ -1103,6 +1108,14 @@ static void caseSetupTool() {
          {Click, IDOK}, {ToolGone}, {File, 0, 0, 0, 0, kToolWritten},
          {Tool, 1}, {Type, 1004, 0, 0, 0, "500"}, {Click, 1003}, {Click, IDCANCEL}, {ToolGone},
          {File, 0, 0, 0, 0, kToolWritten}});
+    // The language (1009): Automatic, 日本語, English; a choice is written in place, Automatic
+    // removes the key.
+    run({{Tool, 0, 0, 0, 0, "[INIT]\r\nLANGUAGE=ja\r\nX=5\r\n"}, {Chosen, 1009, 1}, {Choose, 1009, 2},
+         {Click, IDOK}, {ToolGone}, {File, 0, 0, 0, 0, "[INIT]\r\nLANGUAGE=en\r\nX=5\r\nCOLOR=128\r\n"
+         "VK_SPACE=1\r\nINT_TIME=60\r\nINFO=0\r\nHK_FREEZE=0\r\nHK_COPY=0\r\n"},
+         {Tool, 1}, {Chosen, 1009, 2}, {Choose, 1009, 0}, {Click, IDOK}, {ToolGone},
+         {File, 0, 0, 0, 0, "[INIT]\r\nX=5\r\nCOLOR=128\r\nVK_SPACE=1\r\nINT_TIME=60\r\nINFO=0\r\n"
+         "HK_FREEZE=0\r\nHK_COPY=0\r\n"}});
     run({{Pattern}, {Start, 0, 0, 0, 0, "X=20 Y=20 IsCross=1"}, {Menu, mSetup}, {Tool, 2},
          {Shows, 1005, 0, 0, 0, "動作中"}, {Click, 1002}, {Type, 708, 0, 0, 0, "255"}, {Click, IDOK},
          {Click, IDOK}, {ToolGone}, {Restarted, RGB(128, 0, 255)}, {Close},
