@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "app/settings.h"
-#include "app/shared.h"
+#include "common/shared.h"
 #include "app/state.h"
 #include "app/tray.h"
 #include "res/resource.h"

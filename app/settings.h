@@ -5,8 +5,8 @@
 
 #include "app/state.h"
 
-// Limits loaded values that would overflow the arithmetic or leave the program unusable;
-// values in the sensible range are kept exactly.
+// Takes the view's size from the window's and moves a window no monitor shows onto one (the
+// table's ranges have already limited what would break the program).
 void sanitizeSettings(MagnifierState* state);
 
 // Also chooses the face (LANGUAGE) the menus and messages use.

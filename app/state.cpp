@@ -4,8 +4,6 @@
 
 MagnifierState magnifier;
 
-int windowWidth;
-int windowHeight;
 HANDLE instanceEvent;
 HICON trayIcon;
 int trayIconAdded;

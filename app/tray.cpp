@@ -6,7 +6,7 @@
 
 #include "app/tray.h"
 
-#include "app/shared.h"
+#include "common/shared.h"
 #include "app/state.h"
 #include "common/texts.h"
 #include "res/resource.h"
@@ -129,8 +129,8 @@ void hideOrMinimize(HWND window, UINT_PTR timer) {
 }
 
 static void setTopmost(HWND window, HWND insertAfter) {
-    SetWindowPos(window, insertAfter, magnifier.windowX, magnifier.windowY, windowWidth,
-                 windowHeight, 0);
+    SetWindowPos(window, insertAfter, magnifier.windowX, magnifier.windowY, magnifier.windowWidth,
+                 magnifier.windowHeight, 0);
 }
 
 void restoreWindow(HWND window) {

@@ -35,11 +35,11 @@ const SIZE kSizes[] = {{194, 130}, {386, 258}, {800, 600}, {1280, 720}, {1920, 1
 const struct {
     int command;
     const char* label;
-} kZooms[] = {{ID_ZOOM_1, "1"},
-              {ID_ZOOM_1_5, "1.5"},
-              {ID_ZOOM_2, "2"},
-              {ID_ZOOM_4, "4"},
-              {ID_ZOOM_16, "16"}};
+} kZooms[] = {{kZoom1, "1"},
+              {kZoom1_5, "1.5"},
+              {kZoom2, "2"},
+              {kZoom4, "4"},
+              {kZoom16, "16"}};
 const int kWarmUpFrames = 10;
 
 double nowMs() {

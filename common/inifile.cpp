@@ -50,12 +50,6 @@ DWORD writeSettingInt(const wchar_t* path, const wchar_t* key, int value) {
     return writeSettingText(path, key, text);
 }
 
-void chooseFaceFromSettings(const wchar_t* path) {
-    wchar_t setting[8];
-    readSettingText(path, L"LANGUAGE", setting, ARRAYSIZE(setting));
-    setLanguage(chooseLanguage(setting, GetUserDefaultUILanguage()));
-}
-
 void describeSaveFailure(wchar_t* message, int size, const wchar_t* path, DWORD error) {
     wchar_t reason[512];
     DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;

@@ -26,8 +26,5 @@ DWORD writeSettingInt(const wchar_t* path, const wchar_t* key, int value);
 // Null text removes the key.
 DWORD writeSettingText(const wchar_t* path, const wchar_t* key, const wchar_t* text);
 
-// Sets the face from the file's LANGUAGE, as both programs choose it at start.
-void chooseFaceFromSettings(const wchar_t* path);
-
 // The message of a failed save in the current face: what failed, the file and the reason.
 void describeSaveFailure(wchar_t* message, int size, const wchar_t* path, DWORD error);

@@ -164,8 +164,11 @@ int namedLanguage(const wchar_t* setting) {
 }
 
 Language chooseLanguage(const wchar_t* setting, LANGID userLanguage) {
-    int named = namedLanguage(setting);
-    if (named >= 0)
+    return languageFor(namedLanguage(setting), userLanguage);
+}
+
+Language languageFor(int named, LANGID userLanguage) {
+    if (named == kJapanese || named == kEnglish)
         return (Language)named;
     return PRIMARYLANGID(userLanguage) == LANG_JAPANESE ? kJapanese : kEnglish;
 }

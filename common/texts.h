@@ -55,6 +55,9 @@ static const wchar_t* const kLanguageCodes[] = {L"ja", L"en"};
 
 // The language a LANGUAGE setting names ("ja" or "en", in any case), or -1 for none.
 int namedLanguage(const wchar_t* setting);
+// The face for a language named (-1: none), else the user's display language (Japanese gives
+// Japanese, any other English).
+Language languageFor(int named, LANGID userLanguage);
 // The face for the LANGUAGE setting: "ja" or "en" (in any case); anything else, an empty value
 // included, follows the user's display language (Japanese gives Japanese, any other English).
 Language chooseLanguage(const wchar_t* setting, LANGID userLanguage);

@@ -9,8 +9,9 @@
 
 #include <initializer_list>
 
-#include "app/shared.h"
+#include "common/shared.h"
 #include "common/inifile.h"
+#include "common/settings.h"
 #include "common/texts.h"
 #include "res/qconf.h"
 
@@ -21,19 +22,19 @@ static const DWORD kCloseTimeoutMs = 10000;
 static const int kWindowPolls = 20;
 static const DWORD kWindowPollMs = 100;
 
-static COLORREF penColor;
+// The file's settings as read at start; OK writes the tool's keys of them.
+static Settings settings;
 static COLORREF customColors[16];
 
-// The hot keys: their control, key and the value in the file (which a running magnifier holds,
+// The hot keys: their control, their setting (the value read, which a running magnifier holds,
 // so it is no conflict), and the last combination reported as taken.
 struct HotkeySetting {
     int control;
-    const wchar_t* key;
-    int stored;
+    int Settings::*stored;
     int reported;
 };
-static HotkeySetting hotkeys[] = {{IDC_FREEZE_KEY, L"HK_FREEZE", 0, 0},
-                                  {IDC_COPY_KEY, L"HK_COPY", 0, 0}};
+static HotkeySetting hotkeys[] = {{IDC_FREEZE_KEY, &Settings::freezeHotkey, 0},
+                                  {IDC_COPY_KEY, &Settings::copyHotkey, 0}};
 
 // What is needed to start a closed magnifier again as it was.
 struct MagnifierStart {
@@ -41,58 +42,39 @@ struct MagnifierStart {
     wchar_t exePath[MAX_PATH];
 };
 
-static int readKey(const wchar_t* key, int defaultValue) {
-    return readSettingInt(iniPath, key, defaultValue);
-}
-
-// The language choice's items: Automatic (the key absent), then each language.
-static int languageChoice() {
-    wchar_t setting[8];
-    readSettingText(iniPath, L"LANGUAGE", setting, ARRAYSIZE(setting));
-    return namedLanguage(setting) + 1;
-}
-
-// Shows the values as the magnifier would use them.
-static void loadSettings(HWND dlg) {
-    penColor = (COLORREF)readKey(L"COLOR", kDefaultPenColor) & 0x00FFFFFF;
-    BOOL hotkey = readKey(L"VK_SPACE", kDefaultHotkeyEnabled) != 0;
-    CheckDlgButton(dlg, IDC_HOTKEY, hotkey ? BST_CHECKED : BST_UNCHECKED);
-    int intervalMs = readKey(L"INT_TIME", kDefaultIntervalMs);
-    SetDlgItemInt(dlg, IDC_INTERVAL, clampInt(intervalMs, kMinIntervalMs, kMaxIntervalMs), FALSE);
-    CheckDlgButton(dlg, IDC_INFO, readKey(L"INFO", 0) != 0 ? BST_CHECKED : BST_UNCHECKED);
-    for (HotkeySetting& h : hotkeys) {
-        h.stored = readKey(h.key, 0) & 0xFFFF;
-        SendDlgItemMessageW(dlg, h.control, HKM_SETHOTKEY, h.stored, 0);
-    }
-    SendDlgItemMessageW(dlg, IDC_LANGUAGE, CB_SETCURSEL, languageChoice(), 0);
-}
-
-static int chosenHotkey(HWND dlg, int control) {
-    return (int)(SendDlgItemMessageW(dlg, control, HKM_GETHOTKEY, 0, 0) & 0xFFFF);
+static void check(HWND dlg, int control, int flag) {
+    CheckDlgButton(dlg, control, flag != 0 ? BST_CHECKED : BST_UNCHECKED);
 }
 
 static BOOL checked(HWND dlg, int control) {
     return IsDlgButtonChecked(dlg, control) == BST_CHECKED;
 }
 
-// Writes the tool's keys; Automatic removes LANGUAGE. 0, or the first failure's error.
+// Shows the values as the magnifier uses them (the table's reader has brought them into
+// range); the language's items: Automatic, then each language.
+static void showSettings(HWND dlg) {
+    check(dlg, IDC_HOTKEY, settings.hotkeyEnabled);
+    SetDlgItemInt(dlg, IDC_INTERVAL, settings.intervalMs, FALSE);
+    check(dlg, IDC_INFO, settings.showInfo);
+    for (const HotkeySetting& h : hotkeys)
+        SendDlgItemMessageW(dlg, h.control, HKM_SETHOTKEY, settings.*h.stored, 0);
+    SendDlgItemMessageW(dlg, IDC_LANGUAGE, CB_SETCURSEL, settings.language + 1, 0);
+}
+
+static int chosenHotkey(HWND dlg, int control) {
+    return (int)(SendDlgItemMessageW(dlg, control, HKM_GETHOTKEY, 0, 0) & 0xFFFF);
+}
+
+// Writes the tool's keys as the controls show them; 0, or the first failure's error.
 static DWORD saveSettings(HWND dlg, int intervalMs) {
-    int language = (int)SendDlgItemMessageW(dlg, IDC_LANGUAGE, CB_GETCURSEL, 0, 0);
-    DWORD results[] = {
-        writeSettingInt(iniPath, L"COLOR", (int)penColor),
-        writeSettingInt(iniPath, L"VK_SPACE", checked(dlg, IDC_HOTKEY) ? 1 : 0),
-        writeSettingInt(iniPath, L"INT_TIME", intervalMs),
-        writeSettingInt(iniPath, L"INFO", checked(dlg, IDC_INFO) ? 1 : 0),
-        writeSettingInt(iniPath, hotkeys[0].key, chosenHotkey(dlg, hotkeys[0].control)),
-        writeSettingInt(iniPath, hotkeys[1].key, chosenHotkey(dlg, hotkeys[1].control)),
-        language == 1 || language == 2
-            ? writeSettingText(iniPath, L"LANGUAGE", kLanguageCodes[language - 1])
-            : writeSettingText(iniPath, L"LANGUAGE", nullptr)};
-    for (DWORD result : results) {
-        if (result)
-            return result;
-    }
-    return 0;
+    Settings chosen = settings;
+    chosen.hotkeyEnabled = checked(dlg, IDC_HOTKEY) ? 1 : 0;
+    chosen.intervalMs = intervalMs;
+    chosen.showInfo = checked(dlg, IDC_INFO) ? 1 : 0;
+    for (const HotkeySetting& h : hotkeys)
+        chosen.*h.stored = chosenHotkey(dlg, h.control);
+    chosen.language = (int)SendDlgItemMessageW(dlg, IDC_LANGUAGE, CB_GETCURSEL, 0, 0) - 1;
+    return writeSettings(iniPath, chosen, kToolWrites);
 }
 
 // Empty text, letters and numbers too long to convert are not translated.
@@ -144,7 +126,7 @@ static BOOL closeMagnifier(HWND window, MagnifierStart* start) {
         return FALSE;
     BOOL ended = FALSE;
     if (GetModuleFileNameExW(process, nullptr, start->exePath, MAX_PATH)) {
-        PostMessageW(window, WM_COMMAND, IDOK, 0);
+        PostMessageW(window, WM_COMMAND, kQuitCommand, 0);
         ended = WaitForSingleObject(process, kCloseTimeoutMs) == WAIT_OBJECT_0;
     }
     CloseHandle(process);
@@ -268,7 +250,7 @@ static INT_PTR onInitDialog(HWND dlg) {
     refusePlainKeys(dlg);
     setDialogIcon(dlg, ICON_BIG, GetSystemMetrics(SM_CXICON));
     setDialogIcon(dlg, ICON_SMALL, GetSystemMetrics(SM_CXSMICON));
-    loadSettings(dlg);
+    showSettings(dlg);
     showOkNote(dlg);
     return TRUE;
 }
@@ -283,7 +265,7 @@ static INT_PTR onActivate(HWND dlg, WPARAM state) {
 static INT_PTR onDrawItem(const DRAWITEMSTRUCT* item) {
     if (item->CtlID != IDC_COLOR_SWATCH)
         return FALSE;
-    HBRUSH brush = CreateSolidBrush(penColor);
+    HBRUSH brush = CreateSolidBrush(settings.penColor);
     FillRect(item->hDC, &item->rcItem, brush);
     DeleteObject(brush);
     FrameRect(item->hDC, &item->rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
@@ -294,11 +276,11 @@ static INT_PTR onChooseColor(HWND dlg) {
     CHOOSECOLORW choose = {};
     choose.lStructSize = sizeof choose;
     choose.hwndOwner = dlg;
-    choose.rgbResult = penColor;
+    choose.rgbResult = settings.penColor;
     choose.lpCustColors = customColors;
     choose.Flags = CC_RGBINIT | CC_FULLOPEN;
     if (ChooseColorW(&choose)) {
-        penColor = choose.rgbResult & 0x00FFFFFF;
+        settings.penColor = choose.rgbResult & 0x00FFFFFF;
         InvalidateRect(GetDlgItem(dlg, IDC_COLOR_SWATCH), nullptr, TRUE);
     }
     return TRUE;
@@ -309,7 +291,7 @@ static INT_PTR onChooseColor(HWND dlg) {
 // when it was said now.
 static BOOL reportTakenHotkey(HWND dlg, HotkeySetting* h) {
     int chosen = chosenHotkey(dlg, h->control);
-    if (!hotkeyKey(chosen) || chosen == h->stored || chosen == h->reported)
+    if (!hotkeyKey(chosen) || chosen == settings.*h->stored || chosen == h->reported)
         return TRUE;
     const int probeId = 0x7000;
     if (RegisterHotKey(dlg, probeId, hotkeyModifiers(chosen), hotkeyKey(chosen))) {
@@ -369,7 +351,8 @@ static INT_PTR CALLBACK setupDialogProc(HWND dlg, UINT message, WPARAM wParam, L
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     currentSettingsPath(iniPath);
-    chooseFaceFromSettings(iniPath);
+    readSettings(iniPath, &settings);
+    setLanguage(languageFor(settings.language, GetUserDefaultUILanguage()));
     // Registers the hot-key control's class of the common controls the manifest asks for.
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_HOTKEY_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);

@@ -7,12 +7,10 @@
 #define IDC_HELP_TEXT 1001
 #define IDI_TRAY 107  // the notification-area icon
 
-// Command ids of the menu entries. IDOK (1) quits; IDCANCEL (2) arrives from WM_CLOSE.
+// Command ids of the menu entries. IDOK (1) quits; IDCANCEL (2) arrives from WM_CLOSE. The
+// zoom entries' ids are the ZOOM values of the settings file (common/settings.h): 40003 to
+// 40006 and 40019 to 40024.
 #define ID_ALWAYS_TOP 40001
-#define ID_ZOOM_2 40003
-#define ID_ZOOM_4 40004
-#define ID_ZOOM_8 40005
-#define ID_ZOOM_16 40006
 #define ID_SIZE_FIXED 40007
 #define ID_CROSS 40009
 #define ID_MINIMIZE 40010
@@ -22,12 +20,6 @@
 #define ID_FRAME_NONE 40014
 #define ID_FRAME_BLACK 40015
 #define IDOJI_TOKA 40018
-#define ID_ZOOM_1 40019
-#define ID_ZOOM_3 40020
-#define ID_ZOOM_5 40021
-#define ID_ZOOM_6 40022
-#define ID_ZOOM_7 40023
-#define ID_ZOOM_1_5 40024
 #define ID_OPEN_INIT 40025
 
 // The notification icon's callback message, in the application's range: WM_USER itself is

@@ -2,14 +2,14 @@
 
 #include "view/geometry.h"
 
-#include "res/resource.h"
+#include "common/settings.h"
 
 // The smallest size a proposed width or height is raised to before snapping.
 static const int kMinSnapSize = 50;
 
 const ZoomEntry zoomTable[10] = {
-    {ID_ZOOM_1, 1}, {ID_ZOOM_1_5, -1}, {ID_ZOOM_2, 2}, {ID_ZOOM_3, 3}, {ID_ZOOM_4, 4},
-    {ID_ZOOM_5, 5}, {ID_ZOOM_6, 6},    {ID_ZOOM_7, 7}, {ID_ZOOM_8, 8}, {ID_ZOOM_16, 16},
+    {kZoom1, 1}, {kZoom1_5, -1}, {kZoom2, 2}, {kZoom3, 3}, {kZoom4, 4},
+    {kZoom5, 5}, {kZoom6, 6},    {kZoom7, 7}, {kZoom8, 8}, {kZoom16, 16},
 };
 
 const ZoomEntry* findZoomEntry(int command) {
@@ -79,6 +79,6 @@ static int snapSize(int proposed, int heldSize, int zoomFactor, int frameWidth) 
 }
 
 void snapWindowSize(WINDOWPOS* pos) {
-    pos->cx = snapSize(pos->cx, windowWidth, magnifier.zoomFactor, magnifier.frameWidth);
-    pos->cy = snapSize(pos->cy, windowHeight, magnifier.zoomFactor, magnifier.frameWidth);
+    pos->cx = snapSize(pos->cx, magnifier.windowWidth, magnifier.zoomFactor, magnifier.frameWidth);
+    pos->cy = snapSize(pos->cy, magnifier.windowHeight, magnifier.zoomFactor, magnifier.frameWidth);
 }

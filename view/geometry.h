@@ -7,7 +7,7 @@
 #include "app/state.h"
 
 struct ZoomEntry {
-    int command;  // menu command id, also the persisted ZOOM value
+    int command;  // the ZOOM value in the file (common/settings.h), also the menu command id
     int factor;   // zoomFactor: the integer magnification, -1 for 1.5
 };
 

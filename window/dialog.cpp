@@ -3,7 +3,8 @@
 #include "window/dialog.h"
 
 #include "app/settings.h"
-#include "app/shared.h"
+#include "common/inifile.h"
+#include "common/shared.h"
 #include "app/tray.h"
 #include "common/texts.h"
 #include "common/texts.h"
@@ -66,9 +67,9 @@ static INT_PTR onSize(HWND dlg, WPARAM sizeType) {
         GetWindowRect(dlg, &rect);
         int width = rect.right - rect.left;
         int height = rect.bottom - rect.top;
-        if (width != windowWidth || height != windowHeight) {
-            windowWidth = s->viewWidth = width;
-            windowHeight = s->viewHeight = height;
+        if (width != magnifier.windowWidth || height != magnifier.windowHeight) {
+            magnifier.windowWidth = s->viewWidth = width;
+            magnifier.windowHeight = s->viewHeight = height;
             computeGeometry(s);
             closeSurfaces(dlg, s);
             openSurfaces(dlg, s);

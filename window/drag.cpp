@@ -52,7 +52,7 @@ void moveWithCursor(HWND window) {
         return;  // the window stays where it is
     magnifier.windowX = cursor.x - magnifier.dragOffsetX;
     magnifier.windowY = cursor.y - magnifier.dragOffsetY;
-    MoveWindow(window, magnifier.windowX, magnifier.windowY, windowWidth, windowHeight, TRUE);
+    MoveWindow(window, magnifier.windowX, magnifier.windowY, magnifier.windowWidth, magnifier.windowHeight, TRUE);
 }
 
 static void snapshotBeneathWindow(HWND window, POINT cursor) {

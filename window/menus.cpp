@@ -4,7 +4,7 @@
 
 #include "window/menus.h"
 
-#include "app/shared.h"
+#include "common/shared.h"
 #include "app/tray.h"
 #include "common/texts.h"
 #include "res/resource.h"
@@ -110,7 +110,7 @@ static void toggleAlwaysOnTop(HWND window) {
     setMainMenuCheck(ID_ALWAYS_TOP, magnifier.isTop);
     applyWindowRect(window);
     SetWindowPos(window, magnifier.isTop ? HWND_TOPMOST : HWND_NOTOPMOST, magnifier.windowX,
-                 magnifier.windowY, windowWidth, windowHeight, 0);
+                 magnifier.windowY, magnifier.windowWidth, magnifier.windowHeight, 0);
 }
 
 static void selectZoomCommand(int command) {

@@ -18,7 +18,9 @@
 #include <vector>
 
 #include "bench/gdi_count.h"
+#include "common/settings.h"
 #include "common/texts.h"
+#include "res/resource.h"
 #include "tests/common/pattern.h"
 
 // ---- checks and waiting ---------------------------------------------------------------------
@@ -357,8 +359,6 @@ struct Step {
 };
 
 static const COLORREF kPen = RGB(128, 0, 0);
-static const int kCross = 40009, kFrameNone = 40014, kFrameBlack = 40015, kAlwaysTop = 40001,
-                 kSeeThrough = 40018, kZoom2 = 40003;
 // The main menu's entries by their place among those the keyboard reaches.
 enum { mTop, mCross, mFixed, mInvert, mSeeThrough, mFrame, mZoom, mSetup, mHelp, mQuit = 10 };
 
@@ -987,9 +987,9 @@ static void caseShell() {
     run({{Shell, FALSE}, {Start}, {IconAdds, 1}, {Is, Titled, TaskbarButton},
          {CtrlSpace}, {Is, Iconic | TaskbarButton}, {CtrlSpace}, {Wait, 300}, {Is, Iconic}, {Close},
          // Refused at the start and accepted when the shell announces itself: hiding hides.
-         {Pattern}, {Shell, FALSE}, {Start, 0, 0, 0, 0, "X=400 Y=300 VK_SPACE=0"}, {Command, 40010},
+         {Pattern}, {Shell, FALSE}, {Start, 0, 0, 0, 0, "X=400 Y=300 VK_SPACE=0"}, {Command, ID_MINIMIZE},
          {Is, Iconic | TaskbarButton}, {Restore}, {Is, Visible, Iconic | TaskbarButton},
-         {View, 1, 2, 700, 500}, {Shell, TRUE}, {ShellBack}, {IconAdds, 1}, {Command, 40010},
+         {View, 1, 2, 700, 500}, {Shell, TRUE}, {ShellBack}, {IconAdds, 1}, {Command, ID_MINIMIZE},
          {Is, 0, Visible | Iconic}, {Tray, WM_LBUTTONDOWN}, {Is, Visible | Topmost, TaskbarButton}, {Close},
          {Shell, FALSE}, {StartShown, SW_SHOWMINIMIZED}, {Is, Iconic}, {CtrlSpace}, {Is, Visible, Iconic | TaskbarButton}, {Close},
          {Shell, -1}, {Start}, {Shell, TRUE}, {ShellBack}, {IconAdds, 1}, {Close}, {Shell, -1}});
@@ -997,27 +997,30 @@ static void caseShell() {
 
 // At logoff the process is ended without WM_DESTROY, after WM_ENDSESSION.
 static void caseSessionEnd() {
-    run({{Start, 0, 0, 0, 0, "X=100 Y=100"}, {Command, kCross}, {Command, 40004}, {Place, 345, 210},
+    run({{Start, 0, 0, 0, 0, "X=100 Y=100"}, {Command, ID_CROSS}, {Command, kZoom4}, {Place, 345, 210},
          {EndSession}, {Saved, 0, 0, 0, 0, "X=345 Y=210 IsCross=1 ZOOM=40004"}});
 }
 // clang-format on
 
-// Each start has every key at one hostile value, after a line far longer than any buffer: a
-// usable window on the screen, exit code 0, and the keys no range applies to written back as
-// they were when the value is a number.
+// Each start has every key of the settings table at one hostile value, after a line far
+// longer than any buffer: a usable window on the screen, exit code 0, and the keys no range
+// applies to written back as they were when the value is a number.
 static void caseHostileSettings() {
     const std::string values[] = {"0",  "-1",  "-2147483648", "2147483647", "abc",
                                   " 7", "1e9", "0x40",        "",           std::string(3000, '9')};
-    const char* const keys[] = {"X",        "Y",     "IsTop",    "WIDTH", "HEIGHT",
-                                "INT_TIME", "COLOR", "VK_SPACE", "ROP",   "FRAME",
-                                "ISTOKA",   "WSIZE", "IsCross",  "ZOOM",  "LANGUAGE"};
     for (const std::string& value : values) {
         bool number = value.find_first_not_of("-0123456789") == std::string::npos &&
                       !value.empty() && value.size() < 12;
         std::string file = "[INIT]\r\n" + std::string(100000, 'X') + "\r\n", kept;
-        for (int i = 0; i < 15; ++i) {
-            file += std::string(keys[i]) + "=" + value + "\r\n";
-            kept += i >= 8 && number ? std::string(keys[i]) + "=" + value + " " : "";  // no range
+        for (int i = 0; i < kSettingKeyCount; ++i) {
+            const SettingKey& key = kSettingKeys[i];
+            std::string name = narrow(key.name);
+            file += name + "=" + value + "\r\n";
+            // Kept: what the magnifier does not write, and what it writes as read (no range;
+            // IsTop, which it takes as a flag, excepted).
+            bool asRead = key.range.low > key.range.high && name != "IsTop";
+            if (number && (!(key.writers & kMagnifierWrites) || asRead))
+                kept += name + "=" + value + " ";
         }
         run({{Start, 0, 0, 0, 0, file.c_str()},
              {Is, Visible},
@@ -1171,7 +1174,7 @@ static void caseFaces() {
         face = r.face;
         run({{Shell, FALSE},
              {Start, 0, 0, 0, 0, r.settings},
-             {Command, 40012},
+             {Command, ID_OPEN_HELP},
              {Help, 1},
              {Tool, 1},
              {Face},
@@ -1191,7 +1194,7 @@ static void caseFaces() {
 // clang-format off
 static void caseFolders() {
     run({{Pattern}, {Start, 0, 2, 0, 0, "X=123 Y=145 IsCross=1"}, {Rect, 123, 145, 317, 275},
-         {Command, 40004}, {Close}, {Saved, 0, 0, 0, 0, "X=123 Y=145 IsCross=1 ZOOM=40004"},
+         {Command, kZoom4}, {Close}, {Saved, 0, 0, 0, 0, "X=123 Y=145 IsCross=1 ZOOM=40004"},
          {Start, 0, 3}, {Rect, 123, 145, 317, 275}, {Menu, mSetup}, {Tool, 2}, {Click, 1002},
          {Type, 708, 0, 0, 0, "255"}, {Click, IDOK}, {Click, IDOK}, {ToolGone},
          {Restarted, RGB(128, 0, 255)}, {Close}, {Saved, 0, 0, 0, 0, "X=123 COLOR=16711808 ZOOM=40004"}});
@@ -1246,12 +1249,12 @@ static void workTheProgram(int round) {
                              WM_LBUTTONDOWN, WM_LBUTTONDOWN, WM_CAPTURECHANGED, WM_COMMAND};
     SetCursorPos(320 + round % 7, 270);
     for (UINT message : messages)
-        SendMessageA(q.window, message, message == WM_COMMAND ? kSeeThrough : 0, 0);
-    SendMessageA(q.window, WM_COMMAND, round % 2 ? kFrameBlack : kFrameNone, 0);
+        SendMessageA(q.window, message, message == WM_COMMAND ? IDOJI_TOKA : 0, 0);
+    SendMessageA(q.window, WM_COMMAND, round % 2 ? ID_FRAME_BLACK : ID_FRAME_NONE, 0);
     SetWindowPos(q.window, nullptr, 0, 0, 200 + round % 5 * 10, 140 + round % 3 * 10,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (UINT message : {WM_COMMAND, WM_COMMAND, WM_HOTKEY, WM_HOTKEY})
-        SendMessageA(q.window, message, message == WM_COMMAND ? kAlwaysTop : 0, 0);
+        SendMessageA(q.window, message, message == WM_COMMAND ? ID_ALWAYS_TOP : 0, 0);
     SendMessageA(q.window, WM_HOTKEY, 2, 0);  // the copy key: a bitmap for the clipboard
     pump(5);
 }
@@ -1266,7 +1269,7 @@ static void soakStep(unsigned r) {
         PostMessageA(q.window, WM_COMMAND, r / 8 % 10 < 4 ? 40003 + r / 8 % 4 : 40015 + r / 8 % 10,
                      0);
     else if (r % 5 == 2)
-        run({{Command, kSeeThrough}, {Drag, x, y, 50, 30}});
+        run({{Command, IDOJI_TOKA}, {Drag, x, y, 50, 30}});
     else if (r % 5 == 3)
         keyCombo(VK_CONTROL, VK_SPACE);
     else if (IsWindowVisible(q.window) && waitForMenu(false, 1000))
@@ -1306,7 +1309,7 @@ static void checkResources(bool soak) {
         soakStep((seed = seed * 1103515245u + 12345u) >> 8);
     if (!IsWindowVisible(q.window))
         keyCombo(VK_CONTROL, VK_SPACE);
-    run({{Is, Visible}, {Command, kZoom2}, {Command, kFrameBlack}});
+    run({{Is, Visible}, {Command, kZoom2}, {Command, ID_FRAME_BLACK}});
     SetWindowPos(q.window, nullptr, 300, 250, 242, 162, SWP_NOZORDER);  // snapped: 240 x 160
     run({{Restack}, {Wait, 300}});
     measure(now);

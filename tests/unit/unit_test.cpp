@@ -5,7 +5,10 @@
 #include <windows.h>
 
 #include <array>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include <doctest/doctest.h>
 
@@ -31,7 +34,7 @@ static void loadSettingsFrom(const char* keys) {
     if (keys)
         WritePrivateProfileSectionA("INIT", keys, file.c_str());
     magnifier = MagnifierState();
-    windowWidth = windowHeight = trayIconAdded = hiddenInTray = dragging = 0;
+    magnifier.windowWidth = magnifier.windowHeight = trayIconAdded = hiddenInTray = dragging = 0;
     lastCursorX = lastCursorY = stillTicks = renderBusy = 0;
     GetCurrentDirectoryA(MAX_PATH, previous);
     SetCurrentDirectoryA(directory);
@@ -47,10 +50,10 @@ TEST_CASE("the source rectangle and crosshair follow the zoom and the view") {
         int zoom, width, height, frame;
         Six source;  // width, height, half width, half height, crosshair x and y
     } rows[] = {
-        {ID_ZOOM_2, 194, 130, 1, {96, 64, 48, 32, 97, 65}},
-        {ID_ZOOM_1_5, 194, 130, 1, {128, 85, 64, 42, 96, 63}},  // crosshair at 3/4 of it
-        {ID_ZOOM_16, 194, 130, 0, {12, 8, 6, 4, 97, 65}},
-        {ID_ZOOM_4, 300, 200, 0, {75, 50, 37, 25, 150, 100}},
+        {kZoom2, 194, 130, 1, {96, 64, 48, 32, 97, 65}},
+        {kZoom1_5, 194, 130, 1, {128, 85, 64, 42, 96, 63}},  // crosshair at 3/4 of it
+        {kZoom16, 194, 130, 0, {12, 8, 6, 4, 97, 65}},
+        {kZoom4, 300, 200, 0, {75, 50, 37, 25, 150, 100}},
         {ID_SIZE_FIXED, 194, 130, 1, {192, 128, 96, 64, 97, 65}},  // no zoom entry: 1:1
     };
     for (const auto& r : rows) {
@@ -77,7 +80,7 @@ TEST_CASE("proposed sizes snap to twice the zoom factor, less the frame, from 50
     for (const auto& r : rows) {
         magnifier.zoomFactor = r[0];
         magnifier.frameWidth = r[1];
-        windowWidth = windowHeight = r[2];
+        magnifier.windowWidth = magnifier.windowHeight = r[2];
         WINDOWPOS pos = {};
         pos.cx = pos.cy = r[3];
         snapWindowSize(&pos);
@@ -102,7 +105,7 @@ TEST_CASE("the tick renders a resting cursor on every tenth tick, a moved one at
     magnifier.sourceDC = screen.dc;
     magnifier.backDC = back.dc;
     magnifier.windowDC = window.dc;
-    selectZoom(ID_ZOOM_2, &magnifier);
+    selectZoom(kZoom2, &magnifier);
     computeGeometry(&magnifier);
     POINT cursor;
     GetCursorPos(&cursor);
@@ -165,7 +168,7 @@ TEST_CASE("a tick whose cursor cannot be read draws nothing and keeps the last f
     magnifier.sourceDC = screen.dc;
     magnifier.backDC = back.dc;
     magnifier.windowDC = window.dc;
-    selectZoom(ID_ZOOM_2, &magnifier);
+    selectZoom(kZoom2, &magnifier);
     computeGeometry(&magnifier);
     CHECK(magnifyTick(nullptr));  // the cursor moved from (0, 0): a frame
     PatBlt(window.dc, 0, 0, 194, 130, WHITENESS);
@@ -213,6 +216,45 @@ TEST_CASE("the settings path joins directory and name at its last character, nev
     }
 }
 
+// The README's row of a key, its cells (without the key's) trimmed; empty when it has none.
+static std::vector<std::string> readmeRow(const std::string& readme, const std::string& key) {
+    size_t at = readme.find("\n| `" + key + "` |");
+    std::vector<std::string> cells;
+    std::istringstream line(readme.substr(at + 1, readme.find('\n', at + 1) - at - 1));
+    for (std::string cell; at != std::string::npos && std::getline(line, cell, '|');)
+        cells.push_back(cell.substr(
+            cell.find_first_not_of(' ') == std::string::npos ? 0 : cell.find_first_not_of(' ')));
+    return cells;
+}
+
+TEST_CASE("the README's table of keys is the settings table: order, defaults, ranges, writers") {
+    std::ifstream file(QILO_SOURCE_DIR "/README.md", std::ios::binary);
+    const std::string readme((std::istreambuf_iterator<char>(file)), {});
+    REQUIRE(!readme.empty());
+    size_t previous = 0;
+    for (int i = 0; i < kSettingKeyCount; ++i) {
+        const SettingKey& key = kSettingKeys[i];
+        std::string name(key.name, key.name + lstrlenW(key.name));
+        std::vector<std::string> cells = readmeRow(readme, name);
+        REQUIRE_MESSAGE(cells.size() >= 6, name);
+        bool number = key.form == kNumber;
+        std::string range =
+            key.range.low > key.range.high
+                ? "any"
+                : std::to_string(key.range.low) + "\xE2\x80\x93" + std::to_string(key.range.high);
+        std::string writers = key.writers == kToolWrites        ? "QConf on OK"
+                              : key.writers == kMagnifierWrites ? "Qilo at exit"
+                                                                : "Qilo at exit, QConf on OK";
+        CHECK_MESSAGE(cells[2] == (number ? std::to_string(key.defaultValue) + " " : "none "),
+                      name);
+        CHECK_MESSAGE(cells[3].find(number ? range : "`ja`, `en`") == 0, name);
+        CHECK_MESSAGE(cells[5].find(writers) == 0, name);
+        size_t at = readme.find("\n| `" + name + "` |");
+        CHECK_MESSAGE(at > previous, name);  // in the table's order
+        previous = at;
+    }
+}
+
 TEST_CASE("LANGUAGE chooses the face; without ja or en the user's display language does") {
     const LANGID japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
     const LANGID english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
@@ -254,8 +296,8 @@ TEST_CASE("sizes and periods that would break the program are brought into range
         {"WIDTH=-5\0HEIGHT=-2147483648\0INT_TIME=2147483647\0", {32, 32, 32, 32, 10000}}};
     for (const auto& r : rows) {
         loadSettingsFrom(r.first);
-        CHECK(Five{windowWidth, windowHeight, magnifier.viewWidth, magnifier.viewHeight,
-                   magnifier.intervalMs} == r.second);
+        CHECK(Five{magnifier.windowWidth, magnifier.windowHeight, magnifier.viewWidth,
+                   magnifier.viewHeight, magnifier.intervalMs} == r.second);
     }
 }
 
@@ -314,8 +356,8 @@ TEST_CASE("the menus' check marks follow the loaded settings and every command")
     const std::pair<UINT, const char*> rows[] = {
         {0, "TCFB x2"},               {ID_CROSS, "TFB x2"},          {ID_CROSS, "TCFB x2"},
         {IDOJI_TOKA, "TCFSB x2"},     {ID_SIZE_FIXED, "TCSB x2"},    {ID_INVERT, "TCISB x2"},
-        {ID_ALWAYS_TOP, "CISB x2"},   {ID_FRAME_NONE, "CISN x2"},    {ID_ZOOM_1_5, "CISN x-1"},
-        {40016, "CISN x-1"},          {ID_ZOOM_16, "CISN x16"},      {ID_FRAME_BLACK, "CISB x16"},
+        {ID_ALWAYS_TOP, "CISB x2"},   {ID_FRAME_NONE, "CISN x2"},    {kZoom1_5, "CISN x-1"},
+        {40016, "CISN x-1"},          {kZoom16, "CISN x16"},      {ID_FRAME_BLACK, "CISB x16"},
         {ID_CROSS, "ISB x16"},        {ID_INVERT, "SB x16"},         {ID_ALWAYS_TOP, "TSB x16"}};
     // clang-format on
     for (const auto& r : rows) {

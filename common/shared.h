@@ -1,22 +1,16 @@
-// What the magnifier and its set-up tool agree on: the settings file, the defaults and ranges
-// of the keys the tool edits, and how one program finds the other.
+// What the magnifier and its set-up tool agree on besides the settings file: how one program
+// finds and closes the other, and how a stored hot key reads.
 #pragma once
 
 #include <windows.h>
-
-#include "common/inifile.h"
-
-// Timer periods from the platform's minimum to ten seconds.
-static const int kDefaultIntervalMs = 60;
-static const int kMinIntervalMs = USER_TIMER_MINIMUM;
-static const int kMaxIntervalMs = 10000;
-static const COLORREF kDefaultPenColor = RGB(128, 0, 0);
-static const int kDefaultHotkeyEnabled = 1;
 
 // The named event that marks a running magnifier.
 static const wchar_t kInstanceEventName[] = L"QF-QILO";
 // A property on the magnifier's window, by which other programs find it.
 static const wchar_t kMagnifierWindowProperty[] = L"QiloMagnifier";
+
+// The command the set-up tool posts (WM_COMMAND) to close the magnifier, which saves first.
+static const WPARAM kQuitCommand = IDOK;
 
 // The freeze and copy hot keys are stored as a hot-key control gives them: the virtual key in
 // the low byte, HOTKEYF_ modifier bits in the next; 0 is none.

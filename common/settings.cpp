@@ -1,0 +1,81 @@
+#include <windows.h>
+
+#include "common/settings.h"
+
+#include "common/inifile.h"
+#include "common/texts.h"
+
+// Window sizes from the smallest a snap yields at 16x to beyond any screen; positions within
+// the range the window manager handles.
+static const int kMinWindowSize = 32, kMaxWindowSize = 8192, kMaxCoordinate = 32000;
+static const int kAllBits = -1, kColorBits = 0x00FFFFFF, kHotkeyBits = 0xFFFF;
+static const int kBoth = kMagnifierWrites | kToolWrites;
+
+// clang-format off
+const SettingKey kSettingKeys[] = {
+    {L"WSIZE",     &Settings::sizeFixed,      1,        kAnyValue, kAllBits, kNumber, kMagnifierWrites},
+    {L"X",         &Settings::windowX,        0,        {-kMaxCoordinate, kMaxCoordinate}, kAllBits, kNumber, kMagnifierWrites},
+    {L"Y",         &Settings::windowY,        0,        {-kMaxCoordinate, kMaxCoordinate}, kAllBits, kNumber, kMagnifierWrites},
+    {L"IsTop",     &Settings::isTop,          1,        kAnyValue, kAllBits, kNumber, kMagnifierWrites},
+    {L"ZOOM",      &Settings::zoomCommand,    kZoom2,   kAnyValue, kAllBits, kNumber, kMagnifierWrites},
+    {L"COLOR",     &Settings::penColor,       RGB(128, 0, 0), kAnyValue, kColorBits, kNumber, kToolWrites},
+    {L"VK_SPACE",  &Settings::hotkeyEnabled,  1,        kAnyValue, kAllBits, kNumber, kToolWrites},
+    {L"INT_TIME",  &Settings::intervalMs,     60,       {kMinIntervalMs, kMaxIntervalMs}, kAllBits, kNumber, kBoth},
+    {L"IsCross",   &Settings::isCross,        0,        kAnyValue, kAllBits, kNumber, kMagnifierWrites},
+    {L"WIDTH",     &Settings::windowWidth,    194,      {kMinWindowSize, kMaxWindowSize}, kAllBits, kNumber, kMagnifierWrites},
+    {L"HEIGHT",    &Settings::windowHeight,   130,      {kMinWindowSize, kMaxWindowSize}, kAllBits, kNumber, kMagnifierWrites},
+    {L"ROP",       &Settings::rop,            SRCCOPY,  kAnyValue, kAllBits, kNumber, kMagnifierWrites},
+    {L"FRAME",     &Settings::frameStyle,     1,        kAnyValue, kAllBits, kNumber, kMagnifierWrites},
+    {L"ISTOKA",    &Settings::seeThroughDrag, 0,        kAnyValue, kAllBits, kNumber, kMagnifierWrites},
+    {L"INFO",      &Settings::showInfo,       0,        kAnyValue, kAllBits, kNumber, kToolWrites},
+    {L"HK_FREEZE", &Settings::freezeHotkey,   0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
+    {L"HK_COPY",   &Settings::copyHotkey,     0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
+    {L"LANGUAGE",  &Settings::language,       -1,       kAnyValue, kAllBits, kLanguageCode, kToolWrites},
+};
+// clang-format on
+const int kSettingKeyCount = ARRAYSIZE(kSettingKeys);
+
+const SettingKey* findSettingKey(const wchar_t* name) {
+    for (const SettingKey& key : kSettingKeys) {
+        if (lstrcmpW(key.name, name) == 0)
+            return &key;
+    }
+    return nullptr;
+}
+
+static int readValue(const wchar_t* path, const SettingKey& key) {
+    if (key.form == kLanguageCode) {
+        wchar_t code[8];
+        readSettingText(path, key.name, code, ARRAYSIZE(code));
+        return namedLanguage(code);
+    }
+    int value = readSettingInt(path, key.name, key.defaultValue) & key.mask;
+    const SettingRange& r = key.range;
+    if (r.low <= r.high)
+        value = value < r.low ? r.low : (value > r.high ? r.high : value);
+    return value;
+}
+
+void readSettings(const wchar_t* path, Settings* settings) {
+    for (const SettingKey& key : kSettingKeys)
+        settings->*key.field = readValue(path, key);
+}
+
+static DWORD writeValue(const wchar_t* path, const SettingKey& key, int value) {
+    if (key.form == kNumber)
+        return writeSettingInt(path, key.name, value);
+    // The user's display language: no key.
+    return writeSettingText(path, key.name,
+                            value == 0 || value == 1 ? kLanguageCodes[value] : nullptr);
+}
+
+DWORD writeSettings(const wchar_t* path, const Settings& settings, int writer) {
+    DWORD firstError = 0;
+    for (const SettingKey& key : kSettingKeys) {
+        if (!(key.writers & writer))
+            continue;
+        DWORD error = writeValue(path, key, settings.*key.field);
+        firstError = firstError ? firstError : error;
+    }
+    return firstError;
+}

@@ -1,0 +1,73 @@
+// The settings file's keys, one row each, for both programs: the magnifier reads them all at
+// start and writes its own at exit; the set-up tool reads them and writes the ones it edits.
+// One reader and one writer walk the table.
+#pragma once
+
+#include <windows.h>
+
+// The ZOOM values in the file: the command ids the zoom entries have always had, which files
+// written by every version hold.
+static const int kZoom1 = 40019, kZoom1_5 = 40024, kZoom2 = 40003, kZoom3 = 40020, kZoom4 = 40004,
+                 kZoom5 = 40021, kZoom6 = 40022, kZoom7 = 40023, kZoom8 = 40005, kZoom16 = 40006;
+
+// The refresh period's range: the platform's minimum timer period to ten seconds.
+static const int kMinIntervalMs = USER_TIMER_MINIMUM;
+static const int kMaxIntervalMs = 10000;
+
+// What the file keeps. Every flag is an int: set means not 0.
+struct Settings {
+    int sizeFixed;      // no sizing border, size changes ignored (WSIZE)
+    int windowX;        // outer left edge, screen coordinates (X)
+    int windowY;        // outer top edge (Y)
+    int isTop;          // window stays above non-topmost windows (IsTop)
+    int zoomCommand;    // one of the kZoom values; another stretches 1:1 (ZOOM)
+    int penColor;       // crosshair colour, a COLORREF (COLOR)
+    int hotkeyEnabled;  // register Ctrl+Space at start (VK_SPACE)
+    int intervalMs;     // period of the magnifier's timer (INT_TIME)
+    int isCross;        // draw the crosshair (IsCross)
+    int windowWidth;    // the outer size the window is held at (WIDTH, HEIGHT)
+    int windowHeight;
+    int rop;             // final blit: SRCCOPY, or NOTSRCCOPY when inverted (ROP)
+    int frameStyle;      // 0 no frame, 1 black frame (FRAME)
+    int seeThroughDrag;  // magnify a snapshot of what lies beneath while dragging (ISTOKA)
+    int showInfo;        // the readout of position and colour in the view (INFO)
+    int freezeHotkey;    // hot keys as a hot-key control gives them, 0 for none (HK_FREEZE,
+    int copyHotkey;      // HK_COPY)
+    int language;        // -1 the user's display language, else a Language (LANGUAGE)
+};
+
+// Who writes a key back.
+enum SettingWriter { kMagnifierWrites = 1, kToolWrites = 2 };
+
+// How a key is stored: a decimal number, or a language code ("ja", "en"; absent: -1).
+enum SettingForm { kNumber, kLanguageCode };
+
+// The values a key is brought into when read; low > high keeps any value.
+struct SettingRange {
+    int low;
+    int high;
+};
+static const SettingRange kAnyValue = {1, 0};
+
+struct SettingKey {
+    const wchar_t* name;
+    int Settings::*field;
+    int defaultValue;
+    SettingRange range;
+    int mask;  // the bits kept when read
+    SettingForm form;
+    int writers;  // SettingWriter bits
+};
+
+// In the order the keys are written into a file that lacks them.
+extern const SettingKey kSettingKeys[];
+extern const int kSettingKeyCount;
+
+// The row of a key, or null.
+const SettingKey* findSettingKey(const wchar_t* name);
+
+// Every key, from the file or its default, in its range.
+void readSettings(const wchar_t* path, Settings* settings);
+// The keys the writer owns, in place (other keys and sections stay); 0, or the error of the
+// first write that failed (every key is still tried).
+DWORD writeSettings(const wchar_t* path, const Settings& settings, int writer);
