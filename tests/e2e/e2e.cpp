@@ -329,7 +329,9 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 //   crosshair at (c, d) (-1: none); Stretch: the framed square view is an a x a source round
 //   the cursor, put at (b, c);
 // - MenuAt: the open menu's corner at (a, b), c - 40 to c + 40 pixels high; NoMenu: none
-//   opens; IconAdds: a icons added since the stand-in shell came; Saved: text "K=V K=V",
+//   opens; IconAdds: a icons added since the stand-in shell came; IconAsAsked: the last one is
+//   the magnifier's, with its id, message, tip and size; IconsRemoved: a icons removed; Front:
+//   the window is the one seen at its middle; Saved: text "K=V K=V",
 //   lines of the settings file; File: text, the whole settings file;
 // - Shows: control a of the front dialog shows text (or, with no text, check state b); Help:
 //   a help windows open, b requests to the help program; Restarted: the magnifier has ended
@@ -347,7 +349,8 @@ enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick,
           Keys, Wheel, Menu, Tray, Restore, Command, Place, Display, EndSession, Shell, ShellBack, Restack, Wait, Close,
           Tool, Type, KeyInto, Choose, Click, ToolGone, HelpFile, Unwritable, ToolFrom, HotkeyIs,
           Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File, Shows,
-          Help, Restarted, Readout, Clipboard, SaveFailed, Face, Chosen };
+          Help, Restarted, Readout, Clipboard, SaveFailed, Face, Chosen, IconAsAsked,
+          IconsRemoved, Front };
 enum Property { Visible = 1, Topmost = 2, Sizable = 4, Iconic = 8, Titled = 16, HotkeyTaken = 32,
                 HighPriority = 64, TaskbarButton = 128 };
 // clang-format on
@@ -365,15 +368,42 @@ enum { mTop, mCross, mFixed, mInvert, mSeeThrough, mFrame, mZoom, mSetup, mHelp,
 static Qilo q;  // the program of the scenario, and its directory
 static std::wstring dir;
 static Language face;  // the face the scenario's programs show
-static HWND shell;     // the stand-in notification area: its answer and the icons added
+static HWND shell;     // the stand-in notification area: its answer, the icons added and removed
 static LRESULT shellAnswer;
-static int iconAdds;
+static int iconAdds, iconDeletes;
+
+// An icon as Wine's shell32 hands it to the notification area (its platform-independent
+// record, followed by the icon's bits).
+struct IconRecord {
+    DWORD window;
+    UINT id, flags, callbackMessage;
+    wchar_t tip[128];
+    BYTE rest[944 - 272];  // state, balloon texts, version, GUID
+    UINT width, height, planes, bitsPerPixel;
+};
+static IconRecord lastIconAdded;
 
 static LRESULT CALLBACK shellProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg != WM_COPYDATA)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
-    iconAdds += reinterpret_cast<COPYDATASTRUCT*>(lParam)->dwData == NIM_ADD;
+    const COPYDATASTRUCT* data = reinterpret_cast<COPYDATASTRUCT*>(lParam);
+    iconDeletes += data->dwData == NIM_DELETE;
+    if (data->dwData == NIM_ADD && data->cbData >= sizeof lastIconAdded) {
+        ++iconAdds;
+        memcpy(&lastIconAdded, data->lpData, sizeof lastIconAdded);
+    }
     return shellAnswer;
+}
+
+// The last icon added is the magnifier's: its window, id 1, its callback message, the face's
+// tip and an image of the size the shell asks for.
+static bool iconAddedAsAsked() {
+    const IconRecord& icon = lastIconAdded;
+    return icon.window == (DWORD)(UINT_PTR)q.window && icon.id == 1 &&
+           icon.callbackMessage == WM_TRAYNOTIFY &&
+           std::wstring(icon.tip) == textsOf(face).displayName &&
+           (int)icon.width == GetSystemMetrics(SM_CXSMICON) &&
+           (int)icon.height == GetSystemMetrics(SM_CYSMICON);
 }
 
 // A stand-in shell window that answers `answer` to every request (-1: none).
@@ -383,7 +413,8 @@ static void standInShell(LRESULT answer) {
     RegisterClassA(&wc);
     DestroyWindow(shell);
     shellAnswer = answer;
-    iconAdds = 0;
+    iconAdds = iconDeletes = 0;
+    lastIconAdded = IconRecord();
     // Topmost, so that it is found before the shell's own window of the class.
     if (answer >= 0)
         shell = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP, 0,
@@ -801,6 +832,12 @@ static bool runStep(const Step& s) {
             return r.left == s.a && r.top == s.b && abs(r.bottom - r.top - s.c) < 40;
         case NoMenu: return !waitForMenu(true, 300);
         case IconAdds: return waitUntil([&] { return iconAdds == s.a; }, 2000);
+        case IconAsAsked: return waitUntil(iconAddedAsAsked, 2000);
+        case IconsRemoved: return waitUntil([&] { return iconDeletes == s.a; }, 2000);
+        case Front: {
+            POINT middle = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+            return waitUntil([&] { return WindowFromPoint(middle) == w; }, 2000);
+        }
         case Saved: {
             std::istringstream lines(text);
             for (std::string line; lines >> line;) {
@@ -872,6 +909,9 @@ static void caseEveryKey() {
 
 // The source stops at the screen's corners (1024 x 768); the crosshair stays on the cursor.
 static void caseCorners() {
+    // A window no monitor shows is moved onto the nearest one's work area.
+    run({{Start, 0, 0, 0, 0, "X=5000 Y=5000"}, {Rect, 830, 638, 1024, 768}, {Close},
+         {Start, 0, 0, 0, 0, "X=-5000 Y=-300"}, {Rect, 0, 0, 194, 130}, {Close}});
     run({{Pattern}, {Start, 0, 0, 0, 0, "X=400 Y=300 IsCross=1"},
          {Move, 0, 0},      {Source, 0, 0, 1, 1},
          {Move, 1023, 0},   {Source, 928, 0, 97 + 2 * 47, 1},
@@ -958,7 +998,10 @@ static void caseTray() {
          {Tray, WM_LBUTTONDOWN}, {Tray, WM_RBUTTONDOWN}, {MenuAt, 700, 500, 66}, {Is, 0, Visible},
          {Key, VK_DOWN}, {Key, VK_DOWN}, {Key, VK_RETURN}, {Is, Visible},
          {Tray, WM_RBUTTONDOWN}, {MenuAt, 700, 500, 211}, {Drag, 100, 650, 0, 0}, {NoMenu},
-         {Tray, WM_LBUTTONDOWN}, {Close}});
+         {Tray, WM_LBUTTONDOWN}, {Close},
+         // Not always on top: restored, it still comes in front of the window that covered it.
+         {Start, 0, 0, 0, 0, "X=400 Y=300 IsTop=0"}, {Tray, WM_LBUTTONDOWN}, {Pattern},
+         {Tray, WM_LBUTTONDOWN}, {Is, Visible, Topmost}, {Front}, {Close}});
 }
 
 static void caseHotkey() {
@@ -992,7 +1035,8 @@ static void caseShell() {
          {View, 1, 2, 700, 500}, {Shell, TRUE}, {ShellBack}, {IconAdds, 1}, {Command, ID_MINIMIZE},
          {Is, 0, Visible | Iconic}, {Tray, WM_LBUTTONDOWN}, {Is, Visible | Topmost, TaskbarButton}, {Close},
          {Shell, FALSE}, {StartShown, SW_SHOWMINIMIZED}, {Is, Iconic}, {CtrlSpace}, {Is, Visible, Iconic | TaskbarButton}, {Close},
-         {Shell, -1}, {Start}, {Shell, TRUE}, {ShellBack}, {IconAdds, 1}, {Close}, {Shell, -1}});
+         {Shell, -1}, {Start}, {Shell, TRUE}, {ShellBack}, {IconAdds, 1}, {IconAsAsked}, {Close},
+         {IconsRemoved, 2}, {Shell, -1}});  // removed before it is added again, and at the end
 }
 
 // At logoff the process is ended without WM_DESTROY, after WM_ENDSESSION.
@@ -1102,7 +1146,8 @@ static const char kToolWritten[] = "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR
                                    "HK_FREEZE=630\r\n";
 static void caseSetupTool() {
     RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_F7);
-    run({{Tool, 0, 0, 0, 0, kToolFile}, {KeyInto, 1007, VK_F6}, {HotkeyIs, 1007, 0x275},  // Ctrl added
+    run({{Tool, 0, 0, 0, 0, kToolFile}, {HotkeyIs, 1008, 632},
+         {KeyInto, 1007, VK_F6}, {HotkeyIs, 1007, 0x275},  // Ctrl added
          {Shows, 1004, 0, 0, 0, "10000"}, {Shows, 1003, 1},
          {Shows, 1005, 0, 0, 0, "QILO.INI"}, {Type, 1004, 0, 0, 0, "250"}, {Click, 1003},
          {Click, 1002}, {Type, 706, 0, 0, 0, "0"}, {Type, 707, 0, 0, 0, "0"}, {Type, 708, 0, 0, 0, "255"},
@@ -1113,11 +1158,12 @@ static void caseSetupTool() {
          {File, 0, 0, 0, 0, kToolWritten}});
     // The language (1009): Automatic, 日本語, English; a choice is written in place, Automatic
     // removes the key.
-    run({{Tool, 0, 0, 0, 0, "[INIT]\r\nLANGUAGE=ja\r\nX=5\r\n"}, {Chosen, 1009, 1}, {Choose, 1009, 2},
-         {Click, IDOK}, {ToolGone}, {File, 0, 0, 0, 0, "[INIT]\r\nLANGUAGE=en\r\nX=5\r\nCOLOR=128\r\n"
-         "VK_SPACE=1\r\nINT_TIME=60\r\nINFO=0\r\nHK_FREEZE=0\r\nHK_COPY=0\r\n"},
+    run({{Tool, 0, 0, 0, 0, "[INIT]\r\nLANGUAGE=ja\r\nX=5\r\nVK_SPACE=0\r\n"}, {Chosen, 1009, 1},
+         {Shows, 1003, 0}, {Choose, 1009, 2}, {Click, IDOK}, {ToolGone},
+         {File, 0, 0, 0, 0, "[INIT]\r\nLANGUAGE=en\r\nX=5\r\nVK_SPACE=0\r\nCOLOR=128\r\n"
+         "INT_TIME=60\r\nINFO=0\r\nHK_FREEZE=0\r\nHK_COPY=0\r\n"},
          {Tool, 1}, {Chosen, 1009, 2}, {Choose, 1009, 0}, {Click, IDOK}, {ToolGone},
-         {File, 0, 0, 0, 0, "[INIT]\r\nX=5\r\nCOLOR=128\r\nVK_SPACE=1\r\nINT_TIME=60\r\nINFO=0\r\n"
+         {File, 0, 0, 0, 0, "[INIT]\r\nX=5\r\nVK_SPACE=0\r\nCOLOR=128\r\nINT_TIME=60\r\nINFO=0\r\n"
          "HK_FREEZE=0\r\nHK_COPY=0\r\n"}});
     run({{Pattern}, {Start, 0, 0, 0, 0, "X=20 Y=20 IsCross=1"}, {Menu, mSetup}, {Tool, 2},
          {Shows, 1005, 0, 0, 0, "動作中"}, {Click, 1002}, {Type, 708, 0, 0, 0, "255"}, {Click, IDOK},
@@ -1174,6 +1220,7 @@ static void caseFaces() {
         face = r.face;
         run({{Shell, FALSE},
              {Start, 0, 0, 0, 0, r.settings},
+             {IconAsAsked},
              {Command, ID_OPEN_HELP},
              {Help, 1},
              {Tool, 1},
@@ -1221,14 +1268,17 @@ static void caseDpi() {
     printf("  %d DPI\n", GetDeviceCaps(screen, LOGPIXELSY));
     ReleaseDC(nullptr, screen);
     int height = 0;
+    // The icon, too, is loaded at the size the shell asks for at this DPI.
     run({{Pattern},
+         {Shell, TRUE},
          {Start, 0, 0, 0, 0, "X=20 Y=20 WIDTH=386 HEIGHT=258 INFO=1"},
+         {IconAsAsked},
          {Move, 500, 400},
          {Wait, 500}});
     waitUntil([&] { return (height = labelHeight(Capture(q.window))) >= 22; }, 3000);
     printf("  the label is %d pixels high\n", height);
     check(height >= 22 && height <= 26, "the label is about 1.5 x 16 pixels high");
-    run({{Close}});
+    run({{Close}, {Shell, -1}});
 }
 
 // ---- resources ------------------------------------------------------------------------------

@@ -422,4 +422,8 @@ TEST_CASE("the dialog procedure returns TRUE for what it handles, FALSE for the 
     trayIconAdded = 1;  // hidden in the notification area, the window has no timer
     SendMessageA(live.window, WM_COMMAND, ID_MINIMIZE, 0);
     CHECK_FALSE(KillTimer(live.window, 1));
+    // Restored, it ticks again, always on top as before, with the menus saying so.
+    SendMessageA(live.window, WM_COMMAND, ID_RESTORE, 0);
+    CHECK(checkMarks() == "TFB x2");
+    CHECK(KillTimer(live.window, 1));
 }
