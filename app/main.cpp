@@ -1,14 +1,15 @@
 // Start-up: the single-instance guard, the window and the message loop.
 #include <windows.h>
 
-#include "app/settings.h"
 #include "common/shared.h"
-#include "app/state.h"
-#include "app/tray.h"
 #include "res/resource.h"
-#include "view/geometry.h"
 #include "window/dialog.h"
 #include "window/help.h"
+#include "window/hiding.h"
+#include "window/placement.h"
+#include "window/settings.h"
+#include "window/state.h"
+#include "window/trayicon.h"
 
 // Show commands with bit 1 or bit 2 set (minimised, maximised, no-activate, SW_SHOW,
 // SW_SHOWDEFAULT and the like) start the magnifier hidden in the notification area.
@@ -22,9 +23,9 @@ static BOOL createMainWindow(HINSTANCE instance, int showCommand) {
         return FALSE;
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    computeGeometry(&magnifier);
+    updateView();
     loadTrayIcon();
-    addTrayIcon(window);
+    showTrayIcon(window);
     return TRUE;
 }
 
@@ -40,15 +41,17 @@ static int runMessageLoop() {
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    instanceEvent = CreateEventW(nullptr, FALSE, FALSE, kInstanceEventName);
+    HANDLE instanceEvent = CreateEventW(nullptr, FALSE, FALSE, kInstanceEventName);
     if (!instanceEvent)
         return 0;
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(instanceEvent);
         return 0;
     }
+    // The view is read from the screen at every tick; it must not wait behind other programs.
+    SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
     if (showCommand & kHiddenStartBits)
-        hiddenInTray = 1;
+        session.hiddenInTray = 1;
     if (!createMainWindow(instance, SW_SHOW))
         return 0;
     int exitCode = runMessageLoop();

@@ -22,12 +22,11 @@
 #define CALLGRIND_TOGGLE_COLLECT
 #endif
 
-#include "app/state.h"
-#include "res/resource.h"
 #include "bench/gdi_count.h"
 #include "view/geometry.h"
 #include "view/render.h"
-#include "view/surfaces.h"
+#include "window/state.h"
+#include "window/surfaces.h"
 
 namespace {
 
@@ -35,11 +34,7 @@ const SIZE kSizes[] = {{194, 130}, {386, 258}, {800, 600}, {1280, 720}, {1920, 1
 const struct {
     int command;
     const char* label;
-} kZooms[] = {{kZoom1, "1"},
-              {kZoom1_5, "1.5"},
-              {kZoom2, "2"},
-              {kZoom4, "4"},
-              {kZoom16, "16"}};
+} kZooms[] = {{kZoom1, "1"}, {kZoom1_5, "1.5"}, {kZoom2, "2"}, {kZoom4, "4"}, {kZoom16, "16"}};
 const int kWarmUpFrames = 10;
 
 double nowMs() {
@@ -66,12 +61,12 @@ void pumpMessages() {
 // renderFrame as the tick calls it: the source placed round the cursor, then one frame.
 void renderFrames(int frames, POINT cursor) {
     for (int i = 0; i < frames; ++i) {
-        magnifier.srcX = cursor.x - magnifier.srcHalfWidth;
-        magnifier.srcY = cursor.y - magnifier.srcHalfHeight;
+        magnifier.view.srcX = cursor.x - magnifier.view.srcHalfWidth;
+        magnifier.view.srcY = cursor.y - magnifier.view.srcHalfHeight;
         // The readout's point moves as under a moving cursor, so that its digits change.
-        magnifier.pointX = cursor.x + i % 13;
-        magnifier.pointY = cursor.y + i % 11;
-        renderFrame(&magnifier);
+        magnifier.view.pointX = cursor.x + i % 13;
+        magnifier.view.pointY = cursor.y + i % 11;
+        renderFrame(&magnifier, TRUE);
     }
 }
 
@@ -79,15 +74,15 @@ void renderFrames(int frames, POINT cursor) {
 // up with (one frame of it has run before, which clamped the source and left it in the state).
 void baselineFrames(int frames, int cx, int cy) {
     const MagnifierState& s = magnifier;
-    int f = s.frameWidth, w = s.viewWidth - 2 * f, h = s.viewHeight - 2 * f;
+    int f = s.view.frameWidth, w = s.view.viewWidth - 2 * f, h = s.view.viewHeight - 2 * f;
     for (int i = 0; i < frames; ++i) {
-        StretchBlt(s.backDC, f, f, w, h, s.sourceDC, s.srcX, s.srcY, s.srcWidth, s.srcHeight,
-                   SRCCOPY);
-        MoveToEx(s.backDC, cx, f, nullptr);
-        LineTo(s.backDC, cx, f + h);
-        MoveToEx(s.backDC, f, cy, nullptr);
-        LineTo(s.backDC, f + w, cy);
-        BitBlt(s.windowDC, f, f, w, h, s.backDC, f, f, s.rop);
+        StretchBlt(s.surfaces.backDC, f, f, w, h, s.surfaces.sourceDC, s.view.srcX, s.view.srcY,
+                   s.view.srcWidth, s.view.srcHeight, SRCCOPY);
+        MoveToEx(s.surfaces.backDC, cx, f, nullptr);
+        LineTo(s.surfaces.backDC, cx, f + h);
+        MoveToEx(s.surfaces.backDC, f, cy, nullptr);
+        LineTo(s.surfaces.backDC, f + w, cy);
+        BitBlt(s.surfaces.windowDC, f, f, w, h, s.surfaces.backDC, f, f, (DWORD)s.settings.rop);
     }
 }
 
@@ -103,19 +98,22 @@ HWND openView(SIZE size) {
                                   nullptr, nullptr);
     pumpMessages();
     magnifier = MagnifierState();
-    magnifier.viewWidth = size.cx;
-    magnifier.viewHeight = size.cy;
-    magnifier.penColor = RGB(128, 0, 0);
-    magnifier.frameStyle = magnifier.frameWidth = magnifier.isCross = 1;
-    magnifier.rop = SRCCOPY;
+    magnifier.view.viewWidth = size.cx;
+    magnifier.view.viewHeight = size.cy;
+    magnifier.settings.penColor = RGB(128, 0, 0);
+    magnifier.settings.frameStyle = magnifier.view.frameWidth = magnifier.settings.isCross = 1;
+    magnifier.settings.rop = SRCCOPY;
     openSurfaces(window, &magnifier);
     return window;
 }
 
 void setZoom(int command) {
-    magnifier.zoomCommand = command;
-    magnifier.zoomFactor = findZoomEntry(command)->factor;
-    computeGeometry(&magnifier);
+    magnifier.settings.zoomCommand = command;
+    magnifier.view.zoomFactor = findZoomEntry(command)->factor;
+    computeGeometry(magnifier.settings, &magnifier.view);
+    POINT cursor;  // the source stays on the monitor under the cursor, as the program keeps it
+    GetCursorPos(&cursor);
+    findMonitor(cursor, &magnifier.view.monitor);
 }
 
 // --count WxH ZOOM FRAMES render|baseline|readout (renderFrame with the readout on)
@@ -133,16 +131,16 @@ int countFrames(char** argv) {
     if (std::strcmp(argv[5], "readout") == 0) {
         // The readout's label is made with the surfaces.
         closeSurfaces(window, &magnifier);
-        magnifier.showInfo = 1;
+        magnifier.settings.showInfo = 1;
         openSurfaces(window, &magnifier);
     }
     renderFrames(kWarmUpFrames, cursor);
-    baselineFrames(kWarmUpFrames, magnifier.crossX, magnifier.crossY);
+    baselineFrames(kWarmUpFrames, magnifier.view.crossX, magnifier.view.crossY);
     CALLGRIND_TOGGLE_COLLECT;
     if (std::strcmp(argv[5], "baseline") != 0)
         renderFrames(frames, cursor);
     else
-        baselineFrames(frames, magnifier.crossX, magnifier.crossY);
+        baselineFrames(frames, magnifier.view.crossX, magnifier.view.crossY);
     CALLGRIND_TOGGLE_COLLECT;
     closeSurfaces(window, &magnifier);
     return 0;
@@ -180,7 +178,7 @@ int main(int argc, char** argv) {
             renderFrames(kWarmUpFrames, cursor);
             // The crosshair where renderFrame drew it: the middle, as the source is not clamped
             // at the screen's centre.
-            int cx = magnifier.crossX, cy = magnifier.crossY;
+            int cx = magnifier.view.crossX, cy = magnifier.view.crossY;
             baselineFrames(kWarmUpFrames, cx, cy);
             std::vector<double> render, baseline, ratios;
             int gdi = 0;

@@ -20,30 +20,27 @@ const ZoomEntry* findZoomEntry(int command) {
     return nullptr;
 }
 
-void computeGeometry(MagnifierState* state) {
-    const ZoomEntry* entry = findZoomEntry(state->zoomCommand);
-    int innerW = state->viewWidth - 2 * state->frameWidth;
-    int innerH = state->viewHeight - 2 * state->frameWidth;
+void computeGeometry(const Settings& settings, View* view) {
+    const ZoomEntry* entry = findZoomEntry(settings.zoomCommand);
+    int innerW = view->viewWidth - 2 * view->frameWidth;
+    int innerH = view->viewHeight - 2 * view->frameWidth;
     if (entry && entry->factor == -1) {
         // 1.5x: two thirds of the inner size; the crosshair sits at half the magnified
         // source, which is three quarters of the source size.
-        state->srcWidth = (2 * innerW) / 3;
-        state->srcHeight = (2 * innerH) / 3;
-        state->crossX = (3 * state->srcWidth) / 4;
-        state->crossY = (3 * state->srcHeight) / 4;
+        view->srcWidth = (2 * innerW) / 3;
+        view->srcHeight = (2 * innerH) / 3;
+        view->crossX = (3 * view->srcWidth) / 4;
+        view->crossY = (3 * view->srcHeight) / 4;
     } else {
         // Unknown ZOOM values from the settings file stretch 1:1.
         int divisor = entry ? entry->factor : 1;
-        state->srcWidth = innerW / divisor;
-        state->srcHeight = innerH / divisor;
-        state->crossX = state->viewWidth / 2;
-        state->crossY = state->viewHeight / 2;
+        view->srcWidth = innerW / divisor;
+        view->srcHeight = innerH / divisor;
+        view->crossX = view->viewWidth / 2;
+        view->crossY = view->viewHeight / 2;
     }
-    state->srcHalfWidth = state->srcWidth / 2;
-    state->srcHalfHeight = state->srcHeight / 2;
-    POINT cursor;
-    if (GetCursorPos(&cursor))  // else the monitor stays the one looked up last
-        findMonitor(cursor, &state->monitor);
+    view->srcHalfWidth = view->srcWidth / 2;
+    view->srcHalfHeight = view->srcHeight / 2;
 }
 
 void findMonitor(POINT point, RECT* rect) {
@@ -55,30 +52,21 @@ void findMonitor(POINT point, RECT* rect) {
         SetRect(rect, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 }
 
-void selectZoom(int command, MagnifierState* state) {
+BOOL selectZoom(int command, View* view) {
     const ZoomEntry* selected = findZoomEntry(command);
     if (!selected)
-        return;
-    for (const ZoomEntry& entry : zoomTable) {
-        UINT mark = entry.command == command ? MF_CHECKED : MF_UNCHECKED;
-        CheckMenuItem(zoomMenu, entry.command, MF_BYCOMMAND | mark);
-    }
-    state->zoomFactor = selected->factor;
+        return FALSE;
+    view->zoomFactor = selected->factor;
+    return TRUE;
 }
 
-// Snaps one proposed outer size. The frame margin is taken off before snapping and not added
-// back. Until a zoom entry is selected the factor is 0; the view then stretches 1:1, so the
-// size snaps to the step of 1x.
-static int snapSize(int proposed, int heldSize, int zoomFactor, int frameWidth) {
+// The frame margin is taken off before snapping and not added back. Until a zoom entry is
+// selected the factor is 0; the view then stretches 1:1, so the size snaps to the step of 1x.
+int snapSize(int proposed, int heldSize, int zoomFactor, int frameWidth) {
     if (proposed == heldSize)
         return proposed;
     if (proposed < kMinSnapSize)
         return kMinSnapSize;
     int step = 2 * (zoomFactor != 0 ? zoomFactor : 1);
     return ((proposed - 2 * frameWidth) / step) * step;
-}
-
-void snapWindowSize(WINDOWPOS* pos) {
-    pos->cx = snapSize(pos->cx, magnifier.windowWidth, magnifier.zoomFactor, magnifier.frameWidth);
-    pos->cy = snapSize(pos->cy, magnifier.windowHeight, magnifier.zoomFactor, magnifier.frameWidth);
 }

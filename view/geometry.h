@@ -1,10 +1,10 @@
-// Zoom geometry: the source rectangle and crosshair from the zoom and the view size, the zoom
-// check marks, and the snapping of proposed window sizes to the zoom step.
+// Zoom geometry: the source rectangle and crosshair from the zoom and the view size, the
+// monitor a point is on, and the snapping of proposed window sizes to the zoom step.
 #pragma once
 
 #include <windows.h>
 
-#include "app/state.h"
+#include "view/state.h"
 
 struct ZoomEntry {
     int command;  // the ZOOM value in the file (common/settings.h), also the menu command id
@@ -17,10 +17,14 @@ extern const ZoomEntry zoomTable[10];
 // The entry for a command id, or null when the id is no zoom command.
 const ZoomEntry* findZoomEntry(int command);
 
-// Also takes the monitor under the cursor, as the display may have changed.
-void computeGeometry(MagnifierState* state);
+// The source size, its halves and the crosshair from the zoom in force and the view's size.
+void computeGeometry(const Settings& settings, View* view);
 // The whole rectangle of the monitor nearest to a point (the primary screen when the system
 // names none).
 void findMonitor(POINT point, RECT* rect);
-void selectZoom(int command, MagnifierState* state);
-void snapWindowSize(WINDOWPOS* pos);
+// Takes the factor of a zoom entry; FALSE, leaving the view as it was, for any other value.
+BOOL selectZoom(int command, View* view);
+
+// One proposed outer size snapped to twice the zoom factor, less the frame, from 50 up; the
+// size held stays as it is.
+int snapSize(int proposed, int heldSize, int zoomFactor, int frameWidth);

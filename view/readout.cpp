@@ -40,9 +40,9 @@ static void selectLabelFont(int dpi) {
 }
 
 void openReadout(const MagnifierState* state, int dpi) {
-    if (!state->showInfo || labelDC)
+    if (!state->settings.showInfo || labelDC)
         return;
-    labelDC = CreateCompatibleDC(state->backDC);
+    labelDC = CreateCompatibleDC(state->surfaces.backDC);
     selectLabelFont(dpi);
     TEXTMETRICW metrics;
     GetTextMetricsW(labelDC, &metrics);
@@ -95,10 +95,11 @@ static int viewOffset(int d, int zoomFactor) {
 }
 
 COLORREF readMarkedPixel(const MagnifierState* state) {
-    int f = state->frameWidth;
-    int x = f + viewOffset(state->pointX - state->srcX, state->zoomFactor);
-    int y = f + viewOffset(state->pointY - state->srcY, state->zoomFactor);
-    return GetPixel(state->backDC, x, y);
+    const View& view = state->view;
+    int f = view.frameWidth;
+    int x = f + viewOffset(view.pointX - view.srcX, view.zoomFactor);
+    int y = f + viewOffset(view.pointY - view.srcY, view.zoomFactor);
+    return GetPixel(state->surfaces.backDC, x, y);
 }
 
 int formatReadout(char* text, int x, int y, COLORREF color) {
@@ -129,53 +130,36 @@ static void composeLabel(const char* text, int length) {
 void drawReadout(const MagnifierState* state, int crossX, int crossY) {
     if (!labelDC)
         return;
+    const View& view = state->view;
     char text[40];
-    int length = formatReadout(text, state->pointX, state->pointY, state->pointColor);
+    int length = formatReadout(text, view.pointX, view.pointY, view.pointColor);
     length = length < kMaxLength - 1 ? length : kMaxLength - 1;
     // A space after the text clears what a longer label left in the right padding.
     text[length] = ' ';
     composeLabel(text, length + 1);
-    int f = state->frameWidth;
+    int f = view.frameWidth;
     int width = length * cellWidth + 2 * padding;
     int height = cellHeight + 2 * padding;
-    int x = crossX < state->viewWidth / 2 ? state->viewWidth - f - width : f;
-    int y = crossY < state->viewHeight / 2 ? state->viewHeight - f - height : f;
-    BitBlt(state->backDC, x, y, width, height, labelDC, 0, 0, SRCCOPY);
+    int x = crossX < view.viewWidth / 2 ? view.viewWidth - f - width : f;
+    int y = crossY < view.viewHeight / 2 ? view.viewHeight - f - height : f;
+    BitBlt(state->surfaces.backDC, x, y, width, height, labelDC, 0, 0, SRCCOPY);
 }
 
-static HBITMAP copyViewBitmap(const MagnifierState* state) {
-    int f = state->frameWidth;
-    int width = state->viewWidth - 2 * f;
-    int height = state->viewHeight - 2 * f;
-    HBITMAP bitmap = CreateCompatibleBitmap(state->windowDC, width, height);
-    HDC dc = CreateCompatibleDC(state->windowDC);
+HBITMAP copyViewBitmap(const MagnifierState* state) {
+    const View& view = state->view;
+    HDC windowDC = state->surfaces.windowDC;
+    int f = view.frameWidth;
+    int width = view.viewWidth - 2 * f;
+    int height = view.viewHeight - 2 * f;
+    HBITMAP bitmap = CreateCompatibleBitmap(windowDC, width, height);
+    HDC dc = CreateCompatibleDC(windowDC);
     HGDIOBJ old = SelectObject(dc, bitmap);
-    BitBlt(dc, 0, 0, width, height, state->backDC, f, f, state->rop);
+    BitBlt(dc, 0, 0, width, height, state->surfaces.backDC, f, f, (DWORD)state->settings.rop);
     SelectObject(dc, old);
     DeleteDC(dc);
     return bitmap;
 }
 
-static HGLOBAL copyColorText(COLORREF color) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 8);
-    char* text = memory ? static_cast<char*>(GlobalLock(memory)) : nullptr;
-    if (!text)
-        return memory;
-    wsprintfA(text, "#%02X%02X%02X", GetRValue(color), GetGValue(color), GetBValue(color));
-    GlobalUnlock(memory);
-    return memory;
-}
-
-// What the clipboard does not take stays the program's to free.
-void copyReadout(HWND window, const MagnifierState* state) {
-    if (!state->windowDC || !OpenClipboard(window))
-        return;
-    EmptyClipboard();
-    HGLOBAL text = copyColorText(state->pointColor);
-    if (text && !SetClipboardData(CF_TEXT, text))
-        GlobalFree(text);
-    HBITMAP bitmap = copyViewBitmap(state);
-    if (!SetClipboardData(CF_BITMAP, bitmap))
-        DeleteObject(bitmap);
-    CloseClipboard();
+int formatColor(char* text, COLORREF color) {
+    return wsprintfA(text, "#%02X%02X%02X", GetRValue(color), GetGValue(color), GetBValue(color));
 }

@@ -1,11 +1,10 @@
-// The readout and the copy: the screen position and colour of the pixel the crosshair marks,
-// shown in a label in the view's corner farthest from the crosshair, or put on the clipboard
-// with the view's image.
+// The readout: the screen position and colour of the pixel the crosshair marks, shown in a
+// label in the view's corner farthest from the crosshair; and what the copy key copies.
 #pragma once
 
 #include <windows.h>
 
-#include "app/state.h"
+#include "view/state.h"
 
 // The label's bitmap and font, made when the surfaces open with the readout on, at the DPI of
 // the monitor the window is on, and freed.
@@ -22,5 +21,7 @@ int formatReadout(char* text, int x, int y, COLORREF color);
 // Draws the label into the back buffer, away from the crosshair at (crossX, crossY).
 void drawReadout(const MagnifierState* state, int crossX, int crossY);
 
-// Puts the marked pixel's colour as the text "#RRGGBB" and the view as shown on the clipboard.
-void copyReadout(HWND window, const MagnifierState* state);
+// The view as shown (inverted when it is), in a new bitmap the caller owns.
+HBITMAP copyViewBitmap(const MagnifierState* state);
+// Writes "#RRGGBB" into text (8 bytes); returns its length.
+int formatColor(char* text, COLORREF color);

@@ -2,8 +2,6 @@
 
 #include "view/render.h"
 
-#include "app/tray.h"
-#include "view/geometry.h"
 #include "view/readout.h"
 
 int crosshairShift(int d, int zoomFactor) {
@@ -14,106 +12,68 @@ int crosshairShift(int d, int zoomFactor) {
     return (3 * d) / 2;  // 1.5x
 }
 
-static BOOL seeThroughDragRunning(const MagnifierState* state) {
-    return dragging && state->seeThroughDrag;
-}
-
 // Pushes the source back onto the monitor under the cursor and moves the crosshair by the
 // pushed distance, so that it keeps marking the cursor on the magnified image.
-static void clampSource(MagnifierState* state, int* cx, int* cy) {
-    const RECT& m = state->monitor;
-    int maxX = m.right - state->srcWidth;
-    int maxY = m.bottom - state->srcHeight;
-    if (state->srcX < m.left) {
-        *cx += crosshairShift(state->srcX - m.left, state->zoomFactor);
-        state->srcX = m.left;
+static void clampSource(View* view, int* cx, int* cy) {
+    const RECT& m = view->monitor;
+    int maxX = m.right - view->srcWidth;
+    int maxY = m.bottom - view->srcHeight;
+    if (view->srcX < m.left) {
+        *cx += crosshairShift(view->srcX - m.left, view->zoomFactor);
+        view->srcX = m.left;
     }
-    if (state->srcX > maxX) {
-        *cx += crosshairShift(state->srcX - maxX, state->zoomFactor);
-        state->srcX = maxX;
+    if (view->srcX > maxX) {
+        *cx += crosshairShift(view->srcX - maxX, view->zoomFactor);
+        view->srcX = maxX;
     }
-    if (state->srcY < m.top) {
-        *cy += crosshairShift(state->srcY - m.top, state->zoomFactor);
-        state->srcY = m.top;
+    if (view->srcY < m.top) {
+        *cy += crosshairShift(view->srcY - m.top, view->zoomFactor);
+        view->srcY = m.top;
     }
-    if (state->srcY > maxY) {
-        *cy += crosshairShift(state->srcY - maxY, state->zoomFactor);
-        state->srcY = maxY;
+    if (view->srcY > maxY) {
+        *cy += crosshairShift(view->srcY - maxY, view->zoomFactor);
+        view->srcY = maxY;
     }
 }
 
-void renderFrame(MagnifierState* state) {
-    int f = state->frameWidth;
-    int w = state->viewWidth - 2 * f;
-    int h = state->viewHeight - 2 * f;
-    int cx = state->crossX;
-    int cy = state->crossY;
-    if (!seeThroughDragRunning(state))
-        clampSource(state, &cx, &cy);
-    StretchBlt(state->backDC, f, f, w, h, state->sourceDC, state->srcX, state->srcY,
-               state->srcWidth, state->srcHeight, SRCCOPY);
-    if (state->showInfo || state->copyHotkey)
-        state->pointColor = readMarkedPixel(state);
-    if (state->isCross) {
-        MoveToEx(state->backDC, cx, f, nullptr);
-        LineTo(state->backDC, cx, f + h);
-        MoveToEx(state->backDC, f, cy, nullptr);
-        LineTo(state->backDC, f + w, cy);
+void renderFrame(MagnifierState* state, BOOL keepOnMonitor) {
+    const Settings& s = state->settings;
+    View* view = &state->view;
+    HDC back = state->surfaces.backDC;
+    int f = view->frameWidth;
+    int w = view->viewWidth - 2 * f;
+    int h = view->viewHeight - 2 * f;
+    int cx = view->crossX;
+    int cy = view->crossY;
+    if (keepOnMonitor)
+        clampSource(view, &cx, &cy);
+    StretchBlt(back, f, f, w, h, state->surfaces.sourceDC, view->srcX, view->srcY, view->srcWidth,
+               view->srcHeight, SRCCOPY);
+    if (s.showInfo || s.copyHotkey)
+        view->pointColor = readMarkedPixel(state);
+    if (s.isCross) {
+        MoveToEx(back, cx, f, nullptr);
+        LineTo(back, cx, f + h);
+        MoveToEx(back, f, cy, nullptr);
+        LineTo(back, f + w, cy);
     }
-    if (state->showInfo)
+    if (s.showInfo)
         drawReadout(state, cx, cy);
     presentFrame(state);
 }
 
 void presentFrame(const MagnifierState* state) {
-    int f = state->frameWidth;
-    BitBlt(state->windowDC, f, f, state->viewWidth - 2 * f, state->viewHeight - 2 * f,
-           state->backDC, f, f, state->rop);
+    const View& view = state->view;
+    int f = view.frameWidth;
+    BitBlt(state->surfaces.windowDC, f, f, view.viewWidth - 2 * f, view.viewHeight - 2 * f,
+           state->surfaces.backDC, f, f, (DWORD)state->settings.rop);
 }
 
-BOOL magnifyTick(HWND window) {
-    if (hiddenInTray) {
-        hideOrMinimize(window, timerId);
-        return FALSE;
-    }
-    POINT cursor;
-    // On the secure desktop (a UAC prompt, the lock screen) the cursor cannot be read: the
-    // last frame stays.
-    if (!GetCursorPos(&cursor))
-        return FALSE;
-    if (cursor.x == lastCursorX && cursor.y == lastCursorY && !dragging) {
-        if (++stillTicks < kStillTickPeriod)
-            return FALSE;
-        stillTicks = 0;
-    }
-    if (renderBusy)
-        return FALSE;
-    MagnifierState* state = &magnifier;
-    if (frozen) {
-        // The held image is shown again, as anything may have covered it meanwhile.
-        presentFrame(state);
-        return FALSE;
-    }
-    renderBusy = 1;
-    // The cursor's monitor is looked up again only when the cursor leaves it (a change of the
-    // display looks it up anew through computeGeometry).
-    if (!PtInRect(&state->monitor, cursor))
-        findMonitor(cursor, &state->monitor);
-    if (seeThroughDragRunning(state)) {
-        // Magnify the snapshot beneath the window's centre instead of the window itself.
-        state->srcX = state->windowX + (state->viewWidth >> 1) - state->srcHalfWidth;
-        state->srcY = state->windowY + (state->viewHeight >> 1) - state->srcHalfHeight;
-        state->pointX = state->srcX + state->srcHalfWidth;
-        state->pointY = state->srcY + state->srcHalfHeight;
-    } else {
-        state->srcX = cursor.x - state->srcHalfWidth;
-        state->srcY = cursor.y - state->srcHalfHeight;
-        state->pointX = cursor.x;
-        state->pointY = cursor.y;
-    }
-    renderFrame(state);
-    lastCursorX = cursor.x;
-    lastCursorY = cursor.y;
-    renderBusy = 0;
-    return TRUE;
+// Each LineTo leaves out its end point.
+void drawFrame(HDC dc, int right, int bottom) {
+    MoveToEx(dc, 0, 0, nullptr);
+    LineTo(dc, right, 0);
+    LineTo(dc, right, bottom);
+    LineTo(dc, 0, bottom);
+    LineTo(dc, 0, 0);
 }

@@ -2,80 +2,75 @@
 
 #include "window/dialog.h"
 
-#include "app/settings.h"
-#include "common/inifile.h"
 #include "common/shared.h"
-#include "app/tray.h"
-#include "common/texts.h"
-#include "common/texts.h"
 #include "res/resource.h"
 #include "view/geometry.h"
-#include "view/readout.h"
-#include "view/render.h"
-#include "view/surfaces.h"
+#include "window/copy.h"
 #include "window/drag.h"
+#include "window/hiding.h"
+#include "window/hotkeys.h"
 #include "window/menus.h"
+#include "window/placement.h"
 #include "window/platform.h"
+#include "window/settings.h"
+#include "window/state.h"
+#include "window/surfaces.h"
+#include "window/tick.h"
+#include "window/timer.h"
+#include "window/trayicon.h"
 
-void applySizingBorder(HWND window, MagnifierState* state) {
-    LONG style = GetWindowLongW(window, GWL_STYLE);
-    if (style == 0)
-        return;
-    if (state->sizeFixed)
-        style &= ~WS_THICKFRAME;
-    else
-        style |= WS_THICKFRAME;
-    SetWindowLongW(window, GWL_STYLE, style);
-}
+// The error of the save at the window's end, told once the window has gone.
+static DWORD finalSaveError;
 
 static INT_PTR onInitDialog(HWND dlg) {
     MagnifierState* s = &magnifier;
-    s->windowDC = nullptr;
-    MoveWindow(dlg, s->windowX, s->windowY, s->viewWidth, s->viewHeight, FALSE);
-    lastCursorX = 0;
-    lastCursorY = 0;
-    stillTicks = 0;
+    s->surfaces.windowDC = nullptr;
+    MoveWindow(dlg, s->settings.windowX, s->settings.windowY, s->view.viewWidth, s->view.viewHeight,
+               FALSE);
+    session.lastCursorX = 0;
+    session.lastCursorY = 0;
+    session.stillTicks = 0;
     buildMenus(s);
     // The posted always-on-top command flips isTop back and applies the loaded z-order once
     // the window is shown.
-    s->isTop = s->isTop == 0 ? 1 : 0;
+    s->settings.isTop = s->settings.isTop == 0 ? 1 : 0;
     PostMessageW(dlg, WM_COMMAND, ID_ALWAYS_TOP, 0);
-    setMainMenuCheck(ID_CROSS, s->isCross != 0);
-    setMainMenuCheck(IDOJI_TOKA, s->seeThroughDrag != 0);
-    selectZoom(s->zoomCommand, s);
-    setMainMenuCheck(ID_SIZE_FIXED, s->sizeFixed != 0);
-    registerHotkey(dlg);
+    registerHotkeys(dlg);
     SetPropW(dlg, kMagnifierWindowProperty, dlg);
-    applySizingBorder(dlg, s);
+    applySizingBorder(dlg);
     askForSquareCorners(dlg);
     keepDialogUnscaled(dlg);
-    timerId = SetTimer(dlg, kMagnifyTimer, s->intervalMs, nullptr);
+    startTicking(dlg);
     return TRUE;
 }
 
+// A size the user dragged to (the snapped one) becomes the view's.
+static void takeNewSize(HWND dlg) {
+    RECT rect;
+    GetWindowRect(dlg, &rect);
+    int width = rect.right - rect.left;
+    int height = rect.bottom - rect.top;
+    Settings& s = magnifier.settings;
+    if (width == s.windowWidth && height == s.windowHeight)
+        return;
+    s.windowWidth = magnifier.view.viewWidth = width;
+    s.windowHeight = magnifier.view.viewHeight = height;
+    computeGeometry(s, &magnifier.view);
+    closeSurfaces(dlg, &magnifier);
+    openSurfaces(dlg, &magnifier);
+}
+
 static INT_PTR onSize(HWND dlg, WPARAM sizeType) {
-    MagnifierState* s = &magnifier;
     if (sizeType == SIZE_RESTORED) {
-        timerId = SetTimer(dlg, kMagnifyTimer, s->intervalMs, nullptr);
+        startTicking(dlg);
         // Restored from its taskbar button (or by anyone): a tool window again, once the
         // restore is over.
         if (GetWindowLongW(dlg, GWL_EXSTYLE) & WS_EX_APPWINDOW)
             PostMessageW(dlg, WM_DROPTASKBARBUTTON, 0, 0);
     }
-    if (!s->sizeFixed) {
-        RECT rect;
-        GetWindowRect(dlg, &rect);
-        int width = rect.right - rect.left;
-        int height = rect.bottom - rect.top;
-        if (width != magnifier.windowWidth || height != magnifier.windowHeight) {
-            magnifier.windowWidth = s->viewWidth = width;
-            magnifier.windowHeight = s->viewHeight = height;
-            computeGeometry(s);
-            closeSurfaces(dlg, s);
-            openSurfaces(dlg, s);
-        }
-    }
-    restartTimer(dlg, 0);
+    if (!magnifier.settings.sizeFixed)
+        takeNewSize(dlg);
+    refreshWindow(dlg, FALSE);
     return TRUE;
 }
 
@@ -84,35 +79,25 @@ static INT_PTR onWindowPosChanging(LPARAM lParam) {
     return TRUE;
 }
 
-// The error of the save at the window's end, told once the window has gone.
-static DWORD finalSaveError;
-
 // Takes the window's position, hidden or not, and writes the settings file; 0 or the error.
 static DWORD saveWindowAndSettings(HWND dlg) {
     RECT rect;
     GetWindowRect(dlg, &rect);
-    magnifier.windowX = rect.left;
-    magnifier.windowY = rect.top;
+    magnifier.settings.windowX = rect.left;
+    magnifier.settings.windowY = rect.top;
     return saveSettings();
 }
 
 void reportUnsavedSettings() {
-    if (finalSaveError == 0)
-        return;
-    wchar_t message[1024];
-    describeSaveFailure(message, ARRAYSIZE(message), magnifier.iniPath, finalSaveError);
-    MessageBoxW(nullptr, message, texts().displayName,
-                MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
+    tellSaveFailure(finalSaveError);
 }
 
 static INT_PTR onDestroy(HWND dlg) {
-    MagnifierState* s = &magnifier;
     removeTrayIcon(dlg);
-    dropDragSnapshot(dlg, s);
-    closeSurfaces(dlg, s);
+    dropDragSnapshot();
+    closeSurfaces(dlg, &magnifier);
     finalSaveError = saveWindowAndSettings(dlg);
-    if (timerId != 0)
-        KillTimer(dlg, timerId);
+    stopTicking(dlg);
     destroyMenus();
     RemovePropW(dlg, kMagnifierWindowProperty);
     PostQuitMessage(0);
@@ -158,8 +143,8 @@ static INT_PTR onRButtonUp(HWND dlg, WPARAM keys) {
 static INT_PTR onHotkey(HWND dlg, WPARAM id) {
     switch ((int)id) {
         case kHotkeyId: toggleHidden(dlg); break;
-        case kFreezeHotkeyId: frozen = !frozen; break;
-        case kCopyHotkeyId: copyReadout(dlg, &magnifier); break;
+        case kFreezeHotkeyId: session.frozen = !session.frozen; break;
+        case kCopyHotkeyId: copyReadout(dlg); break;
     }
     return TRUE;
 }
@@ -169,14 +154,22 @@ static INT_PTR onMouseWheel(HWND dlg, WPARAM wParam) {
     return TRUE;
 }
 
+// The icon's clicks: the left button hides or restores; the right button opens the short
+// menu on a hidden window's icon, the main menu (restoring the window first) on a shown one's.
 static INT_PTR onTrayNotify(HWND dlg, LPARAM mouseMessage) {
-    onTrayMouse(dlg, mouseMessage);
+    if (mouseMessage == WM_LBUTTONDOWN) {
+        toggleHidden(dlg);
+    } else if (mouseMessage == WM_RBUTTONDOWN && session.hiddenInTray) {
+        showTrayMenu(dlg);
+    } else if (mouseMessage == WM_RBUTTONDOWN) {
+        restoreWindow(dlg);
+        showMainMenu(dlg);
+    }
     return TRUE;
 }
 
 // At logoff or shutdown the process is ended without WM_DESTROY: the settings are written
 // here, once the session is known to end. Nothing may wait for the user then, so a failure
-// goes untold. Nothing may wait for the user then, so a failure
 // goes untold.
 static INT_PTR onEndSession(HWND dlg, WPARAM ending) {
     if (ending)
@@ -186,7 +179,7 @@ static INT_PTR onEndSession(HWND dlg, WPARAM ending) {
 
 // A new display resolution takes effect in the clamping at once.
 static INT_PTR onDisplayChange() {
-    computeGeometry(&magnifier);
+    updateView();
     return TRUE;
 }
 
@@ -200,12 +193,13 @@ static INT_PTR onDropTaskbarButton(HWND dlg) {
 static INT_PTR onDpiChanged(HWND dlg) {
     closeSurfaces(dlg, &magnifier);
     openSurfaces(dlg, &magnifier);
-    updateTrayIcon(dlg);
+    if (session.trayIconAdded)
+        changeTrayIcon(dlg);
     return TRUE;
 }
 
 static INT_PTR onTaskbarCreatedMessage(HWND dlg) {
-    onTaskbarCreated(dlg);
+    onShellRestarted(dlg);
     return FALSE;
 }
 

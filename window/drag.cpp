@@ -2,66 +2,68 @@
 
 #include "window/drag.h"
 
-#include "view/surfaces.h"
+#include "window/state.h"
+#include "window/surfaces.h"
+#include "window/timer.h"
 
 // How long the hidden window is given to vanish from the screen before the snapshot.
 static const DWORD kHideSettleMs = 100;
 
-HDC snapshotDC;
+static HBITMAP snapshotBitmap;
 
-void takeDragSnapshot(HWND, MagnifierState* state) {
-    if (!state->seeThroughDrag)
-        return;
+// The whole virtual screen, every monitor, read in screen coordinates, becomes the source.
+static void takeDragSnapshot() {
+    Surfaces& s = magnifier.surfaces;
     // A press while a snapshot still stands replaces it; each is freed exactly once.
-    if (snapshotDC)
-        dropDragSnapshot(nullptr, state);
-    // The whole virtual screen, every monitor, read in screen coordinates.
+    if (s.snapshotDC)
+        dropDragSnapshot();
     int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
     int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
     int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     HDC screen = openScreenDC();
-    closeScreenDC(state->sourceDC);
-    snapshotDC = CreateCompatibleDC(screen);
-    snapshotBitmap =
-        CreateCompatibleBitmap(state->windowDC ? state->windowDC : screen, width, height);
-    SelectObject(snapshotDC, snapshotBitmap);
-    SetWindowOrgEx(snapshotDC, left, top, nullptr);
-    BitBlt(snapshotDC, left, top, width, height, screen, left, top, SRCCOPY);
+    closeScreenDC(s.sourceDC);
+    s.snapshotDC = CreateCompatibleDC(screen);
+    snapshotBitmap = CreateCompatibleBitmap(s.windowDC ? s.windowDC : screen, width, height);
+    SelectObject(s.snapshotDC, snapshotBitmap);
+    SetWindowOrgEx(s.snapshotDC, left, top, nullptr);
+    BitBlt(s.snapshotDC, left, top, width, height, screen, left, top, SRCCOPY);
     closeScreenDC(screen);
-    state->sourceDC = snapshotDC;
+    s.sourceDC = s.snapshotDC;
 }
 
-void dropDragSnapshot(HWND, MagnifierState* state) {
-    if (!snapshotDC)
+void dropDragSnapshot() {
+    Surfaces& s = magnifier.surfaces;
+    if (!s.snapshotDC)
         return;
     // The surfaces may have been reopened during the drag; only a source that is still the
     // snapshot is replaced by the screen.
-    BOOL sourceIsSnapshot = state->sourceDC == snapshotDC;
-    DeleteDC(snapshotDC);
+    BOOL sourceIsSnapshot = s.sourceDC == s.snapshotDC;
+    DeleteDC(s.snapshotDC);
     DeleteObject(snapshotBitmap);
-    snapshotDC = nullptr;
+    s.snapshotDC = nullptr;
     snapshotBitmap = nullptr;
     if (sourceIsSnapshot)
-        state->sourceDC = openScreenDC();
+        s.sourceDC = openScreenDC();
 }
 
-void moveWithCursor(HWND window) {
+static void moveWithCursor(HWND window) {
+    Settings& s = magnifier.settings;
     POINT cursor;
     if (!GetCursorPos(&cursor))
         return;  // the window stays where it is
-    magnifier.windowX = cursor.x - magnifier.dragOffsetX;
-    magnifier.windowY = cursor.y - magnifier.dragOffsetY;
-    MoveWindow(window, magnifier.windowX, magnifier.windowY, magnifier.windowWidth, magnifier.windowHeight, TRUE);
+    s.windowX = cursor.x - session.dragOffsetX;
+    s.windowY = cursor.y - session.dragOffsetY;
+    MoveWindow(window, s.windowX, s.windowY, s.windowWidth, s.windowHeight, TRUE);
 }
 
 static void snapshotBeneathWindow(HWND window, POINT cursor) {
     ShowWindow(window, SW_HIDE);
     Sleep(kHideSettleMs);
-    takeDragSnapshot(window, &magnifier);
+    takeDragSnapshot();
     ShowWindow(window, SW_RESTORE);
     SetCursorPos(cursor.x, cursor.y);
-    restartTimer(window, 1);
+    refreshWindow(window, TRUE);
 }
 
 void onDragPress(HWND window) {
@@ -71,29 +73,29 @@ void onDragPress(HWND window) {
     POINT cursor;
     if (!GetWindowRect(window, &rect) || !GetCursorPos(&cursor))
         return;  // no grab point: no drag
-    dragging = 1;
-    magnifier.dragOffsetX = cursor.x - rect.left;
-    magnifier.dragOffsetY = cursor.y - rect.top;
-    if (magnifier.seeThroughDrag)
+    session.dragging = 1;
+    session.dragOffsetX = cursor.x - rect.left;
+    session.dragOffsetY = cursor.y - rect.top;
+    if (magnifier.settings.seeThroughDrag)
         snapshotBeneathWindow(window, cursor);
     SetCapture(window);
 }
 
 void onDragMove(HWND window) {
-    if (dragging)
+    if (session.dragging)
         moveWithCursor(window);
 }
 
 void onDragRelease(HWND window) {
-    if (!dragging)
+    if (!session.dragging)
         return;
-    dragging = 0;
-    dropDragSnapshot(window, &magnifier);
+    session.dragging = 0;
+    dropDragSnapshot();
     ReleaseCapture();
-    restartTimer(window, 0);
+    refreshWindow(window, FALSE);
 }
 
 void onDragCaptureLost(HWND window, HWND newCapture) {
-    if (dragging && newCapture != window)
+    if (session.dragging && newCapture != window)
         onDragRelease(window);
 }

@@ -5,13 +5,19 @@
 #include "window/menus.h"
 
 #include "common/shared.h"
-#include "app/tray.h"
 #include "common/texts.h"
 #include "res/resource.h"
 #include "view/geometry.h"
-#include "view/surfaces.h"
-#include "window/dialog.h"
+#include "window/hiding.h"
+#include "window/placement.h"
+#include "window/state.h"
+#include "window/timer.h"
 #include "window/help.h"
+
+HMENU mainMenu;
+HMENU frameMenu;
+HMENU zoomMenu;
+HMENU trayMenu;
 
 // An entry of a menu as built: a command, a separator (command 0, no submenu) or a submenu.
 // The labels come from the face in force, entry for entry.
@@ -61,19 +67,31 @@ static void checkFrameEntries(int frameStyle) {
     CheckMenuItem(frameMenu, ID_FRAME_BLACK, checkFlag(frameStyle == 1));
 }
 
-void buildMenus(MagnifierState* state) {
+// The zoom's factor taken, and its entry checked; another value checks none.
+static void showZoom(int command) {
+    if (!selectZoom(command, &magnifier.view))
+        return;
+    for (const ZoomEntry& entry : zoomTable)
+        CheckMenuItem(zoomMenu, entry.command, checkFlag(entry.command == command));
+}
+
+void buildMenus(const MagnifierState* state) {
     const Texts& t = texts();
     frameMenu = createMenu(kFrameEntries, t.frameMenu, kFrameMenuEntries);
     // A frame style other than 0 or 1 checks neither entry.
-    if (state->frameStyle == 0 || state->frameStyle == 1)
-        CheckMenuItem(frameMenu, ID_FRAME_NONE + state->frameStyle, checkFlag(TRUE));
+    if (state->settings.frameStyle == 0 || state->settings.frameStyle == 1)
+        CheckMenuItem(frameMenu, ID_FRAME_NONE + state->settings.frameStyle, checkFlag(TRUE));
     zoomMenu = CreatePopupMenu();
     for (int i = 0; i < kZoomMenuEntries; ++i)
         AppendMenuW(zoomMenu, MF_STRING, zoomTable[i].command, t.zoomMenu[i]);
     mainMenu = createMenu(kMainEntries, t.mainMenu, kMainMenuEntries);
     trayMenu = createMenu(kTrayEntries, t.trayMenu, kTrayMenuEntries);
-    if (state->rop == NOTSRCCOPY)
+    if ((DWORD)state->settings.rop == NOTSRCCOPY)
         setMainMenuCheck(ID_INVERT, TRUE);
+    setMainMenuCheck(ID_CROSS, state->settings.isCross != 0);
+    setMainMenuCheck(IDOJI_TOKA, state->settings.seeThroughDrag != 0);
+    showZoom(state->settings.zoomCommand);
+    setMainMenuCheck(ID_SIZE_FIXED, state->settings.sizeFixed != 0);
 }
 
 // Opens a menu with its top-left corner at the cursor. The window is brought to the
@@ -106,46 +124,46 @@ static int flip(int flag) {
 }
 
 static void toggleAlwaysOnTop(HWND window) {
-    magnifier.isTop = flip(magnifier.isTop);
-    setMainMenuCheck(ID_ALWAYS_TOP, magnifier.isTop);
+    magnifier.settings.isTop = flip(magnifier.settings.isTop);
+    setMainMenuCheck(ID_ALWAYS_TOP, magnifier.settings.isTop);
     applyWindowRect(window);
-    SetWindowPos(window, magnifier.isTop ? HWND_TOPMOST : HWND_NOTOPMOST, magnifier.windowX,
-                 magnifier.windowY, magnifier.windowWidth, magnifier.windowHeight, 0);
+    placeInZOrder(window, magnifier.settings.isTop ? HWND_TOPMOST : HWND_NOTOPMOST);
 }
 
 static void selectZoomCommand(int command) {
-    magnifier.zoomCommand = command;
-    selectZoom(command, &magnifier);
+    magnifier.settings.zoomCommand = command;
+    showZoom(command);
 }
 
 static void toggleSizeFixed(HWND window) {
-    magnifier.sizeFixed = flip(magnifier.sizeFixed);
-    setMainMenuCheck(ID_SIZE_FIXED, magnifier.sizeFixed);
-    applySizingBorder(window, &magnifier);
+    magnifier.settings.sizeFixed = flip(magnifier.settings.sizeFixed);
+    setMainMenuCheck(ID_SIZE_FIXED, magnifier.settings.sizeFixed);
+    applySizingBorder(window);
 }
 
 static void toggleCrosshair() {
-    magnifier.isCross = flip(magnifier.isCross);
-    setMainMenuCheck(ID_CROSS, magnifier.isCross);
+    magnifier.settings.isCross = flip(magnifier.settings.isCross);
+    setMainMenuCheck(ID_CROSS, magnifier.settings.isCross);
 }
 
 static void toggleInvert() {
-    magnifier.rop = magnifier.rop == SRCCOPY ? NOTSRCCOPY : SRCCOPY;
-    setMainMenuCheck(ID_INVERT, magnifier.rop == NOTSRCCOPY);
+    int& rop = magnifier.settings.rop;
+    rop = (DWORD)rop == SRCCOPY ? (int)NOTSRCCOPY : (int)SRCCOPY;
+    setMainMenuCheck(ID_INVERT, (DWORD)rop == NOTSRCCOPY);
 }
 
 static void setFrame(HWND window, int frameStyle) {
-    magnifier.frameStyle = frameStyle;
+    magnifier.settings.frameStyle = frameStyle;
     checkFrameEntries(frameStyle);
-    magnifier.frameWidth = frameStyle;
-    restartTimer(window, 1);
-    if (!magnifier.sizeFixed)
+    magnifier.view.frameWidth = frameStyle;
+    refreshWindow(window, TRUE);
+    if (!magnifier.settings.sizeFixed)
         applyWindowRect(window);
 }
 
 static void toggleSeeThroughDrag() {
-    magnifier.seeThroughDrag = flip(magnifier.seeThroughDrag);
-    setMainMenuCheck(IDOJI_TOKA, magnifier.seeThroughDrag);
+    magnifier.settings.seeThroughDrag = flip(magnifier.settings.seeThroughDrag);
+    setMainMenuCheck(IDOJI_TOKA, magnifier.settings.seeThroughDrag);
 }
 
 static BOOL isFile(const wchar_t* path) {
@@ -193,13 +211,14 @@ static int zoomIndex(int command) {
 }
 
 void stepZoom(HWND window, int delta) {
-    if ((delta > 0) != (wheelDelta > 0))
-        wheelDelta = 0;  // a turn the other way starts afresh
-    wheelDelta += delta;
-    int steps = wheelDelta / WHEEL_DELTA;
-    wheelDelta %= WHEEL_DELTA;
-    int index = clampInt(zoomIndex(magnifier.zoomCommand) + steps, 0, ARRAYSIZE(zoomTable) - 1);
-    if (steps != 0 && zoomTable[index].command != magnifier.zoomCommand)
+    if ((delta > 0) != (session.wheelDelta > 0))
+        session.wheelDelta = 0;  // a turn the other way starts afresh
+    session.wheelDelta += delta;
+    int steps = session.wheelDelta / WHEEL_DELTA;
+    session.wheelDelta %= WHEEL_DELTA;
+    int index =
+        clampInt(zoomIndex(magnifier.settings.zoomCommand) + steps, 0, ARRAYSIZE(zoomTable) - 1);
+    if (steps != 0 && zoomTable[index].command != magnifier.settings.zoomCommand)
         runCommand(window, zoomTable[index].command);
 }
 
@@ -210,7 +229,7 @@ void runCommand(HWND window, int command) {
         case ID_ALWAYS_TOP: toggleAlwaysOnTop(window); break;
         case ID_SIZE_FIXED: toggleSizeFixed(window); break;
         case ID_CROSS: toggleCrosshair(); break;
-        case ID_MINIMIZE: hideOrMinimize(window, timerId); break;
+        case ID_MINIMIZE: hideOrMinimize(window); break;
         case ID_RESTORE: restoreWindow(window); break;
         case ID_OPEN_HELP: openHelp(window); break;
         case ID_INVERT: toggleInvert(); break;
@@ -223,5 +242,5 @@ void runCommand(HWND window, int command) {
                 selectZoomCommand(command);
             break;
     }
-    computeGeometry(&magnifier);
+    updateView();
 }

@@ -3,9 +3,17 @@
 
 #include <windows.h>
 
-#include "app/state.h"
+#include "window/state.h"
 
-void buildMenus(MagnifierState* state);
+// The menus as built: the main menu with its frame and zoom submenus, and the notification
+// icon's short menu.
+extern HMENU mainMenu;
+extern HMENU frameMenu;
+extern HMENU zoomMenu;
+extern HMENU trayMenu;
+
+// Builds the menus in the face in force, checked as the settings say.
+void buildMenus(const MagnifierState* state);
 void showMainMenu(HWND window);
 void showTrayMenu(HWND window);
 void destroyMenus();
@@ -17,5 +25,5 @@ void setMainMenuCheck(UINT command, BOOL checked);
 // as choosing it does; parts of a notch add up.
 void stepZoom(HWND window, int delta);
 
-// WM_COMMAND: runs the command, then recomputes the geometry.
+// WM_COMMAND: runs the command, then computes the view again.
 void runCommand(HWND window, int command);

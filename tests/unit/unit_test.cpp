@@ -12,8 +12,8 @@
 
 #include <doctest/doctest.h>
 
-#include "app/settings.h"
 #include "common/inifile.h"
+#include "common/settings.h"
 #include "common/texts.h"
 #include "res/resource.h"
 #include "tests/common/pattern.h"
@@ -21,6 +21,10 @@
 #include "view/render.h"
 #include "window/dialog.h"
 #include "window/menus.h"
+#include "window/placement.h"
+#include "window/settings.h"
+#include "window/state.h"
+#include "window/tick.h"
 
 // A fresh process's state, then loadSettings in a scratch directory whose QILO.INI holds the
 // [INIT] keys given as "key=value\0" pairs (no file when null), as the program does at start.
@@ -34,13 +38,11 @@ static void loadSettingsFrom(const char* keys) {
     if (keys)
         WritePrivateProfileSectionA("INIT", keys, file.c_str());
     magnifier = MagnifierState();
-    magnifier.windowWidth = magnifier.windowHeight = trayIconAdded = hiddenInTray = dragging = 0;
-    lastCursorX = lastCursorY = stillTicks = renderBusy = 0;
+    session = Session();
     GetCurrentDirectoryA(MAX_PATH, previous);
     SetCurrentDirectoryA(directory);
     loadSettings();
     SetCurrentDirectoryA(previous);
-    SetPriorityClass(GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
 }
 
 using Six = std::array<int, 6>;
@@ -58,13 +60,13 @@ TEST_CASE("the source rectangle and crosshair follow the zoom and the view") {
     };
     for (const auto& r : rows) {
         MagnifierState& s = magnifier = MagnifierState();
-        s.zoomCommand = r.zoom;
-        s.viewWidth = r.width;
-        s.viewHeight = r.height;
-        s.frameWidth = r.frame;
-        computeGeometry(&s);
-        CHECK(Six{s.srcWidth, s.srcHeight, s.srcHalfWidth, s.srcHalfHeight, s.crossX, s.crossY} ==
-              r.source);
+        s.settings.zoomCommand = r.zoom;
+        s.view.viewWidth = r.width;
+        s.view.viewHeight = r.height;
+        s.view.frameWidth = r.frame;
+        computeGeometry(s.settings, &s.view);
+        CHECK(Six{s.view.srcWidth, s.view.srcHeight, s.view.srcHalfWidth, s.view.srcHalfHeight,
+                  s.view.crossX, s.view.crossY} == r.source);
     }
 }
 
@@ -78,9 +80,9 @@ TEST_CASE("proposed sizes snap to twice the zoom factor, less the frame, from 50
         {0, 1, 100, 301, 298}};  // before a zoom entry is selected: the step of 1x
     // clang-format on
     for (const auto& r : rows) {
-        magnifier.zoomFactor = r[0];
-        magnifier.frameWidth = r[1];
-        magnifier.windowWidth = magnifier.windowHeight = r[2];
+        magnifier.view.zoomFactor = r[0];
+        magnifier.view.frameWidth = r[1];
+        magnifier.settings.windowWidth = magnifier.settings.windowHeight = r[2];
         WINDOWPOS pos = {};
         pos.cx = pos.cy = r[3];
         snapWindowSize(&pos);
@@ -102,21 +104,21 @@ TEST_CASE("the tick renders a resting cursor on every tenth tick, a moved one at
     HGDIOBJ pen = SelectObject(back.dc, CreatePen(PS_SOLID, 1, RGB(128, 0, 0)));
     screen.fill(0, 0);
     loadSettingsFrom(nullptr);
-    magnifier.sourceDC = screen.dc;
-    magnifier.backDC = back.dc;
-    magnifier.windowDC = window.dc;
-    selectZoom(kZoom2, &magnifier);
-    computeGeometry(&magnifier);
+    magnifier.surfaces.sourceDC = screen.dc;
+    magnifier.surfaces.backDC = back.dc;
+    magnifier.surfaces.windowDC = window.dc;
+    selectZoom(kZoom2, &magnifier.view);
+    updateView();
     POINT cursor;
     GetCursorPos(&cursor);
-    lastCursorX = cursor.x;
-    lastCursorY = cursor.y;
+    session.lastCursorX = cursor.x;
+    session.lastCursorY = cursor.y;
     const char* ticks = "---------R----M-----R";  // - no render, R render, M moved: render
     for (const char* t = ticks; *t; ++t) {
-        lastCursorY = cursor.y + (*t == 'M');
+        session.lastCursorY = cursor.y + (*t == 'M');
         CHECK(magnifyTick(nullptr) == (*t != '-'));
     }
-    ExpectedView view = {1, 2, magnifier.srcX, magnifier.srcY, false, 0, -1, -1};
+    ExpectedView view = {1, 2, magnifier.view.srcX, magnifier.view.srcY, false, 0, -1, -1};
     POINT first;
     CHECK(view.mismatches(window, &first) == 0);
     DeleteObject(SelectObject(back.dc, pen));
@@ -165,18 +167,18 @@ TEST_CASE("a tick whose cursor cannot be read draws nothing and keeps the last f
     Dib screen(1024, 768), back(194, 130), window(194, 130);
     screen.fill(0, 0);
     loadSettingsFrom(nullptr);
-    magnifier.sourceDC = screen.dc;
-    magnifier.backDC = back.dc;
-    magnifier.windowDC = window.dc;
-    selectZoom(kZoom2, &magnifier);
-    computeGeometry(&magnifier);
+    magnifier.surfaces.sourceDC = screen.dc;
+    magnifier.surfaces.backDC = back.dc;
+    magnifier.surfaces.windowDC = window.dc;
+    selectZoom(kZoom2, &magnifier.view);
+    updateView();
     CHECK(magnifyTick(nullptr));  // the cursor moved from (0, 0): a frame
     PatBlt(window.dc, 0, 0, 194, 130, WHITENESS);
     {
         ImportPatch patch("GetCursorPos", reinterpret_cast<void*>(cursorUnreadable));
         REQUIRE(patch.slot);
         for (int tick = 0; tick < 12; ++tick) {
-            lastCursorX = -1;  // a cursor that moves would render at once
+            session.lastCursorX = -1;  // a cursor that moves would render at once
             CHECK_FALSE(magnifyTick(nullptr));
         }
     }
@@ -296,8 +298,9 @@ TEST_CASE("sizes and periods that would break the program are brought into range
         {"WIDTH=-5\0HEIGHT=-2147483648\0INT_TIME=2147483647\0", {32, 32, 32, 32, 10000}}};
     for (const auto& r : rows) {
         loadSettingsFrom(r.first);
-        CHECK(Five{magnifier.windowWidth, magnifier.windowHeight, magnifier.viewWidth,
-                   magnifier.viewHeight, magnifier.intervalMs} == r.second);
+        CHECK(Five{magnifier.settings.windowWidth, magnifier.settings.windowHeight,
+                   magnifier.view.viewWidth, magnifier.view.viewHeight,
+                   magnifier.settings.intervalMs} == r.second);
     }
 }
 
@@ -308,11 +311,11 @@ struct LiveWindow {
 
     explicit LiveWindow(const char* keys) {
         loadSettingsFrom(keys);
-        magnifier.hotkeyEnabled = 0;
+        magnifier.settings.hotkeyEnabled = 0;
         window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAGNIFIER),
                                     nullptr, magnifierDialogProc, 0);
         ShowWindow(window, SW_SHOW);
-        computeGeometry(&magnifier);
+        updateView();
         pump();  // the always-on-top command posted at initialisation
     }
     ~LiveWindow() {
@@ -419,7 +422,7 @@ TEST_CASE("the dialog procedure returns TRUE for what it handles, FALSE for the 
     // clang-format on
     for (const auto& r : rows)
         CHECK(magnifierDialogProc(live.window, r.message, r.wParam, r.lParam) == r.result);
-    trayIconAdded = 1;  // hidden in the notification area, the window has no timer
+    session.trayIconAdded = 1;  // hidden in the notification area, the window has no timer
     SendMessageA(live.window, WM_COMMAND, ID_MINIMIZE, 0);
     CHECK_FALSE(KillTimer(live.window, 1));
     // Restored, it ticks again, always on top as before, with the menus saying so.

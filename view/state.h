@@ -1,0 +1,49 @@
+// The records a frame is drawn from and into, one for each lifetime: the saved settings
+// (common/settings.h), the view derived from them and the window's size, and the surfaces the
+// window layer opens for the window.
+#pragma once
+
+#include <windows.h>
+
+#include "common/settings.h"
+
+// Derived from the settings and the window's size, computed again on every change; and the
+// point the last frame marked.
+struct View {
+    int viewWidth;  // outer width the geometry and back buffer are computed from
+    int viewHeight;
+    int frameWidth;  // 1 when frameStyle is not 0
+    int zoomFactor;  // 1..8 or 16; -1 stands for 1.5; 0 until a zoom entry is selected
+    int crossX;      // crosshair in window coordinates for an unclamped source
+    int crossY;
+    int srcX;  // the magnified screen area
+    int srcY;
+    int srcWidth;
+    int srcHeight;
+    int srcHalfWidth;
+    int srcHalfHeight;
+    RECT monitor;  // the whole monitor under the cursor, which the source is kept on
+    int pointX;    // the screen point the crosshair marks in the last frame
+    int pointY;
+    COLORREF pointColor;  // its colour, read when the readout or the copy key is on
+};
+
+// The DCs a frame is drawn with, opened and closed together, with the paint bracket that
+// opening them makes (it validates the window, which the frames repaint).
+struct Surfaces {
+    HDC sourceDC;  // the screen DC, or the snapshot DC during a see-through drag
+    HDC windowDC;  // null while the surfaces are closed
+    HDC backDC;
+    HBITMAP backBitmap;
+    HGDIOBJ oldPen;  // the back buffer's pen before the crosshair's
+    PAINTSTRUCT paint;
+    // A see-through drag's picture of the screen, the source while it stands; made and freed by
+    // the drag, which outlives a reopening of the surfaces.
+    HDC snapshotDC;
+};
+
+struct MagnifierState {
+    Settings settings;
+    View view;
+    Surfaces surfaces;
+};

@@ -1,0 +1,7 @@
+// The copy key: the marked pixel's colour and the view, on the clipboard.
+#pragma once
+
+#include <windows.h>
+
+// Puts the colour as the text "#RRGGBB" and the view as shown on the clipboard.
+void copyReadout(HWND window);

@@ -1,0 +1,6 @@
+#include <windows.h>
+
+#include "window/state.h"
+
+MagnifierState magnifier;
+Session session;

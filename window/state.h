@@ -1,0 +1,25 @@
+// The magnifier's records: what the view draws from (view/state.h) and the window's session,
+// what lives while the window does and is never saved.
+#pragma once
+
+#include <windows.h>
+
+#include "view/state.h"
+
+struct Session {
+    int hiddenInTray;  // hidden to the notification icon (or to start there)
+    int trayIconAdded;
+    int dragging;
+    int dragOffsetX;  // cursor minus window corner at the press
+    int dragOffsetY;
+    int frozen;       // the view holds its last image
+    int wheelDelta;   // wheel movement not yet a whole notch
+    int lastCursorX;  // the cursor of the last frame, and the ticks it has rested since
+    int lastCursorY;
+    int stillTicks;
+    int renderBusy;
+    UINT_PTR timerId;
+};
+
+extern MagnifierState magnifier;
+extern Session session;

@@ -1,0 +1,67 @@
+#include <windows.h>
+
+#include "window/surfaces.h"
+
+#include "view/readout.h"
+
+// The screen DC addresses the screen as the system does, with its origin at the primary
+// monitor's corner on every system; one made with CreateDC("DISPLAY") may start at the
+// virtual screen's corner instead.
+HDC openScreenDC() {
+    return GetDC(nullptr);
+}
+
+void closeScreenDC(HDC dc) {
+    ReleaseDC(nullptr, dc);
+}
+
+// The DPI of the monitor the window is on (Windows 10 1607 and later), else the system's.
+static int windowDpi(HWND window) {
+    typedef UINT(WINAPI * DpiForWindow)(HWND);
+    FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+    UINT dpi = found ? reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(found))(window) : 0;
+    if (dpi == 0) {
+        HDC screen = GetDC(nullptr);
+        dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+    }
+    return (int)dpi;
+}
+
+void openSurfaces(HWND window, MagnifierState* state) {
+    Surfaces& s = state->surfaces;
+    if (s.windowDC)
+        return;
+    BeginPaint(window, &s.paint);
+    // During a see-through drag the snapshot stays the source; it belongs to the drag.
+    s.sourceDC = s.snapshotDC ? s.snapshotDC : openScreenDC();
+    s.windowDC = GetWindowDC(window);
+    s.backDC = CreateCompatibleDC(s.windowDC);
+    s.backBitmap =
+        CreateCompatibleBitmap(s.windowDC, state->view.viewWidth, state->view.viewHeight);
+    SelectObject(s.backDC, s.backBitmap);
+    s.oldPen = SelectObject(s.backDC, CreatePen(PS_SOLID, 1, state->settings.penColor));
+    openReadout(state, windowDpi(window));
+}
+
+void closeSurfaces(HWND window, MagnifierState* state) {
+    Surfaces& s = state->surfaces;
+    closeReadout();
+    session.frozen = 0;  // the held image goes with the back buffer
+    if (s.backDC) {
+        DeleteObject(SelectObject(s.backDC, s.oldPen));
+        DeleteDC(s.backDC);
+    }
+    if (s.backBitmap)
+        DeleteObject(s.backBitmap);
+    if (s.sourceDC && s.sourceDC != s.snapshotDC)
+        closeScreenDC(s.sourceDC);
+    if (s.windowDC)
+        ReleaseDC(window, s.windowDC);
+    // Cleared so that a second close can never free a handle that has been reused since.
+    s.backDC = nullptr;
+    s.backBitmap = nullptr;
+    s.sourceDC = nullptr;
+    s.windowDC = nullptr;
+    EndPaint(window, &s.paint);
+}

@@ -1,0 +1,16 @@
+// The drawing surfaces of the magnifier's window: the screen DC, the window DC and the back
+// buffer with the crosshair pen, opened and closed in one place.
+#pragma once
+
+#include <windows.h>
+
+#include "window/state.h"
+
+// A DC of the whole screen in the system's coordinates, and its release.
+HDC openScreenDC();
+void closeScreenDC(HDC dc);
+
+// Opens the surfaces for the window (nothing when they are open), the readout's label at the
+// DPI of the monitor it is on; and closes them, ending a freeze, whose image goes with them.
+void openSurfaces(HWND window, MagnifierState* state);
+void closeSurfaces(HWND window, MagnifierState* state);

@@ -1,0 +1,64 @@
+#include <windows.h>
+
+#include "window/tick.h"
+
+#include "view/geometry.h"
+#include "view/render.h"
+#include "window/hiding.h"
+#include "window/state.h"
+
+static BOOL seeThroughDragRunning() {
+    return session.dragging && magnifier.settings.seeThroughDrag;
+}
+
+// The source round the cursor, or during a see-through drag beneath the window's centre.
+static void placeSource(POINT cursor) {
+    const Settings& s = magnifier.settings;
+    View& view = magnifier.view;
+    if (seeThroughDragRunning()) {
+        view.srcX = s.windowX + (view.viewWidth >> 1) - view.srcHalfWidth;
+        view.srcY = s.windowY + (view.viewHeight >> 1) - view.srcHalfHeight;
+        view.pointX = view.srcX + view.srcHalfWidth;
+        view.pointY = view.srcY + view.srcHalfHeight;
+    } else {
+        view.srcX = cursor.x - view.srcHalfWidth;
+        view.srcY = cursor.y - view.srcHalfHeight;
+        view.pointX = cursor.x;
+        view.pointY = cursor.y;
+    }
+}
+
+BOOL magnifyTick(HWND window) {
+    if (session.hiddenInTray) {
+        hideOrMinimize(window);
+        return FALSE;
+    }
+    POINT cursor;
+    // On the secure desktop (a UAC prompt, the lock screen) the cursor cannot be read: the
+    // last frame stays.
+    if (!GetCursorPos(&cursor))
+        return FALSE;
+    if (cursor.x == session.lastCursorX && cursor.y == session.lastCursorY && !session.dragging) {
+        if (++session.stillTicks < kStillTickPeriod)
+            return FALSE;
+        session.stillTicks = 0;
+    }
+    if (session.renderBusy)
+        return FALSE;
+    if (session.frozen) {
+        // The held image is shown again, as anything may have covered it meanwhile.
+        presentFrame(&magnifier);
+        return FALSE;
+    }
+    session.renderBusy = 1;
+    // The cursor's monitor is looked up again only when the cursor leaves it (a change of the
+    // display looks it up anew through updateView).
+    if (!PtInRect(&magnifier.view.monitor, cursor))
+        findMonitor(cursor, &magnifier.view.monitor);
+    placeSource(cursor);
+    renderFrame(&magnifier, !seeThroughDragRunning());
+    session.lastCursorX = cursor.x;
+    session.lastCursorY = cursor.y;
+    session.renderBusy = 0;
+    return TRUE;
+}

@@ -1,0 +1,10 @@
+// What each tick of the magnifier's timer does.
+#pragma once
+
+#include <windows.h>
+
+// A resting cursor renders only every this many ticks.
+static const int kStillTickPeriod = 10;
+
+// Runs one tick; TRUE when a frame was rendered.
+BOOL magnifyTick(HWND window);

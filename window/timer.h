@@ -1,0 +1,18 @@
+// The magnifier's timer: the one place it is started and stopped, and the frame drawn again
+// with it.
+#pragma once
+
+#include <windows.h>
+
+#include "window/state.h"
+
+// The timer's id: every tick may render a frame.
+static const UINT_PTR kMagnifyTimer = 1;
+
+// Starts the timer at the period in force (again, when it runs), and stops it.
+void startTicking(HWND window);
+void stopTicking(HWND window);
+
+// Draws the black frame again and restarts the timer, unless the window is hidden. With flash
+// the window is hidden and shown first, which repaints what it covers with the frame changed.
+void refreshWindow(HWND window, BOOL flash);
