@@ -20,6 +20,7 @@
 #include "bench/gdi_count.h"
 #include "common/settings.h"
 #include "common/texts.h"
+#include "res/qconf.h"
 #include "res/resource.h"
 #include "tests/common/pattern.h"
 
@@ -79,7 +80,7 @@ static int virtualScreen(int i) {
 }
 
 // A window of the pattern over every monitor, above every window that is not topmost.
-static void showPattern(int variant) {
+static void paintPattern(int variant) {
     if (!patternWindow) {
         pattern = new Dib(virtualScreen(2), virtualScreen(3));
         WNDCLASSA wc = {0, patternProc};
@@ -287,63 +288,8 @@ static bool waitForMenu(bool open, DWORD timeoutMs = 3000) {
 
 // ---- the scenarios' steps -------------------------------------------------------------------
 
-// The steps of a scenario. Actions:
-// - Start: in a new directory, with text the [INIT] keys ("K=V K=V") or the whole file (b: 1
-//   a copy of Qilo.exe alone in that directory; 2 a directory named outside the Japanese and
-//   the Western code page, with copies of both programs; 3 again in the last directory; 4
-//   copies of both programs in its folder bin and another set-up tool in the directory; 5
-//   the same without the tool in bin);
-//   StartShown: the same, with show command a (-1: none, which gives SW_SHOWDEFAULT);
-//   SecondCopy: another start, in another directory, which must end at once with exit code 0
-//   and write nothing;
-// - Pattern: the pattern of variant a; Move: the cursor to (a, b); Mouse: the button flags a
-//   (MOUSEEVENTF_) at the cursor; Drag: from (a, b) by (c, d) with the left button;
-//   RightClick: at (a, b); Key: virtual key a pressed and released (b: 1 only pressed, 2 only
-//   released); CtrlSpace: the hot key; Keys: key b with modifier a; Wheel: the wheel by a
-//   (120 a notch, away from the user);
-// - Menu: a right click on the window, then entry a chosen with the keyboard and, when b > 0,
-//   entry b - 1 in its submenu; Tray: the notification icon's mouse message a; Restore: what
-//   the taskbar button of a minimised window sends (SC_RESTORE); Command: a sent
-//   as WM_COMMAND; Place: the window moved to (a, b) by another program; Display: the
-//   display mode a x b (0: back to the default); EndSession: logoff
-//   (WM_QUERYENDSESSION, WM_ENDSESSION, each answered at once, then the process is ended);
-//   Unwritable: a folder named QILO.INI in the directory; ToolFrom: the running tool was
-//   started from the file text in the directory; Shell: a stand-in for the
-//   shell's notification area that answers a to each request (-1: none); ShellBack: the
-//   message that announces a restarted shell; Restack: has Wine put the topmost window's X
-//   window on top again; Wait: a milliseconds; Close: WM_CLOSE (a: 1 without waiting for the
-//   end);
-// - Tool: the set-up tool's window, the tool started in a new directory with the file text
-//   (a: 0), in the scenario's directory (1) or by the magnifier (2); Type: control a of the
-//   front dialog (the tool, the magnifier or their open popup) gets text (none: hot key b);
-//   KeyInto: control a of it has the focus, and key b is pressed and released; Choose: item b
-//   of its list control a is chosen;
-//   Click: control a of it is clicked; ToolGone: the tool has ended; HelpFile: a help file in
-//   the directory and a stand-in for the help program that counts requests.
-// Checks (Close checks that the process ended with exit code 0 as well):
-// - Rect: the window at (a, b)-(c, d); OnScreen: a usable window, 32 x 32 at least, on the
-//   1024 x 768 screen; Is: every property of a holds and none of b;
-// - View: a frame, b zoom, the view round the cursor, put at (c, d); text: "inverted",
-//   "second" (the pattern's variant 1), "cross" (the crosshair in the middle), "framed" (the
-//   black frame drawn); Source: 2x framed, the view of (a, b) with the default pen's
-//   crosshair at (c, d) (-1: none); Stretch: the framed square view is an a x a source round
-//   the cursor, put at (b, c);
-// - MenuAt: the open menu's corner at (a, b), c - 40 to c + 40 pixels high; NoMenu: none
-//   opens; IconAdds: a icons added since the stand-in shell came; IconAsAsked: the last one is
-//   the magnifier's, with its id, message, tip and size; IconsRemoved: a icons removed; Front:
-//   the window is the one seen at its middle; Saved: text "K=V K=V",
-//   lines of the settings file; File: text, the whole settings file;
-// - Shows: control a of the front dialog shows text (or, with no text, check state b); Help:
-//   a help windows open, b requests to the help program; Restarted: the magnifier has ended
-//   with exit code 0 and a new one draws the crosshair in colour a (it becomes the scenario's);
-//   HotkeyIs: hot-key control a of the front dialog holds b; Chosen: its list control a shows
-//   item b; Readout: the label of the
-//   pattern pixel at (a, b) in the view's corner (c: right, d:
-//   bottom); Clipboard: the colour of that pixel as text, and a bitmap; SaveFailed: the
-//   magnifier (a: 0), which then ends with exit code 0, or the tool (a: 1), which then stays
-//   open, tells that the settings file could not be written, with its path and the system's
-//   text for error b; Face: every text of the magnifier (titled without an icon), its open help
-//   and the open tool is the face's.
+// The steps of a scenario: an operation and its arguments, made by the functions named for
+// what they do (below, "the steps, by name"), which the scenarios are written in.
 // clang-format off
 enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick, Key, CtrlSpace,
           Keys, Wheel, Menu, Tray, Restore, Command, Place, Display, EndSession, Shell, ShellBack, Restack, Wait, Close,
@@ -361,6 +307,8 @@ struct Step {
     const char* text;
 };
 
+// The static text of a message box, and the colour dialog's boxes for red, green and blue.
+static const int kMessageText = 0xFFFF, kRedBox = 706, kGreenBox = 707, kBlueBox = 708;
 static const COLORREF kPen = RGB(128, 0, 0);
 // The main menu's entries by their place among those the keyboard reaches.
 enum { mTop, mCross, mFixed, mInvert, mSeeThrough, mFrame, mZoom, mSetup, mHelp, mQuit = 10 };
@@ -641,7 +589,7 @@ static HWND messageBoxOf(DWORD processId) {
     for (HWND h = nullptr; (h = FindWindowExW(nullptr, h, L"#32770", nullptr));) {
         DWORD pid = 0;
         GetWindowThreadProcessId(h, &pid);
-        if (pid == processId && IsWindowVisible(h) && GetDlgItem(h, 0xFFFF))
+        if (pid == processId && IsWindowVisible(h) && GetDlgItem(h, kMessageText))
             return h;
     }
     return nullptr;
@@ -655,7 +603,7 @@ static bool saveFailureTold(const Qilo& p, DWORD error) {
     HWND box = nullptr;
     if (!waitUntil([&] { return (box = messageBoxOf(p.process.dwProcessId)) != nullptr; }, 5000))
         return false;
-    std::string text = windowText(GetDlgItem(box, 0xFFFF));
+    std::string text = windowText(GetDlgItem(box, kMessageText));
     printf("  the message: %s\n", text.c_str());
     PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     pump(300);
@@ -679,13 +627,13 @@ static bool checkFace() {
     const Texts& t = textsOf(face);
     // clang-format off
     const std::pair<int, std::string> toolTexts[] = {
-        {1010, ja ? "十字線の色:" : "Crosshair color:"},       {1002, ja ? "色の選択..." : "Choose..."},
-        {1003, ja ? "Ctrl+Space で表示/非表示を切り替える" : "Show and hide with Ctrl+Space"},
-        {1011, ja ? "更新間隔:" : "Refresh every:"},           {1012, ja ? "ミリ秒 (10～10000)" : "ms (10 to 10000)"},
-        {1006, ja ? "カーソルの位置と色を表示する" : "Show the cursor's position and color"},
-        {1013, ja ? "静止キー:" : "Freeze key:"},              {1014, ja ? "コピーキー:" : "Copy key:"},
-        {1015, ja ? "表示言語:" : "Language:"},                 {IDOK, "OK"},
-        {IDCANCEL, ja ? "キャンセル" : "Cancel"},                {1005, narrow(t.noteRunning)}};
+        {IDC_COLOR_LABEL, ja ? "十字線の色:" : "Crosshair color:"},       {IDC_COLOR_BUTTON, ja ? "色の選択..." : "Choose..."},
+        {IDC_HOTKEY, ja ? "Ctrl+Space で表示/非表示を切り替える" : "Show and hide with Ctrl+Space"},
+        {IDC_INTERVAL_LABEL, ja ? "更新間隔:" : "Refresh every:"},           {IDC_INTERVAL_UNIT, ja ? "ミリ秒 (10～10000)" : "ms (10 to 10000)"},
+        {IDC_INFO, ja ? "カーソルの位置と色を表示する" : "Show the cursor's position and color"},
+        {IDC_FREEZE_LABEL, ja ? "静止キー:" : "Freeze key:"},              {IDC_COPY_LABEL, ja ? "コピーキー:" : "Copy key:"},
+        {IDC_LANGUAGE_LABEL, ja ? "表示言語:" : "Language:"},                 {IDOK, "OK"},
+        {IDCANCEL, ja ? "キャンセル" : "Cancel"},                {IDC_OK_NOTE, narrow(t.noteRunning)}};
     const char* const choices[] = {ja ? "自動" : "Automatic", "日本語", "English"};
     // clang-format on
     HWND help = FindWindowExW(nullptr, nullptr, L"#32770", kHelpCaptions[face]);
@@ -693,7 +641,7 @@ static bool checkFace() {
         sameText("title", windowText(q.window), ja ? " ＱＦ拡大鏡" : "QF Magnifier") &&
         sameText("help caption", windowText(help), narrow(kHelpCaptions[face])) &&
         sameText("help button", windowText(GetDlgItem(help, IDOK)), ja ? "閉じる" : "Close") &&
-        sameText("help text", windowText(GetDlgItem(help, 1001)), narrow(t.helpText)) &&
+        sameText("help text", windowText(GetDlgItem(help, IDC_HELP_TEXT)), narrow(t.helpText)) &&
         sameText("tool caption", windowText(tool.window), narrow(kToolCaptions[face]));
     for (const auto& label : toolTexts)
         same = sameText("tool label", windowText(GetDlgItem(tool.window, label.first)),
@@ -701,7 +649,8 @@ static bool checkFace() {
                same;
     for (int i = 0; i < 3; ++i) {
         wchar_t item[64] = L"";
-        SendDlgItemMessageW(tool.window, 1009, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+        SendDlgItemMessageW(tool.window, IDC_LANGUAGE, CB_GETLBTEXT, i,
+                            reinterpret_cast<LPARAM>(item));
         same = sameText("language choice", narrow(item), choices[i]) && same;
     }
     return same;
@@ -739,7 +688,7 @@ static bool runStep(const Step& s) {
             return launchQilo(second, other, SW_SHOWNORMAL) && waitExit(second, 5000) == 0 &&
                    readFileText(other + L"\\QILO.INI").empty();
         }
-        case Pattern: showPattern(s.a); return true;
+        case Pattern: paintPattern(s.a); return true;
         case Move: moveCursor(s.a, s.b); return true;
         case Mouse: mouseButton(s.a); return true;
         case Drag:
@@ -880,6 +829,252 @@ static void run(std::initializer_list<Step> steps) {
     }
 }
 
+// ---- the steps, by name --------------------------------------------------------------------
+
+// Actions. A start is in a new scratch directory whose QILO.INI holds the settings ("K=V K=V",
+// or the whole file when they begin with "["; none when empty).
+static Step start(const char* settings = "") {
+    return {Start, 0, 0, 0, 0, settings};
+}
+// A copy of Qilo.exe alone in the directory.
+static Step startAlone(const char* settings = "") {
+    return {Start, 0, 1, 0, 0, settings};
+}
+// A directory named outside the Japanese and the Western code page, with both programs in it.
+static Step startInUnusualFolder(const char* settings = "") {
+    return {Start, 0, 2, 0, 0, settings};
+}
+static Step startAgain() {
+    return {Start, 0, 3};
+}  // in the last directory
+// Both programs in the directory's folder bin, and another set-up tool in the directory.
+static Step startWithToolsBesideAndPlanted() {
+    return {Start, 0, 4};
+}
+// The magnifier alone in bin, a set-up tool in the directory only.
+static Step startWithPlantedToolOnly() {
+    return {Start, 0, 5};
+}
+// With a show command (-1: none, which gives SW_SHOWDEFAULT).
+static Step startShown(int showCommand) {
+    return {StartShown, showCommand};
+}
+// Another start in another directory ends at once with exit code 0 and writes nothing.
+static Step secondCopyEndsAtOnce() {
+    return {SecondCopy};
+}
+static Step showPattern(int variant = 0) {
+    return {Pattern, variant};
+}
+static Step moveTo(int x, int y) {
+    return {Move, x, y};
+}
+static Step mouse(DWORD buttonFlags) {
+    return {Mouse, (int)buttonFlags};
+}  // MOUSEEVENTF_
+static Step drag(int fromX, int fromY, int byX, int byY) {
+    return {Drag, fromX, fromY, byX, byY};
+}
+static Step rightClick(int x, int y) {
+    return {RightClick, x, y};
+}
+static Step press(WORD vk) {
+    return {Key, vk, 0};
+}
+static Step holdDown(WORD vk) {
+    return {Key, vk, 1};
+}
+static Step letUp(WORD vk) {
+    return {Key, vk, 2};
+}
+static Step ctrlSpace() {
+    return {CtrlSpace};
+}
+static Step pressWith(WORD modifier, WORD vk) {
+    return {Keys, modifier, vk};
+}
+static Step wheel(int delta) {
+    return {Wheel, delta};
+}  // 120 a notch, away from the user
+// A right click on the window, then the entry chosen with the keyboard, and in its submenu
+// the subentry (1 the first).
+static Step chooseFromMenu(int entry, int subentry = 0) {
+    return {Menu, entry, subentry};
+}
+static Step iconMouse(UINT mouseMessage) {
+    return {Tray, (int)mouseMessage};
+}
+static Step restoreFromTaskbar() {
+    return {Restore};
+}  // SC_RESTORE, as the taskbar sends
+static Step command(int id) {
+    return {Command, id};
+}  // sent as WM_COMMAND
+static Step placeAt(int x, int y) {
+    return {Place, x, y};
+}  // by another program
+static Step displayMode(int width, int height) {
+    return {Display, width, height};
+}
+static Step defaultDisplayMode() {
+    return {Display};
+}
+// Logoff: WM_QUERYENDSESSION and WM_ENDSESSION, each answered at once, then the process ends.
+static Step endSession() {
+    return {EndSession};
+}
+// A stand-in notification area that answers each request so (TRUE, FALSE); none.
+static Step shellAnswering(LRESULT answer) {
+    return {Shell, (int)answer};
+}
+static Step noShell() {
+    return {Shell, -1};
+}
+static Step shellAnnouncesItself() {
+    return {ShellBack};
+}  // "TaskbarCreated"
+static Step restack() {
+    return {Restack};
+}  // Wine puts the topmost window's X window on top
+static Step waitMs(int ms) {
+    return {Wait, ms};
+}
+static Step closeWindow() {
+    return {Close};
+}  // WM_CLOSE, and the end with exit code 0
+static Step closeWithoutWaiting() {
+    return {Close, 1};
+}
+// The set-up tool's window: started in a new directory with the file given, in the scenario's
+// directory, or by the magnifier.
+static Step toolInNewFolder(const char* settings) {
+    return {Tool, 0, 0, 0, 0, settings};
+}
+static Step toolHere() {
+    return {Tool, 1};
+}
+static Step toolFromMagnifier() {
+    return {Tool, 2};
+}
+// The front dialog's control (the tool, the magnifier or their open popup).
+static Step typeInto(int control, const char* text) {
+    return {Type, control, 0, 0, 0, text};
+}
+static Step hotkeyInto(int control, int hotkey) {
+    return {Type, control, hotkey};
+}
+static Step keyInto(int control, WORD vk) {
+    return {KeyInto, control, vk};
+}
+static Step chooseItem(int control, int item) {
+    return {Choose, control, item};
+}
+static Step click(int control) {
+    return {Click, control};
+}
+static Step toolEnds() {
+    return {ToolGone};
+}  // with exit code 0
+// A help file in the directory and a stand-in help program that counts requests.
+static Step helpFileAndProgram() {
+    return {HelpFile};
+}
+static Step folderNamedLikeSettings() {
+    return {Unwritable};
+}  // no file can be written
+
+// Checks.
+static Step windowAt(int left, int top, int right, int bottom) {
+    return {Rect, left, top, right, bottom};
+}
+static Step usableOnScreen() {
+    return {OnScreen};
+}  // 32 x 32 at least, on the screen
+// Every property of has holds and none of hasNot (Property bits).
+static Step is(int has, int hasNot = 0) {
+    return {Is, has, hasNot};
+}
+// The view round the cursor at (x, y), frame and zoom as given; what: "inverted", "second"
+// (the pattern's variant 1), "cross" (the crosshair in the middle), "framed".
+static Step viewOf(int x, int y, int frame, int zoom, const char* what = "") {
+    return {View, frame, zoom, x, y, what};
+}
+// 2x and framed: the view of (x, y) with the default pen's crosshair at (crossX, crossY)
+// (-1: none).
+static Step sourceAt(int x, int y, int crossX, int crossY) {
+    return {Source, x, y, crossX, crossY};
+}
+// The framed square view is a size x size source round the cursor, put at (x, y).
+static Step stretched(int size, int x, int y) {
+    return {Stretch, size, x, y};
+}
+static Step menuAt(int x, int y, int height) {
+    return {MenuAt, x, y, height};
+}  // +-40 high
+static Step noMenu() {
+    return {NoMenu};
+}
+static Step iconsAdded(int count) {
+    return {IconAdds, count};
+}  // since the stand-in came
+static Step iconAsAsked() {
+    return {IconAsAsked};
+}  // its window, id, message, tip and size
+static Step iconsRemoved(int count) {
+    return {IconsRemoved, count};
+}
+static Step inFront() {
+    return {Front};
+}  // the window is the one seen at its middle
+static Step saved(const char* lines) {
+    return {Saved, 0, 0, 0, 0, lines};
+}  // "K=V K=V"
+static Step fileIs(const char* text) {
+    return {File, 0, 0, 0, 0, text};
+}
+static Step shows(int control, const char* text) {
+    return {Shows, control, 0, 0, 0, text};
+}
+static Step checkedIs(int control, int state) {
+    return {Shows, control, state};
+}
+static Step chosen(int control, int item) {
+    return {Chosen, control, item};
+}
+static Step hotkeyShows(int control, int hotkey) {
+    return {HotkeyIs, control, hotkey};
+}
+static Step helpWindows(int open, int requests = 0) {
+    return {Help, open, requests};
+}
+static Step toolStartedFrom(const char* path) {
+    return {ToolFrom, 0, 0, 0, 0, path};
+}
+// The magnifier has ended with exit code 0, and a new one draws the crosshair in this colour.
+static Step restartedWithPen(COLORREF pen) {
+    return {Restarted, (int)pen};
+}
+// The label of the pattern pixel at (x, y) in the view's corner.
+enum Corner { kTopLeft, kBottomRight };
+static Step readoutOf(int x, int y, Corner corner = kTopLeft) {
+    return {Readout, x, y, corner, corner};
+}
+static Step clipboardHoldsColorOf(int x, int y) {
+    return {Clipboard, x, y};
+}
+// The file's path and the system's text for the error in a message box, whose OK is clicked;
+// the magnifier then ends with exit code 0, the tool stays open.
+static Step magnifierTellsSaveFailed(DWORD error) {
+    return {SaveFailed, 0, (int)error};
+}
+static Step toolTellsSaveFailed(DWORD error) {
+    return {SaveFailed, 1, (int)error};
+}
+// Every text of the magnifier (titled, without an icon), its help and the tool is the face's.
+static Step everyTextInFace() {
+    return {Face};
+}
+
 // ---- scenarios ------------------------------------------------------------------------------
 
 static const char kEveryKey[] =
@@ -892,127 +1087,127 @@ static const int kLeftDown = MOUSEEVENTF_LEFTDOWN, kLeftUp = MOUSEEVENTF_LEFTUP;
 
 // clang-format off
 static void caseFirstStart() {
-    run({{Pattern}, {Start}, {Rect, 0, 0, 194, 130},
-         {Is, Visible | Topmost | HotkeyTaken | HighPriority, Sizable | Titled},
-         {View, 1, 2, 500, 400}, {SecondCopy}, {Is, Visible}, {Close},
-         {File, 0, 0, 0, 0, "WSIZE=1 X=0 Y=0 IsTop=1 ZOOM=40003 INT_TIME=60 IsCross=0 WIDTH=194 "
-                            "HEIGHT=130 ROP=13369376 FRAME=1 ISTOKA=0"},
-         {Start}, {Close}});  // a new copy starts once the first has ended
+    run({showPattern(), start(), windowAt(0, 0, 194, 130),
+         is(Visible | Topmost | HotkeyTaken | HighPriority, Sizable | Titled),
+         viewOf(500, 400, 1, 2), secondCopyEndsAtOnce(), is(Visible), closeWindow(),
+         fileIs("WSIZE=1 X=0 Y=0 IsTop=1 ZOOM=40003 INT_TIME=60 IsCross=0 WIDTH=194 "
+                            "HEIGHT=130 ROP=13369376 FRAME=1 ISTOKA=0"),
+         start(), closeWindow()});  // a new copy starts once the first has ended
 }
 
 // Every key read and written back in place; other sections and keys kept.
 static void caseEveryKey() {
-    run({{Pattern}, {Start, 0, 0, 0, 0, kEveryKey}, {Rect, 300, 200, 556, 368},
-         {Is, Sizable, Topmost | HotkeyTaken}, {View, 0, 4, 600, 500, "inverted"},
-         {Close}, {File, 0, 0, 0, 0, kEveryKey}});
+    run({showPattern(), start(kEveryKey), windowAt(300, 200, 556, 368),
+         is(Sizable, Topmost | HotkeyTaken), viewOf(600, 500, 0, 4, "inverted"),
+         closeWindow(), fileIs(kEveryKey)});
 }
 
 // The source stops at the screen's corners (1024 x 768); the crosshair stays on the cursor.
 static void caseCorners() {
     // A window no monitor shows is moved onto the nearest one's work area.
-    run({{Start, 0, 0, 0, 0, "X=5000 Y=5000"}, {Rect, 830, 638, 1024, 768}, {Close},
-         {Start, 0, 0, 0, 0, "X=-5000 Y=-300"}, {Rect, 0, 0, 194, 130}, {Close}});
-    run({{Pattern}, {Start, 0, 0, 0, 0, "X=400 Y=300 IsCross=1"},
-         {Move, 0, 0},      {Source, 0, 0, 1, 1},
-         {Move, 1023, 0},   {Source, 928, 0, 97 + 2 * 47, 1},
-         {Move, 0, 767},    {Source, 0, 704, 1, 65 + 2 * 31},
-         {Move, 1023, 767}, {Source, 928, 704, 97 + 2 * 47, 65 + 2 * 31},
-         {Close}});
+    run({start("X=5000 Y=5000"), windowAt(830, 638, 1024, 768), closeWindow(),
+         start("X=-5000 Y=-300"), windowAt(0, 0, 194, 130), closeWindow()});
+    run({showPattern(), start("X=400 Y=300 IsCross=1"),
+         moveTo(0, 0),      sourceAt(0, 0, 1, 1),
+         moveTo(1023, 0),   sourceAt(928, 0, 97 + 2 * 47, 1),
+         moveTo(0, 767),    sourceAt(0, 704, 1, 65 + 2 * 31),
+         moveTo(1023, 767), sourceAt(928, 704, 97 + 2 * 47, 65 + 2 * 31),
+         closeWindow()});
 }
 
 static void caseResize() {
-    run({{Pattern}, {Start, 0, 0, 0, 0, "X=300 Y=200 WSIZE=0"},
-         {Rect, 300, 200, 492, 328},                           // 196 x 132 less the frame, snapped
-         {Drag, 490, 326, 37, 23}, {Rect, 300, 200, 524, 348}, // the corner to 229 x 151: 224 x 148
-         {Drag, 522, 260, 35, 0},  {Rect, 300, 200, 556, 348}, // the right edge to 259 wide: 256
-         {View, 1, 2, 700, 600}, {Close}, {Saved, 0, 0, 0, 0, "WIDTH=256 HEIGHT=148"}});
+    run({showPattern(), start("X=300 Y=200 WSIZE=0"),
+         windowAt(300, 200, 492, 328),                           // 196 x 132 less the frame, snapped
+         drag(490, 326, 37, 23), windowAt(300, 200, 524, 348), // the corner to 229 x 151: 224 x 148
+         drag(522, 260, 35, 0),  windowAt(300, 200, 556, 348), // the right edge to 259 wide: 256
+         viewOf(700, 600, 1, 2), closeWindow(), saved("WIDTH=256 HEIGHT=148")});
 }
 
 static void caseMenus() {
-    run({{Pattern}, {Start, 0, 0, 0, 0, "X=500 Y=350 WIDTH=242 HEIGHT=242"},
-         {RightClick, 560, 420}, {MenuAt, 560, 420, 211}, {Key, VK_ESCAPE},
-         {Mouse, kLeftDown}, {RightClick, 560, 420}, {NoMenu}, {Mouse, kLeftUp},
-         {Menu, mCross},    {View, 1, 2, 300, 300, "cross"},
-         {Menu, mCross},    {View, 1, 2, 300, 300},
+    run({showPattern(), start("X=500 Y=350 WIDTH=242 HEIGHT=242"),
+         rightClick(560, 420), menuAt(560, 420, 211), press(VK_ESCAPE),
+         mouse(kLeftDown), rightClick(560, 420), noMenu(), mouse(kLeftUp),
+         chooseFromMenu(mCross),    viewOf(300, 300, 1, 2, "cross"),
+         chooseFromMenu(mCross),    viewOf(300, 300, 1, 2),
          // Every zoom: the source, 1x to 16x, stretched over the 240 x 240 inner area.
-         {Menu, mZoom, 1},  {Stretch, 240, 300, 300},
-         {Menu, mZoom, 2},  {Stretch, 160, 301, 300},
-         {Menu, mZoom, 3},  {Stretch, 120, 302, 300},
-         {Menu, mZoom, 4},  {Stretch, 80, 303, 300},
-         {Menu, mZoom, 5},  {Stretch, 60, 304, 300},
-         {Menu, mZoom, 6},  {Stretch, 48, 305, 300},
-         {Menu, mZoom, 7},  {Stretch, 40, 306, 300},
-         {Menu, mZoom, 8},  {Stretch, 34, 307, 300},
-         {Menu, mZoom, 9},  {Stretch, 30, 308, 300},
-         {Menu, mZoom, 10}, {Stretch, 15, 309, 300},
-         {Menu, mZoom, 3},
-         {Menu, mInvert},   {View, 1, 2, 300, 300, "inverted"},
-         {Menu, mInvert},
-         {Menu, mTop},      {Is, 0, Topmost},
-         {Menu, mTop},      {Is, Topmost},
-         {Menu, mFixed},    {Is, Sizable},
+         chooseFromMenu(mZoom, 1),  stretched(240, 300, 300),
+         chooseFromMenu(mZoom, 2),  stretched(160, 301, 300),
+         chooseFromMenu(mZoom, 3),  stretched(120, 302, 300),
+         chooseFromMenu(mZoom, 4),  stretched(80, 303, 300),
+         chooseFromMenu(mZoom, 5),  stretched(60, 304, 300),
+         chooseFromMenu(mZoom, 6),  stretched(48, 305, 300),
+         chooseFromMenu(mZoom, 7),  stretched(40, 306, 300),
+         chooseFromMenu(mZoom, 8),  stretched(34, 307, 300),
+         chooseFromMenu(mZoom, 9),  stretched(30, 308, 300),
+         chooseFromMenu(mZoom, 10), stretched(15, 309, 300),
+         chooseFromMenu(mZoom, 3),
+         chooseFromMenu(mInvert),   viewOf(300, 300, 1, 2, "inverted"),
+         chooseFromMenu(mInvert),
+         chooseFromMenu(mTop),      is(0, Topmost),
+         chooseFromMenu(mTop),      is(Topmost),
+         chooseFromMenu(mFixed),    is(Sizable),
          // With a loose size the frame takes the window again: 242 + 2 asked, 240 snapped.
-         {Menu, mFrame, 1}, {View, 0, 2, 300, 300},
+         chooseFromMenu(mFrame, 1), viewOf(300, 300, 0, 2),
          // The black frame flashes the window, which Wine can leave below; a click (a drag
          // that goes nowhere) draws the frame again, as the end of every drag does.
-         {Menu, mFrame, 2}, {Restack}, {Drag, 560, 420, 0, 0}, {View, 1, 2, 300, 300, "framed"},
-         {Menu, mSeeThrough},
-         {Menu, mQuit},     {Close},  // ended already: WM_CLOSE finds no window
-         {Saved, 0, 0, 0, 0, "WSIZE=0 IsTop=1 ZOOM=40003 IsCross=0 WIDTH=240 ROP=13369376 FRAME=1 ISTOKA=1"}});
+         chooseFromMenu(mFrame, 2), restack(), drag(560, 420, 0, 0), viewOf(300, 300, 1, 2, "framed"),
+         chooseFromMenu(mSeeThrough),
+         chooseFromMenu(mQuit),     closeWindow(),  // ended already: WM_CLOSE finds no window
+         saved("WSIZE=0 IsTop=1 ZOOM=40003 IsCross=0 WIDTH=240 ROP=13369376 FRAME=1 ISTOKA=1")});
 }
 
 static void caseDrag() {
-    run({{Pattern}, {Start, 0, 0, 0, 0, "X=300 Y=250"},
+    run({showPattern(), start("X=300 Y=250"),
          // The grab point stays under the cursor; after the release the window stays.
-         {Move, 350, 300}, {Mouse, kLeftDown}, {Move, 380, 320}, {Move, 600, 420},
-         {Rect, 550, 370, 744, 500}, {Mouse, kLeftUp}, {Move, 650, 450}, {Rect, 550, 370, 744, 500},
+         moveTo(350, 300), mouse(kLeftDown), moveTo(380, 320), moveTo(600, 420),
+         windowAt(550, 370, 744, 500), mouse(kLeftUp), moveTo(650, 450), windowAt(550, 370, 744, 500),
          // Left button held, then a right click with Shift: the menu opens in the middle of
          // the drag and takes the capture; the left button's release never reaches the window.
-         {Mouse, kLeftDown}, {Move, 660, 460}, {Key, VK_SHIFT, 1},
-         {Mouse, MOUSEEVENTF_RIGHTDOWN}, {Mouse, MOUSEEVENTF_RIGHTUP}, {MenuAt, 660, 460, 211},
-         {Key, VK_SHIFT, 2}, {Key, VK_ESCAPE}, {Mouse, kLeftUp},
-         {Move, 400, 330}, {Move, 420, 340}, {Rect, 560, 380, 754, 510},
-         {Drag, 570, 390, 450, 0}, {Rect, 1010, 380, 1204, 510},  // partly off the screen
-         {Close}, {Saved, 0, 0, 0, 0, "X=1010 Y=380"}});
+         mouse(kLeftDown), moveTo(660, 460), holdDown(VK_SHIFT),
+         mouse(MOUSEEVENTF_RIGHTDOWN), mouse(MOUSEEVENTF_RIGHTUP), menuAt(660, 460, 211),
+         letUp(VK_SHIFT), press(VK_ESCAPE), mouse(kLeftUp),
+         moveTo(400, 330), moveTo(420, 340), windowAt(560, 380, 754, 510),
+         drag(570, 390, 450, 0), windowAt(1010, 380, 1204, 510),  // partly off the screen
+         closeWindow(), saved("X=1010 Y=380")});
 }
 
 // During the drag the view shows the snapshot of the press beneath the window's centre.
 static void caseSeeThroughDrag() {
-    run({{Pattern}, {Start, 0, 0, 0, 0, "X=300 Y=250 ISTOKA=1"},
-         {Move, 350, 300}, {Mouse, kLeftDown}, {Wait, 300},
-         {Move, 420, 360}, {Move, 500, 400}, {Rect, 450, 350, 644, 480},
-         {Source, 450 + 97 - 48, 350 + 65 - 32, -1, -1},
-         {Pattern, 1}, {Move, 501, 400}, {Move, 500, 400},
-         {Source, 450 + 97 - 48, 350 + 65 - 32, -1, -1},
-         {Mouse, kLeftUp}, {View, 1, 2, 150, 150, "second"}, {Close}});
+    run({showPattern(), start("X=300 Y=250 ISTOKA=1"),
+         moveTo(350, 300), mouse(kLeftDown), waitMs(300),
+         moveTo(420, 360), moveTo(500, 400), windowAt(450, 350, 644, 480),
+         sourceAt(450 + 97 - 48, 350 + 65 - 32, -1, -1),
+         showPattern(1), moveTo(501, 400), moveTo(500, 400),
+         sourceAt(450 + 97 - 48, 350 + 65 - 32, -1, -1),
+         mouse(kLeftUp), viewOf(150, 150, 1, 2, "second"), closeWindow()});
 }
 
 static void caseTray() {
-    run({{Pattern}, {Start, 0, 0, 0, 0, "X=400 Y=300"},
-         {Tray, WM_LBUTTONDOWN}, {Is, 0, Visible},
-         {Tray, WM_LBUTTONDBLCLK}, {Tray, WM_LBUTTONUP}, {Tray, WM_MOUSEMOVE}, {Is, 0, Visible},
-         {Tray, WM_LBUTTONDOWN}, {Is, Visible | Topmost}, {Rect, 400, 300, 594, 430},
-         {View, 1, 2, 700, 500},
+    run({showPattern(), start("X=400 Y=300"),
+         iconMouse(WM_LBUTTONDOWN), is(0, Visible),
+         iconMouse(WM_LBUTTONDBLCLK), iconMouse(WM_LBUTTONUP), iconMouse(WM_MOUSEMOVE), is(0, Visible),
+         iconMouse(WM_LBUTTONDOWN), is(Visible | Topmost), windowAt(400, 300, 594, 430),
+         viewOf(700, 500, 1, 2),
          // On a hidden window's icon the right button opens the short menu, whose second
          // entry restores; on a shown one's, the main menu, which a click elsewhere closes.
-         {Tray, WM_LBUTTONDOWN}, {Tray, WM_RBUTTONDOWN}, {MenuAt, 700, 500, 66}, {Is, 0, Visible},
-         {Key, VK_DOWN}, {Key, VK_DOWN}, {Key, VK_RETURN}, {Is, Visible},
-         {Tray, WM_RBUTTONDOWN}, {MenuAt, 700, 500, 211}, {Drag, 100, 650, 0, 0}, {NoMenu},
-         {Tray, WM_LBUTTONDOWN}, {Close},
+         iconMouse(WM_LBUTTONDOWN), iconMouse(WM_RBUTTONDOWN), menuAt(700, 500, 66), is(0, Visible),
+         press(VK_DOWN), press(VK_DOWN), press(VK_RETURN), is(Visible),
+         iconMouse(WM_RBUTTONDOWN), menuAt(700, 500, 211), drag(100, 650, 0, 0), noMenu(),
+         iconMouse(WM_LBUTTONDOWN), closeWindow(),
          // Not always on top: restored, it still comes in front of the window that covered it.
-         {Start, 0, 0, 0, 0, "X=400 Y=300 IsTop=0"}, {Tray, WM_LBUTTONDOWN}, {Pattern},
-         {Tray, WM_LBUTTONDOWN}, {Is, Visible, Topmost}, {Front}, {Close}});
+         start("X=400 Y=300 IsTop=0"), iconMouse(WM_LBUTTONDOWN), showPattern(),
+         iconMouse(WM_LBUTTONDOWN), is(Visible, Topmost), inFront(), closeWindow()});
 }
 
 static void caseHotkey() {
-    run({{Start, 0, 0, 0, 0, "X=321 Y=234"},
-         {CtrlSpace}, {Is, 0, Visible}, {CtrlSpace}, {Is, Visible}, {CtrlSpace}, {Is, 0, Visible},
-         {Close}, {Saved, 0, 0, 0, 0, "X=321 Y=234"},
-         {Start, 0, 0, 0, 0, "VK_SPACE=0"}, {CtrlSpace}, {Wait, 300}, {Is, Visible, HotkeyTaken},
-         {Close}});
+    run({start("X=321 Y=234"),
+         ctrlSpace(), is(0, Visible), ctrlSpace(), is(Visible), ctrlSpace(), is(0, Visible),
+         closeWindow(), saved("X=321 Y=234"),
+         start("VK_SPACE=0"), ctrlSpace(), waitMs(300), is(Visible, HotkeyTaken),
+         closeWindow()});
     // Another program holds Ctrl+Space: the magnifier runs without it, silently.
     RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_SPACE);
-    run({{Start}, {CtrlSpace}, {Wait, 300}, {Is, Visible}, {Close}});
+    run({start(), ctrlSpace(), waitMs(300), is(Visible), closeWindow()});
 }
 
 // Show commands with bit 1 or 2 set start hidden in the notification area.
@@ -1021,28 +1216,28 @@ static void caseShowCommands() {
         {SW_SHOWMAXIMIZED, 1}, {SW_SHOW, 1}, {SW_SHOWMINNOACTIVE, 1}, {SW_SHOWNA, 0},
         {SW_RESTORE, 0}, {SW_SHOWDEFAULT, 1}, {-1, 1}};  // -1: none, which gives SW_SHOWDEFAULT
     for (const auto& s : hidden)
-        run({{StartShown, s[0]}, {Wait, 200}, {Is, s[1] ? 0 : Visible, s[1] ? Visible : 0}, {Close}});
+        run({startShown(s[0]), waitMs(200), is(s[1] ? 0 : Visible, s[1] ? Visible : 0), closeWindow()});
 }
 
 // No notification area (the shell refuses the icon): hiding minimises. Then the shell comes
 // back: a new notification area, and the message that announces it.
 static void caseShell() {
-    run({{Shell, FALSE}, {Start}, {IconAdds, 1}, {Is, Titled, TaskbarButton},
-         {CtrlSpace}, {Is, Iconic | TaskbarButton}, {CtrlSpace}, {Wait, 300}, {Is, Iconic}, {Close},
+    run({shellAnswering(FALSE), start(), iconsAdded(1), is(Titled, TaskbarButton),
+         ctrlSpace(), is(Iconic | TaskbarButton), ctrlSpace(), waitMs(300), is(Iconic), closeWindow(),
          // Refused at the start and accepted when the shell announces itself: hiding hides.
-         {Pattern}, {Shell, FALSE}, {Start, 0, 0, 0, 0, "X=400 Y=300 VK_SPACE=0"}, {Command, ID_MINIMIZE},
-         {Is, Iconic | TaskbarButton}, {Restore}, {Is, Visible, Iconic | TaskbarButton},
-         {View, 1, 2, 700, 500}, {Shell, TRUE}, {ShellBack}, {IconAdds, 1}, {Command, ID_MINIMIZE},
-         {Is, 0, Visible | Iconic}, {Tray, WM_LBUTTONDOWN}, {Is, Visible | Topmost, TaskbarButton}, {Close},
-         {Shell, FALSE}, {StartShown, SW_SHOWMINIMIZED}, {Is, Iconic}, {CtrlSpace}, {Is, Visible, Iconic | TaskbarButton}, {Close},
-         {Shell, -1}, {Start}, {Shell, TRUE}, {ShellBack}, {IconAdds, 1}, {IconAsAsked}, {Close},
-         {IconsRemoved, 2}, {Shell, -1}});  // removed before it is added again, and at the end
+         showPattern(), shellAnswering(FALSE), start("X=400 Y=300 VK_SPACE=0"), command(ID_MINIMIZE),
+         is(Iconic | TaskbarButton), restoreFromTaskbar(), is(Visible, Iconic | TaskbarButton),
+         viewOf(700, 500, 1, 2), shellAnswering(TRUE), shellAnnouncesItself(), iconsAdded(1), command(ID_MINIMIZE),
+         is(0, Visible | Iconic), iconMouse(WM_LBUTTONDOWN), is(Visible | Topmost, TaskbarButton), closeWindow(),
+         shellAnswering(FALSE), startShown(SW_SHOWMINIMIZED), is(Iconic), ctrlSpace(), is(Visible, Iconic | TaskbarButton), closeWindow(),
+         noShell(), start(), shellAnswering(TRUE), shellAnnouncesItself(), iconsAdded(1), iconAsAsked(), closeWindow(),
+         iconsRemoved(2), noShell()});  // removed before it is added again, and at the end
 }
 
 // At logoff the process is ended without WM_DESTROY, after WM_ENDSESSION.
 static void caseSessionEnd() {
-    run({{Start, 0, 0, 0, 0, "X=100 Y=100"}, {Command, ID_CROSS}, {Command, kZoom4}, {Place, 345, 210},
-         {EndSession}, {Saved, 0, 0, 0, 0, "X=345 Y=210 IsCross=1 ZOOM=40004"}});
+    run({start("X=100 Y=100"), command(ID_CROSS), command(kZoom4), placeAt(345, 210),
+         endSession(), saved("X=345 Y=210 IsCross=1 ZOOM=40004")});
 }
 // clang-format on
 
@@ -1066,11 +1261,8 @@ static void caseHostileSettings() {
             if (number && (!(key.writers & kMagnifierWrites) || asRead))
                 kept += name + "=" + value + " ";
         }
-        run({{Start, 0, 0, 0, 0, file.c_str()},
-             {Is, Visible},
-             {OnScreen},
-             {Close},
-             {Saved, 0, 0, 0, 0, kept.c_str()}});
+        run({start(file.c_str()), is(Visible), usableOnScreen(), closeWindow(),
+             saved(kept.c_str())});
     }
 }
 
@@ -1078,9 +1270,9 @@ static void caseHostileSettings() {
 // pushed back to 800 - 96 = 704, by 38, and the crosshair moves 76 to the right.
 // clang-format off
 static void caseDisplayChangeInner() {
-    run({{Pattern}, {Start, 0, 0, 0, 0, "X=100 Y=100 IsCross=1"}, {Move, 790, 300},
-         {Source, 790 - 48, 300 - 32, 97, 65}, {Display, 800, 600}, {Move, 790, 300},
-         {Source, 704, 300 - 32, 97 + 2 * 38, 65}, {Display}, {Close}});
+    run({showPattern(), start("X=100 Y=100 IsCross=1"), moveTo(790, 300),
+         sourceAt(790 - 48, 300 - 32, 97, 65), displayMode(800, 600), moveTo(790, 300),
+         sourceAt(704, 300 - 32, 97 + 2 * 38, 65), defaultDisplayMode(), closeWindow()});
 }
 // clang-format on
 
@@ -1112,15 +1304,15 @@ static void caseDisplayChange() {
 // left one shows what lies beneath.
 // clang-format off
 static void caseTwoMonitors() {
-    run({{Pattern}, {Start, 0, 0, 0, 0, "X=100 Y=100 IsCross=1 ISTOKA=1"},
-         {Move, 500, 300}, {Source, 500 - 48, 300 - 32, 97, 65},
-         {Move, -400, 300}, {Source, -400 - 48, 300 - 32, 97, 65},
-         {Move, -795, 590}, {Source, -800, 600 - 64, 97 - 2 * 43, 65 + 2 * 22},
-         {Move, -10, 20}, {Source, -96, 0, 97 + 2 * 38, 65 - 2 * 12},
-         {Move, 5, 760}, {Source, 0, 768 - 64, 97 - 2 * 43, 65 + 2 * 24},
-         {Move, 150, 150}, {Mouse, kLeftDown}, {Wait, 300}, {Move, -200, 250}, {Move, -300, 300},
-         {Rect, -350, 250, -156, 380}, {Source, -350 + 97 - 48, 250 + 65 - 32, 97, 65},
-         {Mouse, kLeftUp}, {Close}, {Saved, 0, 0, 0, 0, "X=-350 Y=250"}});
+    run({showPattern(), start("X=100 Y=100 IsCross=1 ISTOKA=1"),
+         moveTo(500, 300), sourceAt(500 - 48, 300 - 32, 97, 65),
+         moveTo(-400, 300), sourceAt(-400 - 48, 300 - 32, 97, 65),
+         moveTo(-795, 590), sourceAt(-800, 600 - 64, 97 - 2 * 43, 65 + 2 * 22),
+         moveTo(-10, 20), sourceAt(-96, 0, 97 + 2 * 38, 65 - 2 * 12),
+         moveTo(5, 760), sourceAt(0, 768 - 64, 97 - 2 * 43, 65 + 2 * 24),
+         moveTo(150, 150), mouse(kLeftDown), waitMs(300), moveTo(-200, 250), moveTo(-300, 300),
+         windowAt(-350, 250, -156, 380), sourceAt(-350 + 97 - 48, 250 + 65 - 32, 97, 65),
+         mouse(kLeftUp), closeWindow(), saved("X=-350 Y=250")});
 }
 // clang-format on
 
@@ -1128,14 +1320,13 @@ static void caseTwoMonitors() {
 // help program.
 // clang-format off
 static void caseHelp() {
-    run({{Pattern}, {Start, 0, 0, 0, 0, "X=20 Y=20"},
-         {Menu, mHelp}, {Help, 1}, {Shows, 1001, 0, 0, 0, "QILO.INI"}, {View, 1, 2, 150, 650},
-         {Menu, mHelp}, {Help, 1}, {Click, IDOK}, {Help, 0},
-         {HelpFile}, {Menu, mHelp}, {Help, 0, 1}, {Close}});
+    run({showPattern(), start("X=20 Y=20"),
+         chooseFromMenu(mHelp), helpWindows(1), shows(IDC_HELP_TEXT, "QILO.INI"), viewOf(150, 650, 1, 2),
+         chooseFromMenu(mHelp), helpWindows(1), click(IDOK), helpWindows(0),
+         helpFileAndProgram(), chooseFromMenu(mHelp), helpWindows(0, 1), closeWindow()});
 }
 
-// The set-up tool (controls: 1002 the colour button, 1003 Ctrl+Space, 1004 the period, 1005
-// what OK does; 706-708 red, green, blue in the colour dialog) shows the values as the
+// The set-up tool shows the values as the
 // magnifier uses them; OK writes its three keys in place and nothing else; Cancel writes
 // nothing. Started from a running magnifier, it restarts the magnifier, which then draws the
 // new colour. A magnifier without the tool beside it says so.
@@ -1146,37 +1337,37 @@ static const char kToolWritten[] = "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR
                                    "HK_FREEZE=630\r\n";
 static void caseSetupTool() {
     RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_F7);
-    run({{Tool, 0, 0, 0, 0, kToolFile}, {HotkeyIs, 1008, 632},
-         {KeyInto, 1007, VK_F6}, {HotkeyIs, 1007, 0x275},  // Ctrl added
-         {Shows, 1004, 0, 0, 0, "10000"}, {Shows, 1003, 1},
-         {Shows, 1005, 0, 0, 0, "QILO.INI"}, {Type, 1004, 0, 0, 0, "250"}, {Click, 1003},
-         {Click, 1002}, {Type, 706, 0, 0, 0, "0"}, {Type, 707, 0, 0, 0, "0"}, {Type, 708, 0, 0, 0, "255"},
-         {Click, IDOK}, {Click, 1006}, {Type, 1008}, {Type, 1007, 0x276},  // Ctrl+F7, held here
-         {Click, IDOK}, {Shows, 0xFFFF, 0, 0, 0, "ほかのプログラム"}, {Click, IDOK},
-         {Click, IDOK}, {ToolGone}, {File, 0, 0, 0, 0, kToolWritten},
-         {Tool, 1}, {Type, 1004, 0, 0, 0, "500"}, {Click, 1003}, {Click, IDCANCEL}, {ToolGone},
-         {File, 0, 0, 0, 0, kToolWritten}});
-    // The language (1009): Automatic, 日本語, English; a choice is written in place, Automatic
+    run({toolInNewFolder(kToolFile), hotkeyShows(IDC_COPY_KEY, 632),
+         keyInto(IDC_FREEZE_KEY, VK_F6), hotkeyShows(IDC_FREEZE_KEY, 0x275),  // Ctrl added
+         shows(IDC_INTERVAL, "10000"), checkedIs(IDC_HOTKEY, 1),
+         shows(IDC_OK_NOTE, "QILO.INI"), typeInto(IDC_INTERVAL, "250"), click(IDC_HOTKEY),
+         click(IDC_COLOR_BUTTON), typeInto(kRedBox, "0"), typeInto(kGreenBox, "0"), typeInto(kBlueBox, "255"),
+         click(IDOK), click(IDC_INFO), hotkeyInto(IDC_COPY_KEY, 0), hotkeyInto(IDC_FREEZE_KEY, 0x276),  // Ctrl+F7, held here
+         click(IDOK), shows(kMessageText, "ほかのプログラム"), click(IDOK),
+         click(IDOK), toolEnds(), fileIs(kToolWritten),
+         toolHere(), typeInto(IDC_INTERVAL, "500"), click(IDC_HOTKEY), click(IDCANCEL), toolEnds(),
+         fileIs(kToolWritten)});
+    // The language: Automatic, 日本語, English; a choice is written in place, Automatic
     // removes the key.
-    run({{Tool, 0, 0, 0, 0, "[INIT]\r\nLANGUAGE=ja\r\nX=5\r\nVK_SPACE=0\r\n"}, {Chosen, 1009, 1},
-         {Shows, 1003, 0}, {Choose, 1009, 2}, {Click, IDOK}, {ToolGone},
-         {File, 0, 0, 0, 0, "[INIT]\r\nLANGUAGE=en\r\nX=5\r\nVK_SPACE=0\r\nCOLOR=128\r\n"
-         "INT_TIME=60\r\nINFO=0\r\nHK_FREEZE=0\r\nHK_COPY=0\r\n"},
-         {Tool, 1}, {Chosen, 1009, 2}, {Choose, 1009, 0}, {Click, IDOK}, {ToolGone},
-         {File, 0, 0, 0, 0, "[INIT]\r\nX=5\r\nVK_SPACE=0\r\nCOLOR=128\r\nINT_TIME=60\r\nINFO=0\r\n"
-         "HK_FREEZE=0\r\nHK_COPY=0\r\n"}});
-    run({{Pattern}, {Start, 0, 0, 0, 0, "X=20 Y=20 IsCross=1"}, {Menu, mSetup}, {Tool, 2},
-         {Shows, 1005, 0, 0, 0, "動作中"}, {Click, 1002}, {Type, 708, 0, 0, 0, "255"}, {Click, IDOK},
-         {Click, IDOK}, {ToolGone}, {Restarted, RGB(128, 0, 255)}, {Close},
-         {Saved, 0, 0, 0, 0, "X=20 Y=20 COLOR=16711808"},
-         {Start, 0, 1}, {Menu, mSetup}, {Shows, 0xFFFF, 0, 0, 0, "QConf.exe"}, {Click, IDOK},
-         {Is, Visible}, {Close},
+    run({toolInNewFolder("[INIT]\r\nLANGUAGE=ja\r\nX=5\r\nVK_SPACE=0\r\n"), chosen(IDC_LANGUAGE, 1),
+         checkedIs(IDC_HOTKEY, 0), chooseItem(IDC_LANGUAGE, 2), click(IDOK), toolEnds(),
+         fileIs("[INIT]\r\nLANGUAGE=en\r\nX=5\r\nVK_SPACE=0\r\nCOLOR=128\r\n"
+         "INT_TIME=60\r\nINFO=0\r\nHK_FREEZE=0\r\nHK_COPY=0\r\n"),
+         toolHere(), chosen(IDC_LANGUAGE, 2), chooseItem(IDC_LANGUAGE, 0), click(IDOK), toolEnds(),
+         fileIs("[INIT]\r\nX=5\r\nVK_SPACE=0\r\nCOLOR=128\r\nINT_TIME=60\r\nINFO=0\r\n"
+         "HK_FREEZE=0\r\nHK_COPY=0\r\n")});
+    run({showPattern(), start("X=20 Y=20 IsCross=1"), chooseFromMenu(mSetup), toolFromMagnifier(),
+         shows(IDC_OK_NOTE, "動作中"), click(IDC_COLOR_BUTTON), typeInto(kBlueBox, "255"), click(IDOK),
+         click(IDOK), toolEnds(), restartedWithPen(RGB(128, 0, 255)), closeWindow(),
+         saved("X=20 Y=20 COLOR=16711808"),
+         startAlone(), chooseFromMenu(mSetup), shows(kMessageText, "QConf.exe"), click(IDOK),
+         is(Visible), closeWindow(),
          // The tool beside the magnifier, not one planted in the start folder; that one only
          // when there is none beside it.
-         {Start, 0, 4}, {Menu, mSetup}, {Tool, 2}, {ToolFrom, 0, 0, 0, 0, "bin\\QConf.exe"},
-         {Click, IDCANCEL}, {ToolGone}, {Close},
-         {Start, 0, 5}, {Menu, mSetup}, {Tool, 2}, {ToolFrom, 0, 0, 0, 0, "QConf.exe"},
-         {Click, IDCANCEL}, {ToolGone}, {Close}});
+         startWithToolsBesideAndPlanted(), chooseFromMenu(mSetup), toolFromMagnifier(), toolStartedFrom("bin\\QConf.exe"),
+         click(IDCANCEL), toolEnds(), closeWindow(),
+         startWithPlantedToolOnly(), chooseFromMenu(mSetup), toolFromMagnifier(), toolStartedFrom("QConf.exe"),
+         click(IDCANCEL), toolEnds(), closeWindow()});
 }
 // clang-format on
 
@@ -1187,21 +1378,21 @@ static void caseSetupTool() {
 // clipboard.
 // clang-format off
 static void caseBeyond() {
-    run({{Pattern}, {Start, 0, 0, 0, 0, "X=300 Y=250 WIDTH=242 HEIGHT=242 WSIZE=0"},
-         {Move, 400, 350}, {Wheel, 120}, {Stretch, 80, 700, 300},
-         {Move, 400, 350}, {Wheel, -120}, {Wheel, -60}, {Stretch, 120, 701, 300},
-         {Move, 400, 350}, {Wheel, -60}, {Stretch, 160, 702, 300},
-         {Move, 400, 350}, {Wheel, 60}, {Wheel, 60}, {Stretch, 120, 703, 300},
-         {Move, 400, 350}, {Wheel, 12 * 120}, {Stretch, 15, 704, 300},
-         {Close}, {Saved, 0, 0, 0, 0, "ZOOM=40006 WIDTH=240"}});
-    run({{Pattern}, {Start, 0, 0, 0, 0, "X=20 Y=20 INFO=1 IsCross=1 HK_COPY=632"},
-         {Readout, 500, 400}, {Readout, 801, 123}, {Readout, 3, 5, 1, 1},
-         {Keys, VK_CONTROL, VK_F9}, {Clipboard, 3, 5}, {Close}});
-    run({{Pattern}, {Start, 0, 0, 0, 0, "X=20 Y=20 HK_FREEZE=631"}, {View, 1, 2, 500, 400},
-         {Keys, VK_CONTROL, VK_F8}, {Pattern, 1}, {Wait, 300}, {View, 1, 2, 500, 400},
-         {Keys, VK_CONTROL, VK_F8}, {View, 1, 2, 500, 400, "second"},
-         {Keys, VK_CONTROL, VK_F8}, {CtrlSpace}, {CtrlSpace}, {Pattern}, {View, 1, 2, 500, 400},
-         {Close}});
+    run({showPattern(), start("X=300 Y=250 WIDTH=242 HEIGHT=242 WSIZE=0"),
+         moveTo(400, 350), wheel(120), stretched(80, 700, 300),
+         moveTo(400, 350), wheel(-120), wheel(-60), stretched(120, 701, 300),
+         moveTo(400, 350), wheel(-60), stretched(160, 702, 300),
+         moveTo(400, 350), wheel(60), wheel(60), stretched(120, 703, 300),
+         moveTo(400, 350), wheel(12 * 120), stretched(15, 704, 300),
+         closeWindow(), saved("ZOOM=40006 WIDTH=240")});
+    run({showPattern(), start("X=20 Y=20 INFO=1 IsCross=1 HK_COPY=632"),
+         readoutOf(500, 400), readoutOf(801, 123), readoutOf(3, 5, kBottomRight),
+         pressWith(VK_CONTROL, VK_F9), clipboardHoldsColorOf(3, 5), closeWindow()});
+    run({showPattern(), start("X=20 Y=20 HK_FREEZE=631"), viewOf(500, 400, 1, 2),
+         pressWith(VK_CONTROL, VK_F8), showPattern(1), waitMs(300), viewOf(500, 400, 1, 2),
+         pressWith(VK_CONTROL, VK_F8), viewOf(500, 400, 1, 2, "second"),
+         pressWith(VK_CONTROL, VK_F8), ctrlSpace(), ctrlSpace(), showPattern(), viewOf(500, 400, 1, 2),
+         closeWindow()});
 }
 // clang-format on
 
@@ -1218,17 +1409,9 @@ static void caseFaces() {
                 {"X=20 Y=20 LANGUAGE=de", system}};
     for (const auto& r : rows) {
         face = r.face;
-        run({{Shell, FALSE},
-             {Start, 0, 0, 0, 0, r.settings},
-             {IconAsAsked},
-             {Command, ID_OPEN_HELP},
-             {Help, 1},
-             {Tool, 1},
-             {Face},
-             {Click, IDCANCEL},
-             {ToolGone},
-             {Close},
-             {Shell, -1}});
+        run({shellAnswering(FALSE), start(r.settings), iconAsAsked(), command(ID_OPEN_HELP),
+             helpWindows(1), toolHere(), everyTextInFace(), click(IDCANCEL), toolEnds(),
+             closeWindow(), noShell()});
     }
     face = system;
 }
@@ -1240,15 +1423,15 @@ static void caseFaces() {
 // cannot succeed.
 // clang-format off
 static void caseFolders() {
-    run({{Pattern}, {Start, 0, 2, 0, 0, "X=123 Y=145 IsCross=1"}, {Rect, 123, 145, 317, 275},
-         {Command, kZoom4}, {Close}, {Saved, 0, 0, 0, 0, "X=123 Y=145 IsCross=1 ZOOM=40004"},
-         {Start, 0, 3}, {Rect, 123, 145, 317, 275}, {Menu, mSetup}, {Tool, 2}, {Click, 1002},
-         {Type, 708, 0, 0, 0, "255"}, {Click, IDOK}, {Click, IDOK}, {ToolGone},
-         {Restarted, RGB(128, 0, 255)}, {Close}, {Saved, 0, 0, 0, 0, "X=123 COLOR=16711808 ZOOM=40004"}});
-    run({{Start, 0, 0, 0, 0, "X=50 Y=60"}, {Unwritable}, {Close, 1}, {SaveFailed, 0, ERROR_ACCESS_DENIED},
-         {Tool, 1}, {Click, IDOK}, {SaveFailed, 1, ERROR_ACCESS_DENIED}, {Click, IDCANCEL}, {ToolGone},
-         {Start}, {Unwritable}, {Menu, mSetup}, {Tool, 2}, {Click, IDOK}, {SaveFailed, 1, ERROR_ACCESS_DENIED},
-         {Is, Visible}, {Click, IDCANCEL}, {ToolGone}, {EndSession}});
+    run({showPattern(), startInUnusualFolder("X=123 Y=145 IsCross=1"), windowAt(123, 145, 317, 275),
+         command(kZoom4), closeWindow(), saved("X=123 Y=145 IsCross=1 ZOOM=40004"),
+         startAgain(), windowAt(123, 145, 317, 275), chooseFromMenu(mSetup), toolFromMagnifier(), click(IDC_COLOR_BUTTON),
+         typeInto(kBlueBox, "255"), click(IDOK), click(IDOK), toolEnds(),
+         restartedWithPen(RGB(128, 0, 255)), closeWindow(), saved("X=123 COLOR=16711808 ZOOM=40004")});
+    run({start("X=50 Y=60"), folderNamedLikeSettings(), closeWithoutWaiting(), magnifierTellsSaveFailed(ERROR_ACCESS_DENIED),
+         toolHere(), click(IDOK), toolTellsSaveFailed(ERROR_ACCESS_DENIED), click(IDCANCEL), toolEnds(),
+         start(), folderNamedLikeSettings(), chooseFromMenu(mSetup), toolFromMagnifier(), click(IDOK), toolTellsSaveFailed(ERROR_ACCESS_DENIED),
+         is(Visible), click(IDCANCEL), toolEnds(), endSession()});
 }
 // clang-format on
 
@@ -1269,16 +1452,12 @@ static void caseDpi() {
     ReleaseDC(nullptr, screen);
     int height = 0;
     // The icon, too, is loaded at the size the shell asks for at this DPI.
-    run({{Pattern},
-         {Shell, TRUE},
-         {Start, 0, 0, 0, 0, "X=20 Y=20 WIDTH=386 HEIGHT=258 INFO=1"},
-         {IconAsAsked},
-         {Move, 500, 400},
-         {Wait, 500}});
+    run({showPattern(), shellAnswering(TRUE), start("X=20 Y=20 WIDTH=386 HEIGHT=258 INFO=1"),
+         iconAsAsked(), moveTo(500, 400), waitMs(500)});
     waitUntil([&] { return (height = labelHeight(Capture(q.window))) >= 22; }, 3000);
     printf("  the label is %d pixels high\n", height);
     check(height >= 22 && height <= 26, "the label is about 1.5 x 16 pixels high");
-    run({{Close}, {Shell, -1}});
+    run({closeWindow(), noShell()});
 }
 
 // ---- resources ------------------------------------------------------------------------------
@@ -1319,11 +1498,11 @@ static void soakStep(unsigned r) {
         PostMessageA(q.window, WM_COMMAND, r / 8 % 10 < 4 ? 40003 + r / 8 % 4 : 40015 + r / 8 % 10,
                      0);
     else if (r % 5 == 2)
-        run({{Command, IDOJI_TOKA}, {Drag, x, y, 50, 30}});
+        run({command(IDOJI_TOKA), drag(x, y, 50, 30)});
     else if (r % 5 == 3)
         keyCombo(VK_CONTROL, VK_SPACE);
     else if (IsWindowVisible(q.window) && waitForMenu(false, 1000))
-        run({{RightClick, x, y}, {Wait, 200}, {Key, VK_ESCAPE}});
+        run({rightClick(x, y), waitMs(200), press(VK_ESCAPE)});
     moveCursor(50 + r / 8 % 900, 50 + r / 8192 % 650);
 }
 
@@ -1336,12 +1515,11 @@ static void checkResources(bool soak) {
     const char* seconds = getenv("QILO_SOAK_SECONDS");
     DWORD length = soak ? (seconds && atoi(seconds) > 0 ? atoi(seconds) : 20) * 1000 : 0;
     unsigned seed = GetTickCount();
-    int start[2], now[2];
+    int before[2], now[2];
     printf("  seed %u, %lu s\n", seed, length / 1000);
     // The leak check with the readout's label made and freed at every resize.
-    run({{Pattern},
-         {Start, 0, 0, 0, 0,
-          soak ? "X=300 Y=250 WSIZE=0" : "X=300 Y=250 WSIZE=0 INFO=1 HK_COPY=632"}});
+    run({showPattern(),
+         start(soak ? "X=300 Y=250 WSIZE=0" : "X=300 Y=250 WSIZE=0 INFO=1 HK_COPY=632")});
     // Everything once first, and the cursor over each part of the sizing border: what the
     // system makes on first use, in the window's process, is no leak.
     workTheProgram(1);
@@ -1352,23 +1530,23 @@ static void checkResources(bool soak) {
         if (!IsWindowVisible(q.window))
             keyCombo(VK_CONTROL, VK_SPACE);
     }
-    measure(start);
+    measure(before);
     for (int round = 0; round < 40 && !soak; ++round)
         workTheProgram(round);
     for (DWORD begin = GetTickCount(); GetTickCount() - begin < length && !failures;)
         soakStep((seed = seed * 1103515245u + 12345u) >> 8);
     if (!IsWindowVisible(q.window))
         keyCombo(VK_CONTROL, VK_SPACE);
-    run({{Is, Visible}, {Command, kZoom2}, {Command, ID_FRAME_BLACK}});
+    run({is(Visible), command(kZoom2), command(ID_FRAME_BLACK)});
     SetWindowPos(q.window, nullptr, 300, 250, 242, 162, SWP_NOZORDER);  // snapped: 240 x 160
-    run({{Restack}, {Wait, 300}});
+    run({restack(), waitMs(300)});
     measure(now);
-    check(
-        start[0] > 0 && now[0] <= start[0] + soak * 8 && now[1] <= start[1] + (soak ? 8192 : 1024),
-        "GDI objects %d -> %d, private memory %d -> %d KiB", start[0], now[0], start[1], now[1]);
-    run({soak ? Step{View, 1, 2, 700, 600} : Step{Readout, 700, 600},
-         {Close},
-         {Saved, 0, 0, 0, 0, "X=300 ZOOM=40003 FRAME=1 WIDTH=240"}});
+    check(before[0] > 0 && now[0] <= before[0] + soak * 8 &&
+              now[1] <= before[1] + (soak ? 8192 : 1024),
+          "GDI objects %d -> %d, private memory %d -> %d KiB", before[0], now[0], before[1],
+          now[1]);
+    run({soak ? viewOf(700, 600, 1, 2) : readoutOf(700, 600), closeWindow(),
+         saved("X=300 ZOOM=40003 FRAME=1 WIDTH=240")});
 }
 
 // ---- the driver -----------------------------------------------------------------------------
