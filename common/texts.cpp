@@ -59,7 +59,7 @@ static const Texts kJapaneseTexts = {
     L"色の選択...",
     L"Ctrl+Space で表示/非表示を切り替える",
     L"更新間隔:",
-    L"ミリ秒 (10～10000)",
+    L"ミリ秒 (%d～%d)",
     L"カーソルの位置と色を表示する",
     L"静止キー:",
     L"コピーキー:",
@@ -73,7 +73,7 @@ static const Texts kJapaneseTexts = {
     L"拡大鏡を終了できませんでした。設定は保存していません。",
     L"設定は保存しましたが、拡大鏡を起動し直せませんでした。",
     L"このキーはほかのプログラムが使っています。拡大鏡はこのキーを登録できません。",
-    L"更新間隔は 10 から 10000 ミリ秒の間で入力してください。",
+    L"更新間隔は %d から %d ミリ秒の間で入力してください。",
 };
 
 static const Texts kEnglishTexts = {
@@ -136,7 +136,7 @@ static const Texts kEnglishTexts = {
     L"Choose...",
     L"Show and hide with Ctrl+Space",
     L"Refresh every:",
-    L"ms (10 to 10000)",
+    L"ms (%d to %d)",
     L"Show the cursor's position and color",
     L"Freeze key:",
     L"Copy key:",
@@ -150,7 +150,7 @@ static const Texts kEnglishTexts = {
     L"The magnifier could not be closed. The settings were not saved.",
     L"The settings were saved, but the magnifier could not be started again.",
     L"Another program uses this key. The magnifier cannot register it.",
-    L"Enter a refresh period from 10 to 10000 milliseconds.",
+    L"Enter a refresh period from %d to %d milliseconds.",
 };
 
 static Language language = kJapanese;

@@ -32,7 +32,7 @@ struct Texts {
     const wchar_t* toolChooseColor;
     const wchar_t* toolHotkey;
     const wchar_t* toolInterval;
-    const wchar_t* toolIntervalUnit;
+    const wchar_t* toolIntervalUnit;  // with the range's two ends (%d)
     const wchar_t* toolInfo;
     const wchar_t* toolFreezeKey;
     const wchar_t* toolCopyKey;
@@ -46,7 +46,7 @@ struct Texts {
     const wchar_t* closeFailed;
     const wchar_t* restartFailed;
     const wchar_t* keyTaken;
-    const wchar_t* intervalRange;
+    const wchar_t* intervalRange;  // with the range's two ends (%d)
 };
 
 // Each language named in itself, as the set-up tool lists them, and as LANGUAGE stores them.

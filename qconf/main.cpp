@@ -212,8 +212,15 @@ static void setDialogIcon(HWND dlg, WPARAM which, int size) {
     SendMessageW(dlg, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
 }
 
+// A text (at most 160 characters) with the refresh period's range, as the settings table has it.
+static void withIntervalRange(wchar_t* text, const wchar_t* format) {
+    wsprintfW(text, format, kMinIntervalMs, kMaxIntervalMs);
+}
+
 // The caption, every label and the language choice in the face in force.
 static void showTexts(HWND dlg) {
+    wchar_t unit[160];
+    withIntervalRange(unit, texts().toolIntervalUnit);
     const Texts& t = texts();
     const struct {
         int control;
@@ -222,7 +229,7 @@ static void showTexts(HWND dlg) {
                   {IDC_COLOR_BUTTON, t.toolChooseColor},
                   {IDC_HOTKEY, t.toolHotkey},
                   {IDC_INTERVAL_LABEL, t.toolInterval},
-                  {IDC_INTERVAL_UNIT, t.toolIntervalUnit},
+                  {IDC_INTERVAL_UNIT, unit},
                   {IDC_INFO, t.toolInfo},
                   {IDC_FREEZE_LABEL, t.toolFreezeKey},
                   {IDC_COPY_LABEL, t.toolCopyKey},
@@ -311,7 +318,9 @@ static INT_PTR onHotkeyChange(HWND dlg, HotkeySetting* h) {
 static INT_PTR onOk(HWND dlg) {
     int intervalMs = 0;
     if (!readInterval(dlg, &intervalMs)) {
-        showMessage(dlg, texts().intervalRange, MB_ICONWARNING);
+        wchar_t message[160];
+        withIntervalRange(message, texts().intervalRange);
+        showMessage(dlg, message, MB_ICONWARNING);
         HWND edit = GetDlgItem(dlg, IDC_INTERVAL);
         SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
         SendMessageW(edit, EM_SETSEL, 0, -1);

@@ -1340,7 +1340,9 @@ static void caseSetupTool() {
     run({toolInNewFolder(kToolFile), hotkeyShows(IDC_COPY_KEY, 632),
          keyInto(IDC_FREEZE_KEY, VK_F6), hotkeyShows(IDC_FREEZE_KEY, 0x275),  // Ctrl added
          shows(IDC_INTERVAL, "10000"), checkedIs(IDC_HOTKEY, 1),
-         shows(IDC_OK_NOTE, "QILO.INI"), typeInto(IDC_INTERVAL, "250"), click(IDC_HOTKEY),
+         shows(IDC_OK_NOTE, "QILO.INI"), typeInto(IDC_INTERVAL, "5"), click(IDOK),
+         shows(kMessageText, "10 から 10000 ミリ秒"), click(IDOK),  // refused, the tool stays
+         typeInto(IDC_INTERVAL, "250"), click(IDC_HOTKEY),
          click(IDC_COLOR_BUTTON), typeInto(kRedBox, "0"), typeInto(kGreenBox, "0"), typeInto(kBlueBox, "255"),
          click(IDOK), click(IDC_INFO), hotkeyInto(IDC_COPY_KEY, 0), hotkeyInto(IDC_FREEZE_KEY, 0x276),  // Ctrl+F7, held here
          click(IDOK), shows(kMessageText, "ほかのプログラム"), click(IDOK),
