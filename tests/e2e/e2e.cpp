@@ -296,7 +296,7 @@ enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick,
           Tool, Type, KeyInto, Choose, Click, ToolGone, HelpFile, Unwritable, ToolFrom, HotkeyIs,
           Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File, Shows,
           Help, Restarted, Readout, Clipboard, SaveFailed, Face, Chosen, IconAsAsked,
-          IconsRemoved, Front };
+          IconsRemoved, Front, Swatch };
 enum Property { Visible = 1, Topmost = 2, Sizable = 4, Iconic = 8, Titled = 16, HotkeyTaken = 32,
                 HighPriority = 64, TaskbarButton = 128 };
 // clang-format on
@@ -802,6 +802,11 @@ static bool runStep(const Step& s) {
         case Readout:
             moveCursor(s.a, s.b);
             return waitUntil([&] { return readoutShown(Capture(w), s.a, s.b, s.c, s.d); }, 2000);
+        case Swatch: {
+            RECT swatch = windowRect(GetDlgItem(tool.window, IDC_COLOR_SWATCH));
+            POINT middle = {(swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2};
+            return waitUntil([&] { return Capture(RECT{middle.x, middle.y, middle.x + 1, middle.y + 1}).at(0, 0) == (COLORREF)s.a; }, 2000);
+        }
         case Clipboard: return waitUntil([&] { return clipboardHolds(colorText(patternColor(s.a, s.b))); }, 2000);
         case Help: return waitUntil([&] { return helpWindows() == s.a && helpRequests == s.b; }, 2000);
         case Restarted:
@@ -1055,9 +1060,13 @@ static Step restartedWithPen(COLORREF pen) {
     return {Restarted, (int)pen};
 }
 // The label of the pattern pixel at (x, y) in the view's corner.
-enum Corner { kTopLeft, kBottomRight };
+enum Corner { kTopLeft, kTopRight, kBottomLeft, kBottomRight };
 static Step readoutOf(int x, int y, Corner corner = kTopLeft) {
-    return {Readout, x, y, corner, corner};
+    return {Readout, x, y, corner & 1, corner >> 1};
+}
+// The tool's colour swatch shows the colour.
+static Step swatchShows(COLORREF color) {
+    return {Swatch, (int)color};
 }
 static Step clipboardHoldsColorOf(int x, int y) {
     return {Clipboard, x, y};
@@ -1337,14 +1346,14 @@ static const char kToolWritten[] = "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR
                                    "HK_FREEZE=630\r\n";
 static void caseSetupTool() {
     RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_F7);
-    run({toolInNewFolder(kToolFile), hotkeyShows(IDC_COPY_KEY, 632),
+    run({toolInNewFolder(kToolFile), hotkeyShows(IDC_COPY_KEY, 632), swatchShows(RGB(255, 255, 255)),
          keyInto(IDC_FREEZE_KEY, VK_F6), hotkeyShows(IDC_FREEZE_KEY, 0x275),  // Ctrl added
          shows(IDC_INTERVAL, "10000"), checkedIs(IDC_HOTKEY, 1),
          shows(IDC_OK_NOTE, "QILO.INI"), typeInto(IDC_INTERVAL, "5"), click(IDOK),
          shows(kMessageText, "10 から 10000 ミリ秒"), click(IDOK),  // refused, the tool stays
          typeInto(IDC_INTERVAL, "250"), click(IDC_HOTKEY),
          click(IDC_COLOR_BUTTON), typeInto(kRedBox, "0"), typeInto(kGreenBox, "0"), typeInto(kBlueBox, "255"),
-         click(IDOK), click(IDC_INFO), hotkeyInto(IDC_COPY_KEY, 0), hotkeyInto(IDC_FREEZE_KEY, 0x276),  // Ctrl+F7, held here
+         click(IDOK), swatchShows(RGB(0, 0, 255)), click(IDC_INFO), hotkeyInto(IDC_COPY_KEY, 0), hotkeyInto(IDC_FREEZE_KEY, 0x276),  // Ctrl+F7, held here
          click(IDOK), shows(kMessageText, "ほかのプログラム"), click(IDOK),
          click(IDOK), toolEnds(), fileIs(kToolWritten),
          toolHere(), typeInto(IDC_INTERVAL, "500"), click(IDC_HOTKEY), click(IDCANCEL), toolEnds(),
@@ -1358,7 +1367,8 @@ static void caseSetupTool() {
          toolHere(), chosen(IDC_LANGUAGE, 2), chooseItem(IDC_LANGUAGE, 0), click(IDOK), toolEnds(),
          fileIs("[INIT]\r\nX=5\r\nVK_SPACE=0\r\nCOLOR=128\r\nINT_TIME=60\r\nINFO=0\r\n"
          "HK_FREEZE=0\r\nHK_COPY=0\r\n")});
-    run({showPattern(), start("X=20 Y=20 IsCross=1"), chooseFromMenu(mSetup), toolFromMagnifier(),
+    // The copy key the running magnifier holds is no key another program holds.
+    run({showPattern(), start("X=20 Y=20 IsCross=1 HK_COPY=632"), chooseFromMenu(mSetup), toolFromMagnifier(),
          shows(IDC_OK_NOTE, "動作中"), click(IDC_COLOR_BUTTON), typeInto(kBlueBox, "255"), click(IDOK),
          click(IDOK), toolEnds(), restartedWithPen(RGB(128, 0, 255)), closeWindow(),
          saved("X=20 Y=20 COLOR=16711808"),
@@ -1389,10 +1399,15 @@ static void caseBeyond() {
          closeWindow(), saved("ZOOM=40006 WIDTH=240")});
     run({showPattern(), start("X=20 Y=20 INFO=1 IsCross=1 HK_COPY=632"),
          readoutOf(500, 400), readoutOf(801, 123), readoutOf(3, 5, kBottomRight),
-         pressWith(VK_CONTROL, VK_F9), clipboardHoldsColorOf(3, 5), closeWindow()});
+         pressWith(VK_CONTROL, VK_F9), clipboardHoldsColorOf(3, 5),
+         readoutOf(40, 300, kTopRight),  // the crosshair pushed left of the middle, above a third
+         closeWindow()});
     run({showPattern(), start("X=20 Y=20 HK_FREEZE=631"), viewOf(500, 400, 1, 2),
          pressWith(VK_CONTROL, VK_F8), showPattern(1), waitMs(300), viewOf(500, 400, 1, 2),
          pressWith(VK_CONTROL, VK_F8), viewOf(500, 400, 1, 2, "second"),
+         // The surfaces opened again (the z-order applied) end a freeze with the old image.
+         pressWith(VK_CONTROL, VK_F8), showPattern(), command(ID_ALWAYS_TOP), command(ID_ALWAYS_TOP),
+         viewOf(500, 400, 1, 2), showPattern(1), viewOf(500, 400, 1, 2, "second"),
          pressWith(VK_CONTROL, VK_F8), ctrlSpace(), ctrlSpace(), showPattern(), viewOf(500, 400, 1, 2),
          closeWindow()});
 }
