@@ -163,10 +163,6 @@ int namedLanguage(const wchar_t* setting) {
     return -1;
 }
 
-Language chooseLanguage(const wchar_t* setting, LANGID userLanguage) {
-    return languageFor(namedLanguage(setting), userLanguage);
-}
-
 Language languageFor(int named, LANGID userLanguage) {
     if (named == kJapanese || named == kEnglish)
         return (Language)named;
@@ -175,10 +171,6 @@ Language languageFor(int named, LANGID userLanguage) {
 
 void setLanguage(Language chosen) {
     language = chosen;
-}
-
-Language currentLanguage() {
-    return language;
 }
 
 const Texts& textsOf(Language which) {

@@ -58,12 +58,8 @@ int namedLanguage(const wchar_t* setting);
 // The face for a language named (-1: none), else the user's display language (Japanese gives
 // Japanese, any other English).
 Language languageFor(int named, LANGID userLanguage);
-// The face for the LANGUAGE setting: "ja" or "en" (in any case); anything else, an empty value
-// included, follows the user's display language (Japanese gives Japanese, any other English).
-Language chooseLanguage(const wchar_t* setting, LANGID userLanguage);
 
 void setLanguage(Language language);
-Language currentLanguage();
 // The texts of the face in force (Japanese until setLanguage says otherwise).
 const Texts& texts();
 const Texts& textsOf(Language language);

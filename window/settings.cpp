@@ -9,7 +9,9 @@
 
 static wchar_t settingsPath[MAX_PATH];
 
-void sanitizeSettings(MagnifierState* state) {
+// Takes the view's size from the window's and moves a window no monitor shows onto one (the
+// table's ranges have already limited what would break the program).
+static void sanitizeSettings(MagnifierState* state) {
     state->view.viewWidth = state->settings.windowWidth;
     state->view.viewHeight = state->settings.windowHeight;
     keepWindowOnAMonitor(&state->settings);

@@ -13,7 +13,3 @@ DWORD saveSettings();
 // Says that the settings file could not be written (error not 0), naming it and the system's
 // reason, and waits for the user.
 void tellSaveFailure(DWORD error);
-
-// Takes the view's size from the window's and moves a window no monitor shows onto one (the
-// table's ranges have already limited what would break the program).
-void sanitizeSettings(MagnifierState* state);

@@ -256,7 +256,7 @@ TEST_CASE("LANGUAGE chooses the face; without ja or en the user's display langua
         {L"fr", japanese, kJapanese}, {L"jap", english, kEnglish}, {L"en ", japanese, kJapanese}};
     // clang-format on
     for (const auto& r : rows)
-        CHECK(chooseLanguage(r.setting, r.user) == r.face);
+        CHECK(languageFor(namedLanguage(r.setting), r.user) == r.face);
 }
 
 TEST_CASE("a failed save names the file and the system's reason in the face in force") {
