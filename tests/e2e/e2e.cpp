@@ -382,6 +382,7 @@ static void standInHelpProgram() {
     RegisterClassA(&wc);
     CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
                     nullptr);
+    RemoveDirectoryW((dir + L"\\Qilo.hlp").c_str());
     writeFileText(dir + L"\\Qilo.hlp", "");
 }
 
@@ -469,7 +470,9 @@ static bool clipboardHolds(const std::string& text) {
         return false;
     HANDLE data = GetClipboardData(CF_TEXT);
     const char* held = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
-    bool ok = held && text == held && IsClipboardFormatAvailable(CF_BITMAP);
+    BITMAP bitmap = {};  // the view inside the frame, 192 x 128 at the default size
+    GetObject(GetClipboardData(CF_BITMAP), sizeof bitmap, &bitmap);
+    bool ok = held && text == held && bitmap.bmWidth == 192 && bitmap.bmHeight == 128;
     if (held)
         GlobalUnlock(data);
     CloseClipboard();
@@ -644,14 +647,13 @@ static bool checkFace() {
         sameText("help text", windowText(GetDlgItem(help, IDC_HELP_TEXT)), narrow(t.helpText)) &&
         sameText("tool caption", windowText(tool.window), narrow(kToolCaptions[face]));
     for (const auto& label : toolTexts)
-        same = sameText("tool label", windowText(GetDlgItem(tool.window, label.first)),
-                        label.second) &&
-               same;
+        same &=
+            sameText("tool label", windowText(GetDlgItem(tool.window, label.first)), label.second);
     for (int i = 0; i < 3; ++i) {
         wchar_t item[64] = L"";
         SendDlgItemMessageW(tool.window, IDC_LANGUAGE, CB_GETLBTEXT, i,
                             reinterpret_cast<LPARAM>(item));
-        same = sameText("language choice", narrow(item), choices[i]) && same;
+        same &= sameText("language choice", narrow(item), choices[i]);
     }
     return same;
 }
@@ -747,8 +749,8 @@ static bool runStep(const Step& s) {
         case Wait: pump(s.a); return true;
         case Close: PostMessageA(w, WM_CLOSE, 0, 0); return s.a || waitExit(q) == 0;
         case Unwritable:  // a folder where the file should be
-            DeleteFileW((dir + L"\\QILO.INI").c_str());
-            return CreateDirectoryW((dir + L"\\QILO.INI").c_str(), nullptr);
+            DeleteFileW((dir + L"\\" + widen(text)).c_str());
+            return CreateDirectoryW((dir + L"\\" + widen(text)).c_str(), nullptr);
         case SaveFailed: return saveFailureTold(s.a ? tool : q, s.b) && (s.a || waitExit(q) == 0);
         case Face: return checkFace();
         case Tool:
@@ -894,7 +896,7 @@ static Step click(int control) { return {Click, control}; }
 static Step toolEnds() { return {ToolGone}; }  // with exit code 0
 // A help file in the directory and a stand-in help program that counts requests.
 static Step helpFileAndProgram() { return {HelpFile}; }
-static Step folderNamedLikeSettings() { return {Unwritable}; }  // no file can be written
+static Step folderNamed(const char* name) { return {Unwritable, 0, 0, 0, 0, name}; }  // no file there
 
 // Checks.
 static Step windowAt(int left, int top, int right, int bottom) { return {Rect, left, top, right, bottom}; }
@@ -1186,6 +1188,7 @@ static void caseHelp() {
     run({showPattern(), start("X=20 Y=20"),
          chooseFromMenu(mHelp), helpWindows(1), shows(IDC_HELP_TEXT, "QILO.INI"), viewOf(150, 650, 1, 2),
          chooseFromMenu(mHelp), helpWindows(1), click(IDOK), helpWindows(0),
+         folderNamed("Qilo.hlp"), chooseFromMenu(mHelp), helpWindows(1), click(IDOK),  // no help file
          helpFileAndProgram(), chooseFromMenu(mHelp), helpWindows(0, 1), closeWindow()});
 }
 
@@ -1255,7 +1258,7 @@ static void caseBeyond() {
          readoutOf(500, 400), readoutOf(801, 123), readoutOf(3, 5, kBottomRight),
          pressWith(VK_CONTROL, VK_F9), clipboardHoldsColorOf(3, 5),
          readoutOf(40, 300, kTopRight),  // the crosshair pushed left of the middle, above a third
-         closeWindow()});
+         closeWindow(), start("X=20 Y=20 INFO=1 ZOOM=40024"), readoutOf(500, 400, kBottomRight), closeWindow()});
     run({showPattern(), start("X=20 Y=20 HK_FREEZE=631"), viewOf(500, 400, 1, 2),
          pressWith(VK_CONTROL, VK_F8), showPattern(1), waitMs(300), viewOf(500, 400, 1, 2),
          pressWith(VK_CONTROL, VK_F8), viewOf(500, 400, 1, 2, "second"),
@@ -1299,9 +1302,9 @@ static void caseFolders() {
          startAgain(), windowAt(123, 145, 317, 275), chooseFromMenu(mSetup), toolFromMagnifier(), click(IDC_COLOR_BUTTON),
          typeInto(kBlueBox, "255"), click(IDOK), click(IDOK), toolEnds(),
          restartedWithPen(RGB(128, 0, 255)), closeWindow(), saved("X=123 COLOR=16711808 ZOOM=40004")});
-    run({start("X=50 Y=60"), folderNamedLikeSettings(), closeWithoutWaiting(), magnifierTellsSaveFailed(ERROR_ACCESS_DENIED),
+    run({start("X=50 Y=60"), folderNamed("QILO.INI"), closeWithoutWaiting(), magnifierTellsSaveFailed(ERROR_ACCESS_DENIED),
          toolHere(), click(IDOK), toolTellsSaveFailed(ERROR_ACCESS_DENIED), click(IDCANCEL), toolEnds(),
-         start(), folderNamedLikeSettings(), chooseFromMenu(mSetup), toolFromMagnifier(), click(IDOK), toolTellsSaveFailed(ERROR_ACCESS_DENIED),
+         start(), folderNamed("QILO.INI"), chooseFromMenu(mSetup), toolFromMagnifier(), click(IDOK), toolTellsSaveFailed(ERROR_ACCESS_DENIED),
          is(Visible), click(IDCANCEL), toolEnds(), endSession()});
 }
 // clang-format on
@@ -1318,9 +1321,6 @@ static int labelHeight(const Dib& view) {
 // At 144 DPI (run by tools/hidpi) the readout's label is about 1.5 times as tall as the 16
 // pixels it has at 96.
 static void caseDpi() {
-    HDC screen = GetDC(nullptr);
-    printf("  %d DPI\n", GetDeviceCaps(screen, LOGPIXELSY));
-    ReleaseDC(nullptr, screen);
     int height = 0;
     // The icon, too, is loaded at the size the shell asks for at this DPI.
     run({showPattern(), shellAnswering(TRUE), start("X=20 Y=20 WIDTH=386 HEIGHT=258 INFO=1"),

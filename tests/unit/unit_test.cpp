@@ -405,7 +405,8 @@ TEST_CASE("the dialog procedure returns TRUE for what it handles, FALSE for the 
         {WM_MOUSEMOVE, MK_LBUTTON, 0, TRUE},  {WM_CAPTURECHANGED, 0, 0, TRUE},
         {WM_LBUTTONUP, 0, 0, TRUE},        {WM_RBUTTONUP, MK_LBUTTON, 0, TRUE},  // no menu
         {WM_HOTKEY, 7, 0, TRUE},           {WM_TRAYNOTIFY, 1, WM_MOUSEMOVE, TRUE},
-        {WM_ENDSESSION, FALSE, 0, TRUE},   {WM_DISPLAYCHANGE, 32, 0, TRUE},
+        {WM_ENDSESSION, FALSE, 0, TRUE},   {WM_DISPLAYCHANGE, 32, 0, TRUE}, {WM_DPICHANGED, 0, 0, TRUE},
+        {WM_DROPTASKBARBUTTON, 0, 0, TRUE},
         {taskbarCreated, 0, 0, FALSE},     {WM_PAINT, 0, 0, FALSE},  {WM_CLOSE, 0, 0, FALSE}};
     // clang-format on
     for (const auto& r : rows)
