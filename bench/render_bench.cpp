@@ -2,7 +2,7 @@
 // DC and the back buffer, all made by openSurfaces) against a bare baseline of the same GDI
 // calls with their arguments computed up front, interleaved round by round.
 //   qilo_render_bench.exe [ROUNDS [FRAMES]]     default 15 rounds of 40 frames per config
-//   qilo_render_bench.exe --count WxH ZOOM FRAMES render|baseline|readout
+//   qilo_render_bench.exe --count WxH ZOOM FRAMES render|baseline|readout|grid
 //       runs the frames of one config between two callgrind client requests that switch its
 //       counting on and off (tools/bench count); without valgrind they do nothing
 // Prints a row per view size and zoom: milliseconds per frame for each (median and quartiles
@@ -34,7 +34,8 @@ const SIZE kSizes[] = {{194, 130}, {386, 258}, {800, 600}, {1280, 720}, {1920, 1
 const struct {
     int command;
     const char* label;
-} kZooms[] = {{kZoom1, "1"}, {kZoom1_5, "1.5"}, {kZoom2, "2"}, {kZoom4, "4"}, {kZoom16, "16"}};
+} kZooms[] = {{kZoom1, "1"}, {kZoom1_5, "1.5"}, {kZoom2, "2"},
+              {kZoom4, "4"}, {kZoom8, "8"},     {kZoom16, "16"}};
 const int kWarmUpFrames = 10;
 
 double nowMs() {
@@ -116,7 +117,8 @@ void setZoom(int command) {
     findMonitor(cursor, &magnifier.view.monitor);
 }
 
-// --count WxH ZOOM FRAMES render|baseline|readout (renderFrame with the readout on)
+// --count WxH ZOOM FRAMES render|baseline|readout|grid (renderFrame with the readout or the
+// pixel grid on)
 int countFrames(char** argv) {
     SIZE size = {};
     int command = 0, frames = std::atoi(argv[4]);
@@ -128,10 +130,11 @@ int countFrames(char** argv) {
     HWND window = openView(size);
     setZoom(command);
     POINT cursor = {GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2};
-    if (std::strcmp(argv[5], "readout") == 0) {
-        // The readout's label is made with the surfaces.
+    if (std::strcmp(argv[5], "readout") == 0 || std::strcmp(argv[5], "grid") == 0) {
+        // The readout's label and the grid's brush are made with the surfaces.
         closeSurfaces(window, &magnifier);
-        magnifier.settings.showInfo = 1;
+        magnifier.settings.showInfo = std::strcmp(argv[5], "readout") == 0;
+        magnifier.settings.grid = std::strcmp(argv[5], "grid") == 0;
         openSurfaces(window, &magnifier);
     }
     renderFrames(kWarmUpFrames, cursor);

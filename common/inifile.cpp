@@ -50,7 +50,11 @@ DWORD writeSettingInt(const wchar_t* path, const wchar_t* key, int value) {
     return writeSettingText(path, key, text);
 }
 
-void describeSaveFailure(wchar_t* message, int size, const wchar_t* path, DWORD error) {
+void describeFailure(wchar_t* message,
+                     int size,
+                     const wchar_t* heading,
+                     const wchar_t* path,
+                     DWORD error) {
     wchar_t reason[512];
     DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
     if (!FormatMessageW(flags, nullptr, error, 0, reason, ARRAYSIZE(reason), nullptr))
@@ -58,10 +62,14 @@ void describeSaveFailure(wchar_t* message, int size, const wchar_t* path, DWORD 
     wchar_t fullPath[MAX_PATH];
     if (!GetFullPathNameW(path, MAX_PATH, fullPath, nullptr))
         lstrcpynW(fullPath, path, MAX_PATH);
-    lstrcpynW(message, texts().saveFailed, size);
+    lstrcpynW(message, heading, size);
     for (const wchar_t* part :
          {L"\n\n", (const wchar_t*)fullPath, L"\n\n", (const wchar_t*)reason}) {
         int used = lstrlenW(message);
         lstrcpynW(message + used, part, size - used);
     }
+}
+
+void describeSaveFailure(wchar_t* message, int size, const wchar_t* path, DWORD error) {
+    describeFailure(message, size, texts().saveFailed, path, error);
 }

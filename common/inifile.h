@@ -26,5 +26,11 @@ DWORD writeSettingInt(const wchar_t* path, const wchar_t* key, int value);
 // Null text removes the key.
 DWORD writeSettingText(const wchar_t* path, const wchar_t* key, const wchar_t* text);
 
-// The message of a failed save in the current face: what failed, the file and the reason.
+// The message of a failure: the heading, the file and the system's reason for the error.
+void describeFailure(wchar_t* message,
+                     int size,
+                     const wchar_t* heading,
+                     const wchar_t* path,
+                     DWORD error);
+// The message of a failed save of the settings in the current face.
 void describeSaveFailure(wchar_t* message, int size, const wchar_t* path, DWORD error);

@@ -31,6 +31,13 @@ const SettingKey kSettingKeys[] = {
     {L"HK_FREEZE", &Settings::freezeHotkey,   0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
     {L"HK_COPY",   &Settings::copyHotkey,     0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
     {L"LANGUAGE",  &Settings::language,       -1,       kAnyValue, kAllBits, kLanguageCode, kToolWrites},
+    {L"GRID",      &Settings::grid,           0,        kAnyValue, kAllBits, kNumber, kToolWrites},
+    {L"COLOR_FORMAT", &Settings::colorFormat, kHexColor, {kHexColor, kDecimalColor}, kAllBits, kNumber, kToolWrites},
+    {L"AVERAGE",   &Settings::averageSize,    1,        {1, 5}, kAllBits, kNumber, kToolWrites},
+    {L"HK_PICK",   &Settings::pickHotkey,     0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
+    {L"HK_ANCHOR", &Settings::anchorHotkey,   0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
+    {L"HK_SAVE",   &Settings::saveHotkey,     0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
+    {L"SAVE_FOLDER", &Settings::saveFolder, kToolWrites},
 };
 // clang-format on
 const int kSettingKeyCount = ARRAYSIZE(kSettingKeys);
@@ -57,11 +64,18 @@ static int readValue(const wchar_t* path, const SettingKey& key) {
 }
 
 void readSettings(const wchar_t* path, Settings* settings) {
-    for (const SettingKey& key : kSettingKeys)
-        settings->*key.field = readValue(path, key);
+    for (const SettingKey& key : kSettingKeys) {
+        if (key.form == kText)
+            readSettingText(path, key.name, settings->*key.text, MAX_PATH);
+        else
+            settings->*key.field = readValue(path, key);
+    }
 }
 
-static DWORD writeValue(const wchar_t* path, const SettingKey& key, int value) {
+static DWORD writeValue(const wchar_t* path, const SettingKey& key, const Settings& settings) {
+    if (key.form == kText)
+        return writeSettingText(path, key.name, settings.*key.text);
+    int value = settings.*key.field;
     if (key.form == kNumber)
         return writeSettingInt(path, key.name, value);
     // The user's display language: no key.
@@ -74,7 +88,7 @@ DWORD writeSettings(const wchar_t* path, const Settings& settings, int writer) {
     for (const SettingKey& key : kSettingKeys) {
         if (!(key.writers & writer))
             continue;
-        DWORD error = writeValue(path, key, settings.*key.field);
+        DWORD error = writeValue(path, key, settings);
         firstError = firstError ? firstError : error;
     }
     return firstError;

@@ -14,6 +14,9 @@ static const int kZoom1 = 40019, kZoom1_5 = 40024, kZoom2 = 40003, kZoom3 = 4002
 static const int kMinIntervalMs = USER_TIMER_MINIMUM;
 static const int kMaxIntervalMs = 10000;
 
+// How a colour is written in the readout and the copied text (COLOR_FORMAT).
+enum ColorFormat { kHexColor, kRgbColor, kHslColor, kDecimalColor };
+
 // What the file keeps. Every flag is an int: set means not 0.
 struct Settings {
     int sizeFixed;      // no sizing border, size changes ignored (WSIZE)
@@ -34,29 +37,63 @@ struct Settings {
     int freezeHotkey;    // hot keys as a hot-key control gives them, 0 for none (HK_FREEZE,
     int copyHotkey;      // HK_COPY)
     int language;        // -1 the user's display language, else a Language (LANGUAGE)
+    int grid;            // a line between the source pixels from 6x up (GRID)
+    int colorFormat;     // a ColorFormat (COLOR_FORMAT)
+    int averageSize;     // the colour is the mean of this many pixels square: 1, 3 or 5 (AVERAGE)
+    int pickHotkey;      // the loupe's keys, stored as the freeze key is (HK_PICK, HK_ANCHOR,
+    int anchorHotkey;    // HK_SAVE)
+    int saveHotkey;
+    wchar_t saveFolder[MAX_PATH];  // where saved views go; empty: the Pictures folder (SAVE_FOLDER)
 };
 
 // Who writes a key back.
 enum SettingWriter { kMagnifierWrites = 1, kToolWrites = 2 };
 
-// How a key is stored: a decimal number, or a language code ("ja", "en"; absent: -1).
-enum SettingForm { kNumber, kLanguageCode };
+// How a key is stored: a decimal number, a language code ("ja", "en"; absent: -1), or a text.
+enum SettingForm { kNumber, kLanguageCode, kText };
 
 // The values a key is brought into when read; low > high keeps any value.
 struct SettingRange {
     int low;
     int high;
 };
-static const SettingRange kAnyValue = {1, 0};
+static constexpr SettingRange kAnyValue = {1, 0};
 
 struct SettingKey {
     const wchar_t* name;
-    int Settings::*field;
+    int Settings::*field;  // null for a kText key
     int defaultValue;
     SettingRange range;
     int mask;  // the bits kept when read
     SettingForm form;
-    int writers;  // SettingWriter bits
+    int writers;                          // SettingWriter bits
+    wchar_t (Settings::*text)[MAX_PATH];  // a kText key's field, else null
+
+    constexpr SettingKey(const wchar_t* n,
+                         int Settings::*f,
+                         int d,
+                         SettingRange r,
+                         int m,
+                         SettingForm form_,
+                         int w)
+        : name(n),
+          field(f),
+          defaultValue(d),
+          range(r),
+          mask(m),
+          form(form_),
+          writers(w),
+          text(nullptr) {}
+    // A text, empty by default.
+    constexpr SettingKey(const wchar_t* n, wchar_t (Settings::*t)[MAX_PATH], int w)
+        : name(n),
+          field(nullptr),
+          defaultValue(0),
+          range(kAnyValue),
+          mask(0),
+          form(kText),
+          writers(w),
+          text(t) {}
 };
 
 // In the order the keys are written into a file that lacks them.

@@ -27,6 +27,21 @@ static const Texts kJapaneseTexts = {
     L"表示の隅に示します。静止キーを押すと表示が止まり、もう一度押すと動き出します。コピーキーを"
     L"押すと、カーソルの色 (#RRGGBB) と表示の画像をクリップボードに入れます。どちらのキーも"
     L"初期設定ツールで決めます。\r\n\r\n"
+    L"■ ルーペ\r\n"
+    L"次の機能は初期設定ツールで選びます。どれも最初はオフです。\r\n"
+    L"ピックキー (HK_PICK): 押すとピックモードになり、矢印キーでカーソルを 1 ピクセルずつ "
+    L"(Shift を押しながらなら 10 ピクセルずつ) 動かせます。Enter で色と表示の画像をコピーして"
+    L"終わり、Esc で終わります。モードの間は表示に PICK と示します。\r\n"
+    L"格子 (GRID): 6 倍以上で、ピクセルの境目に線を引き、カーソルの下のピクセルを枠で囲みます。"
+    L"\r\n"
+    L"基準点キー (HK_ANCHOR): カーソルの位置を基準点にします (同じ位置でもう一度押すと消えます)。"
+    L"基準点からのずれ (dx, dy)、距離 (ピクセル) と、基準点の色と今の色のコントラスト比 "
+    L"(例 4.53:1) を表示します。\r\n"
+    L"色の書式 (COLOR_FORMAT): 表示とコピーの色を #RRGGBB、rgb(r, g, b)、hsl(h, s%, l%)、"
+    L"r, g, b のどれで書くかを選びます。色の平均 (AVERAGE): 1×1、3×3、5×5 ピクセルの平均の色を"
+    L"使います。\r\n"
+    L"保存キー (HK_SAVE): 表示を、日付と時刻を名前にした PNG ファイルとして保存先 (SAVE_FOLDER、"
+    L"空欄ならピクチャ フォルダー) に保存します。\r\n\r\n"
     L"■ 移動と大きさ\r\n"
     L"ウィンドウを左ボタンでドラッグすると移動します。「サイズ固定」を外すと、縁をドラッグして"
     L"大きさを変えられます。大きさは倍率に合わせてそろえられます。\r\n\r\n"
@@ -74,6 +89,18 @@ static const Texts kJapaneseTexts = {
     L"設定は保存しましたが、拡大鏡を起動し直せませんでした。",
     L"このキーはほかのプログラムが使っています。拡大鏡はこのキーを登録できません。",
     L"更新間隔は %d から %d ミリ秒の間で入力してください。",
+    L"表示を画像として保存できませんでした。",
+    L"6 倍以上でピクセルの格子を表示する",
+    L"色の書式:",
+    L"色の平均:",
+    {L"1×1 ピクセル", L"3×3 ピクセル", L"5×5 ピクセル"},
+    L"ピックキー:",
+    L"基準点キー:",
+    L"保存キー:",
+    L"保存先:",
+    L"(ピクチャ フォルダー)",
+    L"参照...",
+    L"保存した画像を入れるフォルダーを選んでください。",
 };
 
 static const Texts kEnglishTexts = {
@@ -102,6 +129,21 @@ static const Texts kEnglishTexts = {
     L"view; pressed again, the view follows the screen again. The copy key puts the cursor's "
     L"color (#RRGGBB) and the view's image on the clipboard. Both keys are chosen in the "
     L"settings tool.\r\n\r\n"
+    L"THE LOUPE\r\n"
+    L"These are chosen in the settings tool; all are off at first.\r\n"
+    L"Pick key (HK_PICK): starts pick mode, in which the arrow keys move the cursor by one pixel "
+    L"(with Shift by ten). Enter copies the color and the view and ends the mode; Esc ends it. "
+    L"The view shows PICK meanwhile.\r\n"
+    L"Pixel grid (GRID): from 6x up, a line between the pixels, and the pixel under the cursor "
+    L"framed.\r\n"
+    L"Anchor key (HK_ANCHOR): sets an anchor at the cursor (pressed again there, removes it). The "
+    L"view then shows the offset from it (dx, dy), the distance in pixels and the contrast ratio "
+    L"of its color and the current one (e.g. 4.53:1).\r\n"
+    L"Color format (COLOR_FORMAT): the view and the copy write colors as #RRGGBB, rgb(r, g, b), "
+    L"hsl(h, s%, l%) or r, g, b. Average over (AVERAGE): the color is the mean of 1 x 1, 3 x 3 "
+    L"or 5 x 5 pixels.\r\n"
+    L"Save key (HK_SAVE): saves the view as a PNG file named with the date and time, in the "
+    L"folder chosen (SAVE_FOLDER; empty: the Pictures folder).\r\n\r\n"
     L"MOVING AND RESIZING\r\n"
     L"Drag the window with the left button to move it. With \"Fixed Size\" off, drag its edges "
     L"to resize it; the size is matched to the zoom.\r\n\r\n"
@@ -151,6 +193,18 @@ static const Texts kEnglishTexts = {
     L"The settings were saved, but the magnifier could not be started again.",
     L"Another program uses this key. The magnifier cannot register it.",
     L"Enter a refresh period from %d to %d milliseconds.",
+    L"The view could not be saved as a picture.",
+    L"Show a pixel grid from 6x up",
+    L"Color format:",
+    L"Average over:",
+    {L"1 x 1 pixel", L"3 x 3 pixels", L"5 x 5 pixels"},
+    L"Pick key:",
+    L"Anchor key:",
+    L"Save key:",
+    L"Save to:",
+    L"(the Pictures folder)",
+    L"Browse...",
+    L"Choose the folder for the saved pictures.",
 };
 
 static Language language = kJapanese;

@@ -47,6 +47,19 @@ struct Texts {
     const wchar_t* restartFailed;
     const wchar_t* keyTaken;
     const wchar_t* intervalRange;  // with the range's two ends (%d)
+    // The loupe: the magnifier's message, the set-up tool's labels.
+    const wchar_t* pictureSaveFailed;  // followed by the file's path and the system's reason
+    const wchar_t* toolGrid;
+    const wchar_t* toolColorFormat;
+    const wchar_t* toolAverage;
+    const wchar_t* toolAverageSizes[3];  // 1 x 1, 3 x 3, 5 x 5
+    const wchar_t* toolPickKey;
+    const wchar_t* toolAnchorKey;
+    const wchar_t* toolSaveKey;
+    const wchar_t* toolSaveFolder;
+    const wchar_t* toolPicturesFolder;  // what an empty folder stands for
+    const wchar_t* toolBrowse;
+    const wchar_t* toolChooseFolder;
 };
 
 // Each language named in itself, as the set-up tool lists them, and as LANGUAGE stores them.

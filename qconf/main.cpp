@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <psapi.h>
+#include <shlobj.h>
 
 #include <initializer_list>
 
@@ -34,7 +35,14 @@ struct HotkeySetting {
     int reported;
 };
 static HotkeySetting hotkeys[] = {{IDC_FREEZE_KEY, &Settings::freezeHotkey, 0},
-                                  {IDC_COPY_KEY, &Settings::copyHotkey, 0}};
+                                  {IDC_COPY_KEY, &Settings::copyHotkey, 0},
+                                  {IDC_PICK_KEY, &Settings::pickHotkey, 0},
+                                  {IDC_ANCHOR_KEY, &Settings::anchorHotkey, 0},
+                                  {IDC_SAVE_KEY, &Settings::saveHotkey, 0}};
+
+// COLOR_FORMAT's values in order, written as the readout writes them.
+static const wchar_t* const kColorFormatNames[] = {L"#RRGGBB", L"rgb(r, g, b)", L"hsl(h, s%, l%)",
+                                                   L"r, g, b"};
 
 // What is needed to start a closed magnifier again as it was.
 struct MagnifierStart {
@@ -59,6 +67,10 @@ static void showSettings(HWND dlg) {
     for (const HotkeySetting& h : hotkeys)
         SendDlgItemMessageW(dlg, h.control, HKM_SETHOTKEY, settings.*h.stored, 0);
     SendDlgItemMessageW(dlg, IDC_LANGUAGE, CB_SETCURSEL, settings.language + 1, 0);
+    check(dlg, IDC_GRID, settings.grid);
+    SendDlgItemMessageW(dlg, IDC_COLOR_FORMAT, CB_SETCURSEL, settings.colorFormat, 0);
+    SendDlgItemMessageW(dlg, IDC_AVERAGE, CB_SETCURSEL, settings.averageSize / 2, 0);
+    SetDlgItemTextW(dlg, IDC_SAVE_FOLDER, settings.saveFolder);
 }
 
 static int chosenHotkey(HWND dlg, int control) {
@@ -74,6 +86,10 @@ static DWORD saveSettings(HWND dlg, int intervalMs) {
     for (const HotkeySetting& h : hotkeys)
         chosen.*h.stored = chosenHotkey(dlg, h.control);
     chosen.language = (int)SendDlgItemMessageW(dlg, IDC_LANGUAGE, CB_GETCURSEL, 0, 0) - 1;
+    chosen.grid = checked(dlg, IDC_GRID) ? 1 : 0;
+    chosen.colorFormat = (int)SendDlgItemMessageW(dlg, IDC_COLOR_FORMAT, CB_GETCURSEL, 0, 0);
+    chosen.averageSize = 2 * (int)SendDlgItemMessageW(dlg, IDC_AVERAGE, CB_GETCURSEL, 0, 0) + 1;
+    GetDlgItemTextW(dlg, IDC_SAVE_FOLDER, chosen.saveFolder, MAX_PATH);
     return writeSettings(iniPath, chosen, kToolWrites);
 }
 
@@ -234,6 +250,14 @@ static void showTexts(HWND dlg) {
                   {IDC_FREEZE_LABEL, t.toolFreezeKey},
                   {IDC_COPY_LABEL, t.toolCopyKey},
                   {IDC_LANGUAGE_LABEL, t.toolLanguage},
+                  {IDC_GRID, t.toolGrid},
+                  {IDC_COLOR_FORMAT_LABEL, t.toolColorFormat},
+                  {IDC_AVERAGE_LABEL, t.toolAverage},
+                  {IDC_PICK_LABEL, t.toolPickKey},
+                  {IDC_ANCHOR_LABEL, t.toolAnchorKey},
+                  {IDC_SAVE_LABEL, t.toolSaveKey},
+                  {IDC_SAVE_FOLDER_LABEL, t.toolSaveFolder},
+                  {IDC_BROWSE, t.toolBrowse},
                   {IDOK, t.ok},
                   {IDCANCEL, t.cancel}};
     SetWindowTextW(dlg, t.toolCaption);
@@ -242,6 +266,12 @@ static void showTexts(HWND dlg) {
     HWND choice = GetDlgItem(dlg, IDC_LANGUAGE);
     for (const wchar_t* item : {t.toolAutomatic, kLanguageNames[0], kLanguageNames[1]})
         SendMessageW(choice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    for (const wchar_t* item : kColorFormatNames)
+        SendDlgItemMessageW(dlg, IDC_COLOR_FORMAT, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    for (const wchar_t* item : t.toolAverageSizes)
+        SendDlgItemMessageW(dlg, IDC_AVERAGE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    SendDlgItemMessageW(dlg, IDC_SAVE_FOLDER, EM_SETCUEBANNER, TRUE,
+                        reinterpret_cast<LPARAM>(t.toolPicturesFolder));
 }
 
 // A key without Ctrl, Alt or Shift would be taken from every program: the controls give it
@@ -310,8 +340,46 @@ static BOOL reportTakenHotkey(HWND dlg, HotkeySetting* h) {
     return FALSE;
 }
 
-static INT_PTR onHotkeyChange(HWND dlg, HotkeySetting* h) {
-    reportTakenHotkey(dlg, h);
+// Each key is said at most once; FALSE when one was said now.
+static BOOL reportTakenHotkeys(HWND dlg) {
+    for (HotkeySetting& h : hotkeys) {
+        if (!reportTakenHotkey(dlg, &h))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+static INT_PTR onHotkeyChange(HWND dlg, int control) {
+    for (HotkeySetting& h : hotkeys) {
+        if (h.control == control)
+            reportTakenHotkey(dlg, &h);
+    }
+    return TRUE;
+}
+
+// The system's folder browser, starting at the folder shown; a folder chosen is shown.
+static int CALLBACK startBrowsingAt(HWND browser, UINT message, LPARAM, LPARAM folder) {
+    if (message == BFFM_INITIALIZED && *reinterpret_cast<const wchar_t*>(folder))
+        SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, folder);
+    return 0;
+}
+
+static INT_PTR onBrowse(HWND dlg) {
+    wchar_t folder[MAX_PATH];
+    GetDlgItemTextW(dlg, IDC_SAVE_FOLDER, folder, MAX_PATH);
+    BROWSEINFOW browse = {};
+    browse.hwndOwner = dlg;
+    browse.lpszTitle = texts().toolChooseFolder;
+    browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    browse.lpfn = startBrowsingAt;
+    browse.lParam = reinterpret_cast<LPARAM>(folder);
+    HRESULT initialized = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
+    if (chosen && SHGetPathFromIDListW(chosen, folder))
+        SetDlgItemTextW(dlg, IDC_SAVE_FOLDER, folder);
+    CoTaskMemFree(chosen);
+    if (SUCCEEDED(initialized))
+        CoUninitialize();
     return TRUE;
 }
 
@@ -324,8 +392,7 @@ static INT_PTR onOk(HWND dlg) {
         HWND edit = GetDlgItem(dlg, IDC_INTERVAL);
         SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
         SendMessageW(edit, EM_SETSEL, 0, -1);
-    } else if (reportTakenHotkey(dlg, &hotkeys[0]) && reportTakenHotkey(dlg, &hotkeys[1]) &&
-               applySettings(dlg, intervalMs)) {
+    } else if (reportTakenHotkeys(dlg) && applySettings(dlg, intervalMs)) {
         EndDialog(dlg, IDOK);
     }
     return TRUE;
@@ -342,8 +409,12 @@ static INT_PTR onCommand(HWND dlg, WPARAM wParam) {
         case IDOK: return onOk(dlg);
         case IDCANCEL: return onCancel(dlg);
         case IDC_COLOR_BUTTON: return onChooseColor(dlg);
-        case IDC_FREEZE_KEY: return onHotkeyChange(dlg, &hotkeys[0]);
-        case IDC_COPY_KEY: return onHotkeyChange(dlg, &hotkeys[1]);
+        case IDC_BROWSE: return onBrowse(dlg);
+        case IDC_FREEZE_KEY:
+        case IDC_COPY_KEY:
+        case IDC_PICK_KEY:
+        case IDC_ANCHOR_KEY:
+        case IDC_SAVE_KEY: return onHotkeyChange(dlg, LOWORD(wParam));
         default: return FALSE;
     }
 }

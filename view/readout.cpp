@@ -1,15 +1,19 @@
 #include <windows.h>
 
+#include <math.h>
 #include <string.h>
 
 #include "view/readout.h"
 
-// The characters a readout uses. Their glyphs are drawn once, when the surfaces open, into the
-// lower half of the label bitmap; a frame copies the ones it needs into the upper half and
-// puts that into the back buffer with one BitBlt, which costs far less than drawing text.
-static const char kGlyphs[] = "0123456789ABCDEF#,- ";
-static const wchar_t kGlyphText[] = L"0123456789ABCDEF#,- ";
-static const int kMaxLength = 24;
+#include "view/color.h"
+
+// The label's glyphs are those of the printable ASCII characters, drawn once, when the
+// surfaces open, into the label bitmap's last row; a frame copies the ones it needs into the
+// text rows above and puts those into the back buffer with one BitBlt, which costs far less
+// than drawing text.
+static const char kFirstGlyph = ' ', kLastGlyph = '~';
+static const int kGlyphCount = kLastGlyph - kFirstGlyph + 1;
+static const int kMaxLength = 32;   // cells of a text row
 static const int kPaddingAt96 = 2;  // white round the text, at 96 DPI (100 %)
 static const int kBaseDpi = 96;
 
@@ -21,10 +25,8 @@ static DWORD* labelBits;  // 32-bit, top-down
 static int labelStride;
 static int cellWidth;  // the fixed-pitch font's character cell
 static int cellHeight;
-static char composed[kMaxLength];  // the characters the label's cells hold now
+static char composed[kReadoutLines][kMaxLength];  // the characters the text cells hold now
 
-// At 96 DPI the stock fixed font; above, a fixed-pitch font as much taller as the DPI is
-// higher, so that the label reads the same at any scale.
 static void selectLabelFont(int dpi) {
     SelectObject(labelDC, GetStockObject(ANSI_FIXED_FONT));
     padding = MulDiv(kPaddingAt96, dpi, kBaseDpi);
@@ -39,8 +41,13 @@ static void selectLabelFont(int dpi) {
         SelectObject(labelDC, labelFont);
 }
 
+// The label is made while INFO is on or a key that shows it (pick, anchor) is set.
+static BOOL readoutUsed(const Settings& s) {
+    return s.showInfo || s.pickHotkey || s.anchorHotkey;
+}
+
 void openReadout(const MagnifierState* state, int dpi) {
-    if (!state->settings.showInfo || labelDC)
+    if (!readoutUsed(state->settings) || labelDC)
         return;
     labelDC = CreateCompatibleDC(state->surfaces.backDC);
     selectLabelFont(dpi);
@@ -48,8 +55,9 @@ void openReadout(const MagnifierState* state, int dpi) {
     GetTextMetricsW(labelDC, &metrics);
     cellWidth = metrics.tmAveCharWidth;
     cellHeight = metrics.tmHeight;
-    labelStride = kMaxLength * cellWidth + 2 * padding;
-    int height = 2 * (cellHeight + 2 * padding);
+    labelStride = kGlyphCount * cellWidth + 2 * padding;
+    int glyphTop = kReadoutLines * cellHeight + 2 * padding;
+    int height = glyphTop + cellHeight + 2 * padding;
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = labelStride;
@@ -66,7 +74,10 @@ void openReadout(const MagnifierState* state, int dpi) {
     FillRect(labelDC, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     SetTextColor(labelDC, RGB(0, 0, 0));
     SetBkColor(labelDC, RGB(255, 255, 255));
-    TextOutW(labelDC, padding, height / 2 + padding, kGlyphText, ARRAYSIZE(kGlyphText) - 1);
+    wchar_t glyphText[kGlyphCount];
+    for (int i = 0; i < kGlyphCount; ++i)
+        glyphText[i] = (wchar_t)(kFirstGlyph + i);
+    TextOutW(labelDC, padding, glyphTop + padding, glyphText, kGlyphCount);
     GdiFlush();
     memset(composed, 0, sizeof composed);
 }
@@ -94,34 +105,90 @@ static int viewOffset(int d, int zoomFactor) {
     return (3 * d + 1) / 2;
 }
 
+// The view pixel that shows source pixel (x, y).
+static POINT viewPointOf(const View& view, int x, int y) {
+    int f = view.frameWidth;
+    return {f + viewOffset(x - view.srcX, view.zoomFactor),
+            f + viewOffset(y - view.srcY, view.zoomFactor)};
+}
+
+// The mean of the AVERAGE square round the point, over those of its pixels the view shows.
 COLORREF readMarkedPixel(const MagnifierState* state) {
     const View& view = state->view;
-    int f = view.frameWidth;
-    int x = f + viewOffset(view.pointX - view.srcX, view.zoomFactor);
-    int y = f + viewOffset(view.pointY - view.srcY, view.zoomFactor);
-    return GetPixel(state->surfaces.backDC, x, y);
+    HDC back = state->surfaces.backDC;
+    int radius = state->settings.averageSize / 2;
+    if (radius == 0) {
+        POINT p = viewPointOf(view, view.pointX, view.pointY);
+        return GetPixel(back, p.x, p.y);
+    }
+    int r = 0, g = 0, b = 0, count = 0;
+    for (int y = view.pointY - radius; y <= view.pointY + radius; ++y) {
+        for (int x = view.pointX - radius; x <= view.pointX + radius; ++x) {
+            if (x < view.srcX || y < view.srcY || x >= view.srcX + view.srcWidth ||
+                y >= view.srcY + view.srcHeight)
+                continue;
+            POINT p = viewPointOf(view, x, y);
+            COLORREF c = GetPixel(back, p.x, p.y);
+            r += GetRValue(c), g += GetGValue(c), b += GetBValue(c), ++count;
+        }
+    }
+    if (count == 0)
+        return 0;
+    return RGB((r + count / 2) / count, (g + count / 2) / count, (b + count / 2) / count);
 }
 
-int formatReadout(char* text, int x, int y, COLORREF color) {
-    return wsprintfA(text, "%d, %d #%02X%02X%02X", x, y, GetRValue(color), GetGValue(color),
-                     GetBValue(color));
+// "+dx, -dy 12.37px 4.53:1": the offset from the anchor, the distance and the contrast.
+static void formatMeasure(char* text, const MagnifierState* state) {
+    const View& view = state->view;
+    const Loupe& loupe = state->loupe;
+    int dx = view.pointX - loupe.anchorX, dy = view.pointY - loupe.anchorY;
+    int distance = (int)floor(100.0 * sqrt((double)dx * dx + (double)dy * dy) + 0.5);
+    int contrast = contrastRatio100(loupe.anchorColor, view.pointColor);
+    wsprintfA(text, "%s%d, %s%d %d.%02dpx %d.%02d:1", dx >= 0 ? "+" : "", dx, dy >= 0 ? "+" : "",
+              dy, distance / 100, distance % 100, contrast / 100, contrast % 100);
 }
 
-// Copies the glyph of each character into its cell of the label's upper half; a cell that
-// already holds its character is left (from frame to frame, few change).
-static void composeLabel(const char* text, int length) {
-    const DWORD* glyphs = labelBits + (cellHeight + 2 * padding) * labelStride;
+int readoutText(const MagnifierState* state, char lines[kReadoutLines][kReadoutLineLength]) {
+    const View& view = state->view;
+    const Settings& s = state->settings;
+    char color[kColorTextSize];
+    formatColor(color, view.pointColor, s.colorFormat);
+    wsprintfA(lines[0], "%d, %d %s", view.pointX, view.pointY, color);
+    int count = 1;
+    int side = 2 * (s.averageSize / 2) + 1;
+    if (state->loupe.picking || side > 1) {
+        char* tags = lines[count++];
+        tags[0] = 0;
+        if (state->loupe.picking)
+            lstrcatA(tags, side > 1 ? "PICK " : "PICK");
+        if (side > 1)
+            wsprintfA(tags + lstrlenA(tags), "avg %dx%d", side, side);
+    }
+    if (state->loupe.anchored)
+        formatMeasure(lines[count++], state);
+    return count;
+}
+
+BOOL readoutShown(const MagnifierState* state) {
+    return state->settings.showInfo || state->loupe.picking || state->loupe.anchored;
+}
+
+// Copies the glyph of each character into its cell of a text row; a cell that already holds
+// its character is left (from frame to frame, few change).
+static void composeRow(int row, const char* text, int length) {
+    const DWORD* glyphs = labelBits + (kReadoutLines * cellHeight + 2 * padding) * labelStride;
+    char* held = composed[row];
     for (int i = 0; i < length; ++i) {
-        if (composed[i] == text[i])
+        if (held[i] == text[i])
             continue;
-        composed[i] = text[i];
-        const char* found = strchr(kGlyphs, text[i]);
-        int glyph = found ? (int)(found - kGlyphs) : (int)sizeof kGlyphs - 2;  // else a space
-        DWORD* to = labelBits + padding * labelStride + padding + i * cellWidth;
+        held[i] = text[i];
+        int glyph = text[i] >= kFirstGlyph && text[i] <= kLastGlyph ? text[i] - kFirstGlyph : 0;
+        DWORD* to =
+            labelBits + (padding + row * cellHeight) * labelStride + padding + i * cellWidth;
         const DWORD* from = glyphs + padding * labelStride + padding + glyph * cellWidth;
-        for (int row = 0; row < cellHeight; ++row, to += labelStride, from += labelStride) {
-            for (int column = 0; column < cellWidth; ++column)
-                to[column] = from[column];
+        for (int y = 0; y < cellHeight; ++y, to += labelStride, from += labelStride) {
+            for (int x = 0; x < cellWidth; ++x)
+                to[x] = from[x];
         }
     }
 }
@@ -131,15 +198,24 @@ void drawReadout(const MagnifierState* state, int crossX, int crossY) {
     if (!labelDC)
         return;
     const View& view = state->view;
-    char text[40];
-    int length = formatReadout(text, view.pointX, view.pointY, view.pointColor);
-    length = length < kMaxLength - 1 ? length : kMaxLength - 1;
-    // A space after the text clears what a longer label left in the right padding.
-    text[length] = ' ';
-    composeLabel(text, length + 1);
+    char lines[kReadoutLines][kReadoutLineLength];
+    int count = readoutText(state, lines);
+    int longest = 0;
+    for (int i = 0; i < count; ++i)
+        longest = lstrlenA(lines[i]) > longest ? lstrlenA(lines[i]) : longest;
+    longest = longest < kMaxLength - 1 ? longest : kMaxLength - 1;
+    // Spaces after each row's text clear what a longer label left, in the row and in the
+    // right padding.
+    for (int i = 0; i < count; ++i) {
+        char row[kMaxLength];
+        int length = lstrlenA(lines[i]);
+        for (int c = 0; c <= longest; ++c)
+            row[c] = c < length ? lines[i][c] : ' ';
+        composeRow(i, row, longest + 1);
+    }
     int f = view.frameWidth;
-    int width = length * cellWidth + 2 * padding;
-    int height = cellHeight + 2 * padding;
+    int width = longest * cellWidth + 2 * padding;
+    int height = count * cellHeight + 2 * padding;
     int x = crossX < view.viewWidth / 2 ? view.viewWidth - f - width : f;
     int y = crossY < view.viewHeight / 2 ? view.viewHeight - f - height : f;
     BitBlt(state->surfaces.backDC, x, y, width, height, labelDC, 0, 0, SRCCOPY);
@@ -158,8 +234,4 @@ HBITMAP copyViewBitmap(const MagnifierState* state) {
     SelectObject(dc, old);
     DeleteDC(dc);
     return bitmap;
-}
-
-int formatColor(char* text, COLORREF color) {
-    return wsprintfA(text, "#%02X%02X%02X", GetRValue(color), GetGValue(color), GetBValue(color));
 }

@@ -1,27 +1,32 @@
-// The readout: the screen position and colour of the pixel the crosshair marks, shown in a
-// label in the view's corner farthest from the crosshair; and what the copy key copies.
+// The readout: the screen position and colour of the pixel the crosshair marks, with the pick
+// mode, the averaging and the measure from an anchor when they are on, shown in a label in the
+// view's corner farthest from the crosshair; and what the copy and save keys take.
 #pragma once
 
 #include <windows.h>
 
 #include "view/state.h"
 
-// The label's bitmap and font, made when the surfaces open with the readout on, at the DPI of
-// the monitor the window is on, and freed.
+static const int kReadoutLines = 3, kReadoutLineLength = 48;
+
+// The label's bitmap and font, made when the surfaces open with the readout in use, at the DPI
+// of the monitor the window is on, and freed.
 void openReadout(const MagnifierState* state, int dpi);
 void closeReadout();
 
-// The colour of the marked pixel, read from the back buffer just after the source was stretched
-// into it (before the crosshair covers it).
+// The colour of the marked pixel (the mean of the AVERAGE square round it), read from the back
+// buffer just after the source was stretched into it (before the crosshair covers it).
 COLORREF readMarkedPixel(const MagnifierState* state);
 
-// Writes "X, Y #RRGGBB" into text (40 bytes); returns its length.
-int formatReadout(char* text, int x, int y, COLORREF color);
+// The label's lines: "X, Y colour"; then "PICK avg 3x3" when either is on; then the offset,
+// distance and contrast from the anchor when one is set. Returns how many.
+int readoutText(const MagnifierState* state, char lines[kReadoutLines][kReadoutLineLength]);
+
+// Whether a frame shows the label: with INFO on, and in pick mode or with an anchor set.
+BOOL readoutShown(const MagnifierState* state);
 
 // Draws the label into the back buffer, away from the crosshair at (crossX, crossY).
 void drawReadout(const MagnifierState* state, int crossX, int crossY);
 
 // The view as shown (inverted when it is), in a new bitmap the caller owns.
 HBITMAP copyViewBitmap(const MagnifierState* state);
-// Writes "#RRGGBB" into text (8 bytes); returns its length.
-int formatColor(char* text, COLORREF color);

@@ -1,6 +1,6 @@
 // The records a frame is drawn from and into, one for each lifetime: the saved settings
-// (common/settings.h), the view derived from them and the window's size, and the surfaces the
-// window layer opens for the window.
+// (common/settings.h), the view derived from them and the window's size, the surfaces the
+// window layer opens for the window, and what the loupe's keys have set.
 #pragma once
 
 #include <windows.h>
@@ -35,15 +35,26 @@ struct Surfaces {
     HDC windowDC;  // null while the surfaces are closed
     HDC backDC;
     HBITMAP backBitmap;
-    HGDIOBJ oldPen;  // the back buffer's pen before the crosshair's
+    HGDIOBJ oldPen;    // the back buffer's pen before the crosshair's
+    HBRUSH gridBrush;  // alternate black and white pixels; made only with the grid on
     PAINTSTRUCT paint;
     // A see-through drag's picture of the screen, the source while it stands; made and freed by
     // the drag, which outlives a reopening of the surfaces.
     HDC snapshotDC;
 };
 
+// What the loupe's keys have set, while the window lives.
+struct Loupe {
+    int picking;   // pick mode: the arrow keys move the cursor
+    int anchored;  // an anchor is set, the readout measures from it
+    int anchorX;   // the anchor's screen pixel and its colour when it was set
+    int anchorY;
+    COLORREF anchorColor;
+};
+
 struct MagnifierState {
     Settings settings;
     View view;
     Surfaces surfaces;
+    Loupe loupe;
 };

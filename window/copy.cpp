@@ -2,15 +2,16 @@
 
 #include "window/copy.h"
 
+#include "view/color.h"
 #include "view/readout.h"
 #include "window/state.h"
 
 static HGLOBAL copyColorText(COLORREF color) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 8);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, kColorTextSize);
     char* text = memory ? static_cast<char*>(GlobalLock(memory)) : nullptr;
     if (!text)
         return memory;
-    formatColor(text, color);
+    formatColor(text, color, magnifier.settings.colorFormat);
     GlobalUnlock(memory);
     return memory;
 }

@@ -9,8 +9,10 @@
 #include "window/drag.h"
 #include "window/hiding.h"
 #include "window/hotkeys.h"
+#include "window/loupe.h"
 #include "window/menus.h"
 #include "window/placement.h"
+#include "window/picture.h"
 #include "window/platform.h"
 #include "window/settings.h"
 #include "window/state.h"
@@ -93,6 +95,7 @@ void reportUnsavedSettings() {
 }
 
 static INT_PTR onDestroy(HWND dlg) {
+    endPickMode(dlg);
     removeTrayIcon(dlg);
     dropDragSnapshot();
     closeSurfaces(dlg, &magnifier);
@@ -140,11 +143,32 @@ static INT_PTR onRButtonUp(HWND dlg, WPARAM keys) {
     return TRUE;
 }
 
+// The anchor is set at the pixel under the cursor now, not at the last frame's.
+static void onAnchorKey(HWND dlg) {
+    renderNow(dlg);
+    toggleAnchor();
+    renderNow(dlg);
+}
+
+// Enter copies the pixel under the cursor now; the readout shows the mode at once.
+static void onPickModeKey(HWND dlg, int id) {
+    renderNow(dlg);
+    onPickKey(dlg, id);
+    renderNow(dlg);
+}
+
 static INT_PTR onHotkey(HWND dlg, WPARAM id) {
     switch ((int)id) {
         case kHotkeyId: toggleHidden(dlg); break;
         case kFreezeHotkeyId: session.frozen = !session.frozen; break;
         case kCopyHotkeyId: copyReadout(dlg); break;
+        case kPickHotkeyId:
+            togglePickMode(dlg);
+            renderNow(dlg);
+            break;
+        case kAnchorHotkeyId: onAnchorKey(dlg); break;
+        case kSaveHotkeyId: saveViewAsPicture(dlg); break;
+        default: onPickModeKey(dlg, (int)id); break;
     }
     return TRUE;
 }

@@ -3,6 +3,7 @@
 #include "window/hiding.h"
 
 #include "common/texts.h"
+#include "window/loupe.h"
 #include "window/placement.h"
 #include "window/state.h"
 #include "window/timer.h"
@@ -44,7 +45,8 @@ void dropTaskbarButton(HWND window) {
 }
 
 void hideOrMinimize(HWND window) {
-    session.frozen = 0;  // a freeze lasts while the view is seen
+    session.frozen = 0;  // a freeze and pick mode last while the view is seen
+    endPickMode(window);
     if (session.trayIconAdded) {
         ShowWindow(window, SW_HIDE);
         session.hiddenInTray = 1;

@@ -18,4 +18,7 @@ void registerHotkeys(HWND window) {
         RegisterHotKey(window, kHotkeyId, MOD_CONTROL | MOD_NOREPEAT, VK_SPACE);
     registerStoredHotkey(window, kFreezeHotkeyId, s.freezeHotkey);
     registerStoredHotkey(window, kCopyHotkeyId, s.copyHotkey);
+    registerStoredHotkey(window, kPickHotkeyId, s.pickHotkey);
+    registerStoredHotkey(window, kAnchorHotkeyId, s.anchorHotkey);
+    registerStoredHotkey(window, kSaveHotkeyId, s.saveHotkey);
 }

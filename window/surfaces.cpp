@@ -3,6 +3,7 @@
 #include "window/surfaces.h"
 
 #include "view/readout.h"
+#include "view/render.h"
 
 // The screen DC addresses the screen as the system does, with its origin at the primary
 // monitor's corner on every system; one made with CreateDC("DISPLAY") may start at the
@@ -41,6 +42,7 @@ void openSurfaces(HWND window, MagnifierState* state) {
         CreateCompatibleBitmap(s.windowDC, state->view.viewWidth, state->view.viewHeight);
     SelectObject(s.backDC, s.backBitmap);
     s.oldPen = SelectObject(s.backDC, CreatePen(PS_SOLID, 1, state->settings.penColor));
+    s.gridBrush = state->settings.grid ? createGridBrush() : nullptr;
     openReadout(state, windowDpi(window));
 }
 
@@ -54,6 +56,8 @@ void closeSurfaces(HWND window, MagnifierState* state) {
     }
     if (s.backBitmap)
         DeleteObject(s.backBitmap);
+    if (s.gridBrush)
+        DeleteObject(s.gridBrush);
     if (s.sourceDC && s.sourceDC != s.snapshotDC)
         closeScreenDC(s.sourceDC);
     if (s.windowDC)
@@ -61,6 +65,7 @@ void closeSurfaces(HWND window, MagnifierState* state) {
     // Cleared so that a second close can never free a handle that has been reused since.
     s.backDC = nullptr;
     s.backBitmap = nullptr;
+    s.gridBrush = nullptr;
     s.sourceDC = nullptr;
     s.windowDC = nullptr;
     EndPaint(window, &s.paint);

@@ -62,3 +62,10 @@ BOOL magnifyTick(HWND window) {
     session.renderBusy = 0;
     return TRUE;
 }
+
+void renderNow(HWND window) {
+    if (session.hiddenInTray)
+        return;
+    ++session.lastCursorX;
+    magnifyTick(window);
+}

@@ -8,3 +8,7 @@ static const int kStillTickPeriod = 10;
 
 // Runs one tick; TRUE when a frame was rendered.
 BOOL magnifyTick(HWND window);
+
+// Renders a frame now, as for a moved cursor, unless the window is hidden: for a key that
+// reads the marked pixel or changes the readout.
+void renderNow(HWND window);

@@ -184,6 +184,13 @@ static std::wstring makeScratchDir(const std::string& settings, const wchar_t* f
     CreateDirectoryW(dir.c_str(), nullptr);
     for (const wchar_t* stale : {L"Qilo.hlp", L"QConf.exe", L"Alone.exe", L"Qilo.exe"})
         DeleteFileW((dir + L"\\" + stale).c_str());  // Wine reuses pids
+    WIN32_FIND_DATAW picture;
+    HANDLE pictures = FindFirstFileW((dir + L"\\shots\\*.png").c_str(), &picture);
+    for (BOOL more = pictures != INVALID_HANDLE_VALUE; more;
+         more = FindNextFileW(pictures, &picture))
+        DeleteFileW((dir + L"\\shots\\" + picture.cFileName).c_str());
+    if (pictures != INVALID_HANDLE_VALUE)
+        FindClose(pictures);
     std::wstring ini = dir + L"\\QILO.INI";
     RemoveDirectoryW(ini.c_str());
     DeleteFileW(ini.c_str());
@@ -296,7 +303,7 @@ enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick,
           Tool, Type, KeyInto, Choose, Click, ToolGone, HelpFile, Unwritable, ToolFrom, HotkeyIs,
           Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File, Shows,
           Help, Restarted, Readout, Clipboard, SaveFailed, Face, Chosen, IconAsAsked,
-          IconsRemoved, Swatch };
+          IconsRemoved, Swatch, CursorAt, KeyFree, Pictures, MoveAway };
 enum Property { Visible = 1, Topmost = 2, Sizable = 4, Iconic = 8, Titled = 16, HotkeyTaken = 32,
                 HighPriority = 64, TaskbarButton = 128 };
 // clang-format on
@@ -445,16 +452,23 @@ static std::string colorText(COLORREF c) {
 }
 
 // The readout label of pattern pixel (x, y) as the view must show it, black on white with two
-// pixels round the text, in a corner inside the frame.
-static bool readoutShown(const Dib& view, int x, int y, bool right, bool bottom) {
-    std::string text =
-        std::to_string(x) + ", " + std::to_string(y) + " " + colorText(patternColor(x, y));
-    Dib label(300, 40);
+// pixels round the text, in a corner inside the frame; below, the lines given ('|' between).
+static bool readoutShown(const Dib& view, int x, int y, bool right, bool bottom, const char* more) {
+    std::vector<std::string> lines = {std::to_string(x) + ", " + std::to_string(y) + " " +
+                                      colorText(patternColor(x, y))};
+    for (const char* p = more; *p; p += strcspn(p, "|") + (p[strcspn(p, "|")] != 0))
+        lines.push_back(std::string(p, strcspn(p, "|")));
+    Dib label(400, 60);
     SelectObject(label.dc, GetStockObject(ANSI_FIXED_FONT));
-    SIZE size;
-    GetTextExtentPoint32A(label.dc, text.c_str(), (int)text.size(), &size);
+    SIZE size = {}, line;
+    for (const std::string& text : lines) {
+        GetTextExtentPoint32A(label.dc, text.c_str(), (int)text.size(), &line);
+        size = {line.cx > size.cx ? line.cx : size.cx, size.cy + line.cy};
+    }
     RECT box = {0, 0, size.cx + 4, size.cy + 4};
-    ExtTextOutA(label.dc, 2, 2, ETO_OPAQUE, &box, text.c_str(), (int)text.size(), nullptr);
+    FillRect(label.dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    for (size_t i = 0; i < lines.size(); ++i)
+        TextOutA(label.dc, 2, 2 + (int)i * line.cy, lines[i].c_str(), (int)lines[i].size());
     int left = right ? view.width - 1 - box.right : 1,
         top = bottom ? view.height - 1 - box.bottom : 1;
     int errors = 0;
@@ -463,6 +477,17 @@ static bool readoutShown(const Dib& view, int x, int y, bool right, bool bottom)
             errors += view.at(left + u, top + v) != label.at(u, v);
     }
     return errors == 0;
+}
+
+static int picturesIn(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*.png").c_str(), &found);
+    int count = 0;
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+        count += found.nFileSizeLow > 0;
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+    return count;
 }
 
 static bool clipboardHolds(const std::string& text) {
@@ -799,13 +824,21 @@ static bool runStep(const Step& s) {
                                                 : (int)IsDlgButtonChecked(frontDialog(), s.a) == s.b; }, 2000);
         case Readout:
             moveCursor(s.a, s.b);
-            return waitUntil([&] { return readoutShown(Capture(w), s.a, s.b, s.c, s.d); }, 2000);
+            return waitUntil([&] { return readoutShown(Capture(w), s.a, s.b, s.c, s.d, text); }, 2000);
         case Swatch: {
             RECT swatch = windowRect(GetDlgItem(tool.window, IDC_COLOR_SWATCH));
             POINT middle = {(swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2};
             return waitUntil([&] { return Capture(RECT{middle.x, middle.y, middle.x + 1, middle.y + 1}).at(0, 0) == (COLORREF)s.a; }, 2000);
         }
-        case Clipboard: return waitUntil([&] { return clipboardHolds(colorText(patternColor(s.a, s.b))); }, 2000);
+        case Clipboard: return waitUntil([&] { return clipboardHolds(*text ? text : colorText(patternColor(s.a, s.b))); }, 2000);
+        case CursorAt: return waitUntil([&] { POINT p; return GetCursorPos(&p) && p.x == s.a && p.y == s.b; }, 2000);
+        case KeyFree: {
+            bool free = RegisterHotKey(nullptr, 0x7100, s.b, s.a);
+            UnregisterHotKey(nullptr, 0x7100);
+            return free == (s.c != 0);
+        }
+        case MoveAway: return MoveFileW((dir + L"\\" + widen(text)).c_str(), (dir + L"\\" + widen(text) + L".gone").c_str());
+        case Pictures: return waitUntil([&] { return picturesIn(dir + L"\\" + widen(text)) == s.a; }, 3000);
         case Help: return waitUntil([&] { return helpWindows() == s.a && helpRequests == s.b; }, 2000);
         case Restarted:
             if (waitExit(q) != 0 || !waitUntil([&] { return findWindowOf(q = Qilo(), nullptr) != nullptr; }, 10000))
@@ -896,6 +929,8 @@ static Step click(int control) { return {Click, control}; }
 static Step toolEnds() { return {ToolGone}; }  // with exit code 0
 // A help file in the directory and a stand-in help program that counts requests.
 static Step helpFileAndProgram() { return {HelpFile}; }
+// The file in the scenario's directory renamed, as while a program it holds runs.
+static Step moveAway(const char* file) { return {MoveAway, 0, 0, 0, 0, file}; }
 static Step folderNamed(const char* name) { return {Unwritable, 0, 0, 0, 0, name}; }  // no file there
 
 // Checks.
@@ -928,10 +963,17 @@ static Step toolStartedFrom(const char* path) { return {ToolFrom, 0, 0, 0, 0, pa
 static Step restartedWithPen(COLORREF pen) { return {Restarted, (int)pen}; }
 // The label of the pattern pixel at (x, y) in the view's corner.
 enum Corner { kTopLeft, kTopRight, kBottomLeft, kBottomRight };
-static Step readoutOf(int x, int y, Corner corner = kTopLeft) { return {Readout, x, y, corner & 1, corner >> 1}; }
+static Step readoutOf(int x, int y, Corner corner = kTopLeft, const char* more = "") { return {Readout, x, y, corner & 1, corner >> 1, more}; }
 // The tool's colour swatch shows the colour.
 static Step swatchShows(COLORREF color) { return {Swatch, (int)color}; }
 static Step clipboardHoldsColorOf(int x, int y) { return {Clipboard, x, y}; }
+static Step clipboardHoldsText(const char* text) { return {Clipboard, 0, 0, 0, 0, text}; }
+static Step cursorAt(int x, int y) { return {CursorAt, x, y}; }
+// Whether another program can register the key (MOD_ modifiers) now.
+static Step keyFree(WORD vk, UINT modifiers = 0) { return {KeyFree, vk, (int)modifiers, 1}; }
+static Step keyTaken(WORD vk, UINT modifiers = 0) { return {KeyFree, vk, (int)modifiers, 0}; }
+// How many PNG files the scenario's directory's folder holds.
+static Step picturesSaved(const char* folder, int count) { return {Pictures, count, 0, 0, 0, folder}; }
 // The file's path and the system's text for the error in a message box, whose OK is clicked;
 // the magnifier then ends with exit code 0, the tool stays open.
 static Step magnifierTellsSaveFailed(DWORD error) { return {SaveFailed, 0, (int)error}; }
@@ -1200,7 +1242,8 @@ static const char kToolFile[] = "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR=-1
                                 "INT_TIME=99999\r\nFOO=bar\r\nHK_COPY=632\r\n";
 static const char kToolWritten[] = "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR=16711680\r\n"
                                    "VK_SPACE=0\r\nINT_TIME=250\r\nFOO=bar\r\nHK_COPY=0\r\nINFO=1\r\n"
-                                   "HK_FREEZE=630\r\n";
+                                   "HK_FREEZE=630\r\nGRID=1\r\nCOLOR_FORMAT=2\r\nAVERAGE=3\r\n"
+                                   "HK_PICK=592\r\nHK_ANCHOR=0\r\nHK_SAVE=0\r\nSAVE_FOLDER=D:\\shots\r\n";
 static void caseSetupTool() {
     RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_F7);
     run({toolInNewFolder(kToolFile), hotkeyShows(IDC_COPY_KEY, 632), swatchShows(RGB(255, 255, 255)),
@@ -1211,19 +1254,30 @@ static void caseSetupTool() {
          typeInto(IDC_INTERVAL, "250"), click(IDC_HOTKEY),
          click(IDC_COLOR_BUTTON), typeInto(kRedBox, "0"), typeInto(kGreenBox, "0"), typeInto(kBlueBox, "255"),
          click(IDOK), swatchShows(RGB(0, 0, 255)), click(IDC_INFO), hotkeyInto(IDC_COPY_KEY, 0), hotkeyInto(IDC_FREEZE_KEY, 0x276),  // Ctrl+F7, held here
+         click(IDC_GRID), chooseItem(IDC_COLOR_FORMAT, 2), chooseItem(IDC_AVERAGE, 1), hotkeyInto(IDC_PICK_KEY, 0x250),
+         typeInto(IDC_SAVE_FOLDER, "D:\\shots"),
          click(IDOK), shows(kMessageText, "ほかのプログラム"), click(IDOK),
          click(IDOK), toolEnds(), fileIs(kToolWritten),
          toolHere(), typeInto(IDC_INTERVAL, "500"), click(IDC_HOTKEY), click(IDCANCEL), toolEnds(),
          fileIs(kToolWritten)});
     // The language: Automatic, 日本語, English; a choice is written in place, Automatic
     // removes the key.
-    run({toolInNewFolder("[INIT]\r\nLANGUAGE=ja\r\nX=5\r\nVK_SPACE=0\r\n"), chosen(IDC_LANGUAGE, 1),
-         checkedIs(IDC_HOTKEY, 0), chooseItem(IDC_LANGUAGE, 2), click(IDOK), toolEnds(),
-         fileIs("[INIT]\r\nLANGUAGE=en\r\nX=5\r\nVK_SPACE=0\r\nCOLOR=128\r\n"
-         "INT_TIME=60\r\nINFO=0\r\nHK_FREEZE=0\r\nHK_COPY=0\r\n"),
+    // The loupe's settings shown as read (an even AVERAGE as the next size up) and written.
+    run({toolInNewFolder("[INIT]\r\nLANGUAGE=ja\r\nX=5\r\nVK_SPACE=0\r\nGRID=1\r\nAVERAGE=4\r\nCOLOR_FORMAT=3\r\n"
+                         "SAVE_FOLDER=D:\\x\r\n"), chosen(IDC_LANGUAGE, 1), checkedIs(IDC_HOTKEY, 0),
+         checkedIs(IDC_GRID, 1), chosen(IDC_COLOR_FORMAT, 3), chosen(IDC_AVERAGE, 2), shows(IDC_SAVE_FOLDER, "D:\\x"),
+         click(IDC_HOTKEY), chooseItem(IDC_LANGUAGE, 2), click(IDOK), toolEnds(),
+         fileIs("[INIT]\r\nLANGUAGE=en\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nAVERAGE=5\r\nCOLOR_FORMAT=3\r\n"
+         "SAVE_FOLDER=D:\\x\r\nCOLOR=128\r\nINT_TIME=60\r\nINFO=0\r\nHK_FREEZE=0\r\nHK_COPY=0\r\n"
+         "HK_PICK=0\r\nHK_ANCHOR=0\r\nHK_SAVE=0\r\n"),
          toolHere(), chosen(IDC_LANGUAGE, 2), chooseItem(IDC_LANGUAGE, 0), click(IDOK), toolEnds(),
-         fileIs("[INIT]\r\nX=5\r\nVK_SPACE=0\r\nCOLOR=128\r\nINT_TIME=60\r\nINFO=0\r\n"
-         "HK_FREEZE=0\r\nHK_COPY=0\r\n")});
+         fileIs("[INIT]\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nAVERAGE=5\r\nCOLOR_FORMAT=3\r\nSAVE_FOLDER=D:\\x\r\n"
+         "COLOR=128\r\nINT_TIME=60\r\nINFO=0\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\nHK_ANCHOR=0\r\n"
+         "HK_SAVE=0\r\n")});
+    // The magnifier's file gone while it ran: closed and saved, it cannot start again, which
+    // is told.
+    run({startAlone("X=20 Y=20"), moveAway("Alone.exe"), toolHere(), click(IDOK),
+         shows(kMessageText, "起動し直せません"), click(IDOK), toolEnds()});
     // The copy key the running magnifier holds is no key another program holds.
     run({showPattern(), start("X=20 Y=20 IsCross=1 HK_COPY=632"), chooseFromMenu(mSetup), toolFromMagnifier(),
          shows(IDC_OK_NOTE, "動作中"), click(IDC_COLOR_BUTTON), typeInto(kBlueBox, "255"), click(IDOK),
@@ -1267,6 +1321,35 @@ static void caseBeyond() {
          viewOf(500, 400, 1, 2), showPattern(1), viewOf(500, 400, 1, 2, "second"),
          pressWith(VK_CONTROL, VK_F8), ctrlSpace(), ctrlSpace(), showPattern(), viewOf(500, 400, 1, 2),
          closeWindow()});
+}
+// clang-format on
+
+// The loupe's keys, Ctrl+F2 pick, Ctrl+F3 anchor, Ctrl+F5 save here. Pick mode moves the
+// cursor by a pixel with the arrows, by ten with Shift, to the screen's edge and no further;
+// Enter copies and ends it, Esc ends it, a hide ends it: the keys are free again after each.
+// clang-format off
+static void caseLoupe() {
+    run({showPattern(), start("X=20 Y=20 HK_PICK=625 COLOR_FORMAT=3"), keyFree(VK_LEFT),
+         moveTo(300, 300), pressWith(VK_CONTROL, VK_F2), keyTaken(VK_LEFT), keyTaken(VK_DOWN, MOD_SHIFT),
+         press(VK_RIGHT), cursorAt(301, 300), press(VK_UP), cursorAt(301, 299),
+         pressWith(VK_SHIFT, VK_DOWN), cursorAt(301, 309), pressWith(VK_SHIFT, VK_LEFT), cursorAt(291, 309),
+         moveTo(1019, 2), pressWith(VK_SHIFT, VK_RIGHT), cursorAt(1023, 2), pressWith(VK_SHIFT, VK_UP),
+         cursorAt(1023, 0), press(VK_RIGHT), cursorAt(1023, 0),
+         press(VK_RETURN), clipboardHoldsText("255, 0, 3"), keyFree(VK_LEFT), keyFree(VK_RETURN),
+         pressWith(VK_CONTROL, VK_F2), keyTaken(VK_ESCAPE), press(VK_ESCAPE), keyFree(VK_ESCAPE), keyFree(VK_UP),
+         pressWith(VK_CONTROL, VK_F2), ctrlSpace(), keyFree(VK_RIGHT, MOD_SHIFT), ctrlSpace(), closeWindow()});
+    // The anchor at (400, 300), the cursor at (250, 220): the offset, the distance and the
+    // contrast of #902C11 and #FADC00; pressed again at its pixel, it goes with its label.
+    run({showPattern(), start("X=20 Y=20 WIDTH=322 HK_PICK=625 HK_ANCHOR=626 HK_SAVE=628 SAVE_FOLDER=shots"),
+         moveTo(400, 300), pressWith(VK_CONTROL, VK_F3),
+         readoutOf(250, 220, kTopLeft, "-150, -80 170.00px 5.99:1"),
+         pressWith(VK_CONTROL, VK_F2), readoutOf(250, 220, kTopLeft, "PICK|-150, -80 170.00px 5.99:1"),
+         press(VK_ESCAPE), pressWith(VK_CONTROL, VK_F3), pressWith(VK_CONTROL, VK_F3), viewOf(250, 220, 1, 2),
+         pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 1), pressWith(VK_CONTROL, VK_F5),
+         picturesSaved("shots", 2), closeWindow()});
+    // A folder that cannot be made: the failure is told.
+    run({start("X=20 Y=20 HK_SAVE=628 SAVE_FOLDER=QILO.INI\\x"), pressWith(VK_CONTROL, VK_F5),
+         shows(kMessageText, "QILO.INI\\x"), click(IDOK), closeWindow()});
 }
 // clang-format on
 
@@ -1434,7 +1517,7 @@ static const struct {
     {"hostile_settings", caseHostileSettings}, {"session_end", caseSessionEnd},
     {"display_change", caseDisplayChange}, {"two_monitors", caseTwoMonitors},
     {"help", caseHelp}, {"setup_tool", caseSetupTool}, {"beyond", caseBeyond}, {"display_change_inner", caseDisplayChangeInner},
-    {"faces", caseFaces}, {"folders", caseFolders}, {"dpi", caseDpi},
+    {"loupe", caseLoupe}, {"faces", caseFaces}, {"folders", caseFolders}, {"dpi", caseDpi},
     {"leaks", [] { checkResources(false); }}, {"soak", [] { checkResources(true); }}};
 // clang-format on
 

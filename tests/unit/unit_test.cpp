@@ -11,16 +11,20 @@
 #include <vector>
 
 #include <doctest/doctest.h>
+#include <wincodec.h>
 
 #include "common/inifile.h"
 #include "common/settings.h"
 #include "common/texts.h"
 #include "res/resource.h"
 #include "tests/common/pattern.h"
+#include "view/color.h"
 #include "view/geometry.h"
+#include "view/readout.h"
 #include "view/render.h"
 #include "window/dialog.h"
 #include "window/menus.h"
+#include "window/picture.h"
 #include "window/placement.h"
 #include "window/settings.h"
 #include "window/state.h"
@@ -129,6 +133,181 @@ TEST_CASE("the tick renders a resting cursor on every tenth tick, a moved one at
     CHECK(view.mismatches(frame.window, &first) == 0);
 }
 
+TEST_CASE("a colour in each format, as the readout and the copy write it") {
+    // clang-format off
+    const struct { COLORREF color; const char* text[4]; } rows[] = {  // hex, rgb, hsl, decimal
+        {RGB(255, 0, 0),     {"#FF0000", "rgb(255, 0, 0)", "hsl(0, 100%, 50%)", "255, 0, 0"}},
+        {RGB(18, 52, 86),    {"#123456", "rgb(18, 52, 86)", "hsl(210, 65%, 20%)", "18, 52, 86"}},
+        {RGB(200, 100, 150), {"#C86496", "rgb(200, 100, 150)", "hsl(330, 48%, 59%)", "200, 100, 150"}},
+        {RGB(255, 255, 0),   {"#FFFF00", "rgb(255, 255, 0)", "hsl(60, 100%, 50%)", "255, 255, 0"}},
+        {RGB(128, 128, 128), {"#808080", "rgb(128, 128, 128)", "hsl(0, 0%, 50%)", "128, 128, 128"}},
+        {RGB(255, 255, 255), {"#FFFFFF", "rgb(255, 255, 255)", "hsl(0, 0%, 100%)", "255, 255, 255"}}};
+    // clang-format on
+    for (const auto& r : rows) {
+        for (int format : {kHexColor, kRgbColor, kHslColor, kDecimalColor}) {
+            char text[kColorTextSize];
+            CHECK(formatColor(text, r.color, format) == lstrlenA(r.text[format]));
+            CHECK(std::string(text) == r.text[format]);
+        }
+    }
+}
+
+TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an anchor") {
+    // clang-format off
+    const struct {
+        int picking, average, anchored, anchorX, anchorY;
+        COLORREF anchorColor, color;
+        const char* lines;  // joined by '|'
+    } rows[] = {
+        {0, 1, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203"},
+        {1, 1, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203|PICK"},
+        {0, 3, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203|avg 3x3"},
+        {1, 4, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203|PICK avg 5x5"},
+        {0, 1, 1, 297, 196, RGB(0, 0, 0), RGB(255, 255, 255), "300, 200 #FFFFFF|+3, +4 5.00px 21.00:1"},
+        {0, 1, 1, 310, 201, RGB(255, 255, 255), RGB(119, 119, 119), "300, 200 #777777|-10, -1 10.05px 4.48:1"},
+        {1, 3, 1, 300, 200, RGB(255, 255, 0), RGB(0, 0, 255), "300, 200 #0000FF|PICK avg 3x3|+0, +0 0.00px 8.00:1"},
+        {0, 1, 1, 0, 0, RGB(255, 0, 0), RGB(255, 255, 255), "300, 200 #FFFFFF|+300, +200 360.56px 4.00:1"}};
+    // clang-format on
+    for (const auto& r : rows) {
+        MagnifierState& s = magnifier = MagnifierState();
+        s.settings.averageSize = r.average;
+        s.loupe = {r.picking, r.anchored, r.anchorX, r.anchorY, r.anchorColor};
+        s.view.pointX = 300, s.view.pointY = 200, s.view.pointColor = r.color;
+        char lines[kReadoutLines][kReadoutLineLength];
+        std::string joined;
+        for (int i = 0, count = readoutText(&s, lines); i < count; ++i)
+            joined += (i ? "|" : "") + std::string(lines[i]);
+        CHECK(joined == r.lines);
+    }
+}
+
+// A frame at the zoom over a screen of one colour but for the patch of 5 x 5 whose middle is
+// (500, 300), the cursor on it; the settings as given.
+struct FlatFrame : MemoryFrame {
+    FlatFrame(int zoomCommand, const char* patch, int grid = 0, int averageSize = 1) {
+        screen.fill(RGB(90, 120, 150));
+        for (int i = 0; patch[i]; ++i)  // black and white read the same either way round
+            screen.bits[(298 + i / 5) * screen.width + 498 + i % 5] =
+                patch[i] == 'b' ? 0 : 0xFFFFFF;
+        magnifier.settings.showInfo = 1;
+        magnifier.settings.grid = grid;
+        magnifier.settings.averageSize = averageSize;
+        magnifier.surfaces.gridBrush = grid ? createGridBrush() : nullptr;
+        magnifier.settings.zoomCommand = zoomCommand;
+        selectZoom(zoomCommand, &magnifier.view);
+        updateView();
+        View& v = magnifier.view;
+        v.pointX = 500, v.pointY = 300;
+        v.srcX = 500 - v.srcHalfWidth, v.srcY = 300 - v.srcHalfHeight;
+        v.monitor = {0, 0, 1024, 768};
+        renderFrame(&magnifier, TRUE);
+    }
+    ~FlatFrame() {
+        DeleteObject(magnifier.surfaces.gridBrush);
+    }
+};
+
+TEST_CASE("the colour read is the mean of the AVERAGE square round the cursor") {
+    const char* blackInWhite =
+        "wwwww"
+        "wwwww"
+        "wwbww"
+        "wwwww"
+        "wwwww";
+    const struct {
+        int average;
+        COLORREF mean;
+    } rows[] = {{1, RGB(0, 0, 0)},
+                {2, RGB(227, 227, 227)},
+                {3, RGB(227, 227, 227)},
+                {5, RGB(245, 245, 245)}};  // 8 of 9 white: 226.7; 24 of 25: 244.8
+    for (const auto& r : rows) {
+        FlatFrame frame(kZoom4, blackInWhite, 0, r.average);
+        CHECK(magnifier.view.pointColor == r.mean);
+    }
+}
+
+TEST_CASE("the grid lines every source pixel from 6x up in black and white, none below") {
+    for (int zoom : {kZoom5, kZoom6, kZoom8, kZoom16}) {
+        FlatFrame frame(zoom, "", 1);
+        int factor = magnifier.view.zoomFactor, f = magnifier.view.frameWidth;
+        std::string colours;  // along a row through the first source row, away from the cursor
+        int lines = 0, wrong = 0;
+        for (int x = f; x < 194 - f; ++x) {
+            COLORREF c = frame.window.at(x, f + 2);
+            bool onLine = factor >= 6 && x > f && (x - f) % factor == 0;
+            lines += onLine;
+            wrong += onLine ? (c != 0 && c != 0xFFFFFF) : c != RGB(90, 120, 150);
+        }
+        CHECK_MESSAGE(wrong == 0, factor);
+        CHECK(lines == (factor >= 6 ? 192 / factor - 1 : 0));
+        // Down a line, black and white take turns.
+        if (factor >= 6)
+            CHECK(frame.window.at(f + factor, 10) != frame.window.at(f + factor, 11));
+    }
+}
+
+TEST_CASE("the pixel under the cursor is framed black outside, white inside, at 8x") {
+    FlatFrame frame(kZoom8, "", 1);
+    const View& v = magnifier.view;
+    int left = v.frameWidth + 8 * (v.pointX - v.srcX), top = v.frameWidth + 8 * (v.pointY - v.srcY);
+    const struct {
+        int x, y;
+        COLORREF color;
+    } rows[] = {{left, top, 0},
+                {left + 8, top + 8, 0},
+                {left + 1, top + 1, 0xFFFFFF},
+                {left + 7, top + 4, 0xFFFFFF},
+                {left + 4, top + 4, RGB(90, 120, 150)}};
+    for (const auto& r : rows)
+        CHECK(frame.window.at(r.x, r.y) == r.color);
+}
+
+// The pixels of a PNG file, through the system's imaging component; empty when it cannot be read.
+static std::vector<DWORD> readPng(const wchar_t* path, UINT* width, UINT* height) {
+    std::vector<DWORD> pixels;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IWICImagingFactory* factory = nullptr;
+    IWICBitmapDecoder* decoder = nullptr;
+    IWICBitmapFrameDecode* frame = nullptr;
+    IWICBitmapSource* converted = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IWICImagingFactory, (void**)&factory)) &&
+        SUCCEEDED(factory->CreateDecoderFromFilename(path, nullptr, GENERIC_READ,
+                                                     WICDecodeMetadataCacheOnDemand, &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) &&
+        SUCCEEDED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, frame, &converted)) &&
+        SUCCEEDED(converted->GetSize(width, height))) {
+        pixels.resize(*width * *height);
+        converted->CopyPixels(nullptr, *width * 4, pixels.size() * 4, (BYTE*)pixels.data());
+    }
+    for (IUnknown* held :
+         {(IUnknown*)converted, (IUnknown*)frame, (IUnknown*)decoder, (IUnknown*)factory})
+        if (held)
+            held->Release();
+    CoUninitialize();
+    return pixels;
+}
+
+TEST_CASE("a view saved as PNG loads back with the view's size and pixels") {
+    FlatFrame frame(kZoom8, "bwbwbwbwbwbwbwbwbwbwbwbwb", 1);
+    wchar_t path[MAX_PATH];
+    GetTempPathW(MAX_PATH, path);
+    lstrcatW(path, L"qilo-unit-表.png");
+    HBITMAP view = copyViewBitmap(&magnifier);
+    REQUIRE(writePng(view, path) == S_OK);
+    DeleteObject(view);
+    UINT width = 0, height = 0;
+    std::vector<DWORD> pixels = readPng(path, &width, &height);
+    DeleteFileW(path);
+    REQUIRE((width == 192 && height == 128));
+    int differing = 0;
+    for (UINT i = 0; i < pixels.size(); ++i)
+        differing += (pixels[i] & 0xFFFFFF) !=
+                     (frame.back.bits[(1 + i / 192) * 194 + 1 + i % 192] & 0xFFFFFF);
+    CHECK(differing == 0);
+}
+
 // Points this program's import of a user32 function at a replacement while it lives, so that
 // a test can have a system call fail as it does on some desktops.
 struct ImportPatch {
@@ -223,7 +402,7 @@ TEST_CASE("the README's table of keys is the settings table: order, defaults, ra
         std::string name(key.name, key.name + lstrlenW(key.name)), value, range = "any";
         value = key.form == kNumber ? std::to_string(key.defaultValue) : "none";
         if (key.form != kNumber)
-            range = "`ja`, `en`";
+            range = key.form == kText ? "a folder" : "`ja`, `en`";
         else if (r.low <= r.high)
             range = std::to_string(r.low) + "\xE2\x80\x93" + std::to_string(r.high);  // an en dash
         const char* writers[] = {"", "Qilo at exit |", "QConf on OK",

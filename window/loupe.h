@@ -1,0 +1,15 @@
+// The loupe's keys: pick mode, in which the arrow keys move the cursor by one screen pixel
+// (with Shift by ten) and Enter copies; and the anchor the readout measures from.
+#pragma once
+
+#include <windows.h>
+
+// The pick key: starts pick mode, or ends it.
+void togglePickMode(HWND window);
+// Gives the arrow keys, Enter and Esc back (at the mode's end, a hide and quit).
+void endPickMode(HWND window);
+// A key pick mode took, by its hot-key id.
+void onPickKey(HWND window, int id);
+
+// The anchor key: sets the anchor at the marked pixel, or clears it when it is there already.
+void toggleAnchor();
