@@ -2,10 +2,8 @@
 
 #include "view/render.h"
 
+#include "view/grid.h"
 #include "view/readout.h"
-
-// Below this zoom a source pixel is too small for a grid to help.
-static const int kMinGridZoom = 6;
 
 int crosshairShift(int d, int zoomFactor) {
     if (zoomFactor > 0)
@@ -39,45 +37,6 @@ static void clampSource(View* view, int* cx, int* cy) {
     }
 }
 
-// The first view pixel of source column (or row) k of the source's n, stretched over size.
-static int gridLine(int k, int size, int n) {
-    return (k * size + n - 1) / n;
-}
-
-// From 6x up, a line of alternating black and white pixels (which shows on any background)
-// along the first view pixels of every source pixel but the first, and the marked pixel's
-// square framed black outside, white inside.
-static void drawGrid(const MagnifierState* state, int w, int h) {
-    const View& view = state->view;
-    HDC back = state->surfaces.backDC;
-    int f = view.frameWidth;
-    if (view.zoomFactor < kMinGridZoom || !state->surfaces.gridBrush)
-        return;
-    HGDIOBJ old = SelectObject(back, state->surfaces.gridBrush);
-    for (int k = 1; k < view.srcWidth; ++k)
-        PatBlt(back, f + gridLine(k, w, view.srcWidth), f, 1, h, PATCOPY);
-    for (int k = 1; k < view.srcHeight; ++k)
-        PatBlt(back, f, f + gridLine(k, h, view.srcHeight), w, 1, PATCOPY);
-    SelectObject(back, old);
-    int column = view.pointX - view.srcX, row = view.pointY - view.srcY;
-    RECT cell = {f + gridLine(column, w, view.srcWidth), f + gridLine(row, h, view.srcHeight),
-                 f + gridLine(column + 1, w, view.srcWidth) + 1,
-                 f + gridLine(row + 1, h, view.srcHeight) + 1};
-    FrameRect(back, &cell, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    InflateRect(&cell, -1, -1);
-    FrameRect(back, &cell, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-}
-
-// Black and white pixels in turn: the DC's text and background colours, which stay black and
-// white in the back buffer.
-HBRUSH createGridBrush() {
-    static const WORD kChecker[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
-    HBITMAP pattern = CreateBitmap(8, 8, 1, 1, kChecker);
-    HBRUSH brush = CreatePatternBrush(pattern);
-    DeleteObject(pattern);
-    return brush;
-}
-
 // The colour is read for the readout, and for the keys that copy or measure it.
 static BOOL colorUsed(const Settings& s) {
     return s.showInfo || s.copyHotkey || s.pickHotkey || s.anchorHotkey;
@@ -99,7 +58,7 @@ void renderFrame(MagnifierState* state, BOOL keepOnMonitor) {
     if (colorUsed(s))
         view->pointColor = readMarkedPixel(state);
     if (s.grid)
-        drawGrid(state, w, h);
+        drawGrid(state);
     if (s.isCross) {
         MoveToEx(back, cx, f, nullptr);
         LineTo(back, cx, f + h);

@@ -15,9 +15,6 @@ int crosshairShift(int d, int zoomFactor);
 // drag's snapshot is read as it is). Creates no GDI object.
 void renderFrame(MagnifierState* state, BOOL keepOnMonitor);
 
-// The grid's brush, which the surfaces hold while the grid is on.
-HBRUSH createGridBrush();
-
 // Copies the back buffer into the window with the chosen raster operation.
 void presentFrame(const MagnifierState* state);
 

@@ -34,9 +34,9 @@ struct Surfaces {
     HDC sourceDC;  // the screen DC, or the snapshot DC during a see-through drag
     HDC windowDC;  // null while the surfaces are closed
     HDC backDC;
-    HBITMAP backBitmap;
-    HGDIOBJ oldPen;    // the back buffer's pen before the crosshair's
-    HBRUSH gridBrush;  // alternate black and white pixels; made only with the grid on
+    HBITMAP backBitmap;  // 32-bit, top-down, the view's size
+    DWORD* backBits;     // its pixels, which the grid is written into
+    HGDIOBJ oldPen;      // the back buffer's pen before the crosshair's
     PAINTSTRUCT paint;
     // A see-through drag's picture of the screen, the source while it stands; made and freed by
     // the drag, which outlives a reopening of the surfaces.

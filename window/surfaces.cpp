@@ -3,7 +3,6 @@
 #include "window/surfaces.h"
 
 #include "view/readout.h"
-#include "view/render.h"
 
 // The screen DC addresses the screen as the system does, with its origin at the primary
 // monitor's corner on every system; one made with CreateDC("DISPLAY") may start at the
@@ -29,6 +28,18 @@ static int windowDpi(HWND window) {
     return (int)dpi;
 }
 
+// A DIB section, whose pixels the grid is written into; the screen's own format costs the
+// frame's blits nothing more.
+static HBITMAP createBackBuffer(HDC dc, const View& view, DWORD** bits) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = view.viewWidth;
+    info.bmiHeader.biHeight = -view.viewHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    return CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
+}
+
 void openSurfaces(HWND window, MagnifierState* state) {
     Surfaces& s = state->surfaces;
     if (s.windowDC)
@@ -38,11 +49,9 @@ void openSurfaces(HWND window, MagnifierState* state) {
     s.sourceDC = s.snapshotDC ? s.snapshotDC : openScreenDC();
     s.windowDC = GetWindowDC(window);
     s.backDC = CreateCompatibleDC(s.windowDC);
-    s.backBitmap =
-        CreateCompatibleBitmap(s.windowDC, state->view.viewWidth, state->view.viewHeight);
+    s.backBitmap = createBackBuffer(s.backDC, state->view, &s.backBits);
     SelectObject(s.backDC, s.backBitmap);
     s.oldPen = SelectObject(s.backDC, CreatePen(PS_SOLID, 1, state->settings.penColor));
-    s.gridBrush = state->settings.grid ? createGridBrush() : nullptr;
     openReadout(state, windowDpi(window));
 }
 
@@ -56,8 +65,7 @@ void closeSurfaces(HWND window, MagnifierState* state) {
     }
     if (s.backBitmap)
         DeleteObject(s.backBitmap);
-    if (s.gridBrush)
-        DeleteObject(s.gridBrush);
+
     if (s.sourceDC && s.sourceDC != s.snapshotDC)
         closeScreenDC(s.sourceDC);
     if (s.windowDC)
@@ -65,7 +73,7 @@ void closeSurfaces(HWND window, MagnifierState* state) {
     // Cleared so that a second close can never free a handle that has been reused since.
     s.backDC = nullptr;
     s.backBitmap = nullptr;
-    s.gridBrush = nullptr;
+    s.backBits = nullptr;
     s.sourceDC = nullptr;
     s.windowDC = nullptr;
     EndPaint(window, &s.paint);

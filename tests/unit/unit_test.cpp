@@ -111,6 +111,7 @@ struct MemoryFrame {
         loadSettingsFrom(nullptr);
         magnifier.surfaces.sourceDC = screen.dc;
         magnifier.surfaces.backDC = back.dc;
+        magnifier.surfaces.backBits = back.bits;
         magnifier.surfaces.windowDC = window.dc;
         selectZoom(kZoom2, &magnifier.view);
         updateView();
@@ -192,7 +193,6 @@ struct FlatFrame : MemoryFrame {
         magnifier.settings.showInfo = 1;
         magnifier.settings.grid = grid;
         magnifier.settings.averageSize = averageSize;
-        magnifier.surfaces.gridBrush = grid ? createGridBrush() : nullptr;
         magnifier.settings.zoomCommand = zoomCommand;
         selectZoom(zoomCommand, &magnifier.view);
         updateView();
@@ -201,9 +201,6 @@ struct FlatFrame : MemoryFrame {
         v.srcX = 500 - v.srcHalfWidth, v.srcY = 300 - v.srcHalfHeight;
         v.monitor = {0, 0, 1024, 768};
         renderFrame(&magnifier, TRUE);
-    }
-    ~FlatFrame() {
-        DeleteObject(magnifier.surfaces.gridBrush);
     }
 };
 
