@@ -101,6 +101,8 @@ static const Texts kJapaneseTexts = {
     L"(ピクチャ フォルダー)",
     L"参照...",
     L"保存した画像を入れるフォルダーを選んでください。",
+    L"このフォルダー名には、この Windows の QILO.INI に保存できない文字があります。"
+    L"別のフォルダーを選んでください。",
 };
 
 static const Texts kEnglishTexts = {
@@ -205,6 +207,8 @@ static const Texts kEnglishTexts = {
     L"(the Pictures folder)",
     L"Browse...",
     L"Choose the folder for the saved pictures.",
+    L"The folder's name has characters that QILO.INI cannot keep on this Windows. Choose "
+    L"another folder.",
 };
 
 static Language language = kJapanese;

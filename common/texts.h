@@ -60,6 +60,7 @@ struct Texts {
     const wchar_t* toolPicturesFolder;  // what an empty folder stands for
     const wchar_t* toolBrowse;
     const wchar_t* toolChooseFolder;
+    const wchar_t* toolFolderNotStorable;
 };
 
 // Each language named in itself, as the set-up tool lists them, and as LANGUAGE stores them.

@@ -383,15 +383,34 @@ static INT_PTR onBrowse(HWND dlg) {
     return TRUE;
 }
 
+// A value refused: said, and the control's text selected for typing over.
+static void refuse(HWND dlg, int control, const wchar_t* message) {
+    showMessage(dlg, message, MB_ICONWARNING);
+    HWND edit = GetDlgItem(dlg, control);
+    SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+}
+
+// The file is kept in the system's code page: a folder named with characters outside it would
+// come back as another name.
+static BOOL folderStorable(HWND dlg) {
+    wchar_t folder[MAX_PATH];
+    GetDlgItemTextW(dlg, IDC_SAVE_FOLDER, folder, MAX_PATH);
+    BOOL lost = FALSE;
+    char stored[2 * MAX_PATH];
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, folder, -1, stored, sizeof stored, nullptr,
+                        &lost);
+    return !lost;
+}
+
 static INT_PTR onOk(HWND dlg) {
     int intervalMs = 0;
     if (!readInterval(dlg, &intervalMs)) {
         wchar_t message[160];
         withIntervalRange(message, texts().intervalRange);
-        showMessage(dlg, message, MB_ICONWARNING);
-        HWND edit = GetDlgItem(dlg, IDC_INTERVAL);
-        SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
-        SendMessageW(edit, EM_SETSEL, 0, -1);
+        refuse(dlg, IDC_INTERVAL, message);
+    } else if (!folderStorable(dlg)) {
+        refuse(dlg, IDC_SAVE_FOLDER, texts().toolFolderNotStorable);
     } else if (reportTakenHotkeys(dlg) && applySettings(dlg, intervalMs)) {
         EndDialog(dlg, IDOK);
     }

@@ -19,6 +19,7 @@
 
 #include "bench/gdi_count.h"
 #include "common/settings.h"
+#include "common/shared.h"
 #include "common/texts.h"
 #include "res/qconf.h"
 #include "res/resource.h"
@@ -303,7 +304,7 @@ enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick,
           Tool, Type, KeyInto, Choose, Click, ToolGone, HelpFile, Unwritable, ToolFrom, HotkeyIs,
           Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File, Shows,
           Help, Restarted, Readout, Clipboard, SaveFailed, Face, Chosen, IconAsAsked,
-          IconsRemoved, Swatch, CursorAt, KeyFree, Pictures, MoveAway };
+          IconsRemoved, Swatch, CursorAt, KeyFree, Pictures, MoveAway, Stubborn };
 enum Property { Visible = 1, Topmost = 2, Sizable = 4, Iconic = 8, Titled = 16, HotkeyTaken = 32,
                 HighPriority = 64, TaskbarButton = 128 };
 // clang-format on
@@ -477,6 +478,20 @@ static bool readoutShown(const Dib& view, int x, int y, bool right, bool bottom,
             errors += view.at(left + u, top + v) != label.at(u, v);
     }
     return errors == 0;
+}
+
+// A window that says it is the magnifier's, and its event, in this program, which ignores
+// the quit command; or neither.
+static bool stubbornMagnifier(bool there) {
+    static HANDLE event;
+    static HWND window;
+    if (window)
+        DestroyWindow(window);
+    if (event)
+        CloseHandle(event);
+    window = there ? CreateWindowW(L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr) : nullptr;
+    event = there ? CreateEventW(nullptr, TRUE, FALSE, kInstanceEventName) : nullptr;
+    return !there || (window && event && SetPropW(window, kMagnifierWindowProperty, window));
 }
 
 static int picturesIn(const std::wstring& folder) {
@@ -837,6 +852,7 @@ static bool runStep(const Step& s) {
             UnregisterHotKey(nullptr, 0x7100);
             return free == (s.c != 0);
         }
+        case Stubborn: return stubbornMagnifier(s.a);
         case MoveAway: return MoveFileW((dir + L"\\" + widen(text)).c_str(), (dir + L"\\" + widen(text) + L".gone").c_str());
         case Pictures: return waitUntil([&] { return picturesIn(dir + L"\\" + widen(text)) == s.a; }, 3000);
         case Help: return waitUntil([&] { return helpWindows() == s.a && helpRequests == s.b; }, 2000);
@@ -929,6 +945,9 @@ static Step click(int control) { return {Click, control}; }
 static Step toolEnds() { return {ToolGone}; }  // with exit code 0
 // A help file in the directory and a stand-in help program that counts requests.
 static Step helpFileAndProgram() { return {HelpFile}; }
+// A magnifier that never quits (this program, with the magnifier's event and window); none.
+static Step stubbornMagnifierRuns() { return {Stubborn, 1}; }
+static Step stubbornMagnifierGone() { return {Stubborn, 0}; }
 // The file in the scenario's directory renamed, as while a program it holds runs.
 static Step moveAway(const char* file) { return {MoveAway, 0, 0, 0, 0, file}; }
 static Step folderNamed(const char* name) { return {Unwritable, 0, 0, 0, 0, name}; }  // no file there
@@ -1255,6 +1274,7 @@ static void caseSetupTool() {
          click(IDC_COLOR_BUTTON), typeInto(kRedBox, "0"), typeInto(kGreenBox, "0"), typeInto(kBlueBox, "255"),
          click(IDOK), swatchShows(RGB(0, 0, 255)), click(IDC_INFO), hotkeyInto(IDC_COPY_KEY, 0), hotkeyInto(IDC_FREEZE_KEY, 0x276),  // Ctrl+F7, held here
          click(IDC_GRID), chooseItem(IDC_COLOR_FORMAT, 2), chooseItem(IDC_AVERAGE, 1), hotkeyInto(IDC_PICK_KEY, 0x250),
+         typeInto(IDC_SAVE_FOLDER, "D:\\Zoë"), click(IDOK), shows(kMessageText, "保存できない文字"), click(IDOK),  // not in code page 932
          typeInto(IDC_SAVE_FOLDER, "D:\\shots"),
          click(IDOK), shows(kMessageText, "ほかのプログラム"), click(IDOK),
          click(IDOK), toolEnds(), fileIs(kToolWritten),
@@ -1274,6 +1294,10 @@ static void caseSetupTool() {
          fileIs("[INIT]\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nAVERAGE=5\r\nCOLOR_FORMAT=3\r\nSAVE_FOLDER=D:\\x\r\n"
          "COLOR=128\r\nINT_TIME=60\r\nINFO=0\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\nHK_ANCHOR=0\r\n"
          "HK_SAVE=0\r\n")});
+    // A magnifier that does not quit within 10 s: told, nothing saved, the tool stays open.
+    run({stubbornMagnifierRuns(), toolInNewFolder(""), click(IDOK), waitMs(10500),
+         shows(kMessageText, "終了できません"), click(IDOK), shows(IDC_OK_NOTE, "動作中"),
+         click(IDCANCEL), toolEnds(), stubbornMagnifierGone(), fileIs("")});
     // The magnifier's file gone while it ran: closed and saved, it cannot start again, which
     // is told.
     run({startAlone("X=20 Y=20"), moveAway("Alone.exe"), toolHere(), click(IDOK),
