@@ -480,18 +480,21 @@ static bool readoutShown(const Dib& view, int x, int y, bool right, bool bottom,
     return errors == 0;
 }
 
-// A window that says it is the magnifier's, and its event, in this program, which ignores
-// the quit command; or neither.
-static bool stubbornMagnifier(bool there) {
+// In this program, which ignores the quit command: the magnifier's event and a window that
+// says it is the magnifier's (1), the event alone, as while a magnifier starts (2); neither (0).
+static bool stubbornMagnifier(int there) {
     static HANDLE event;
     static HWND window;
     if (window)
         DestroyWindow(window);
     if (event)
         CloseHandle(event);
-    window = there ? CreateWindowW(L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr) : nullptr;
+    window = there == 1 ? CreateWindowW(L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                        nullptr)
+                        : nullptr;
     event = there ? CreateEventW(nullptr, TRUE, FALSE, kInstanceEventName) : nullptr;
-    return !there || (window && event && SetPropW(window, kMagnifierWindowProperty, window));
+    return !there || (event && (there == 2 ||
+                                (window && SetPropW(window, kMagnifierWindowProperty, window))));
 }
 
 static int picturesIn(const std::wstring& folder) {
@@ -948,6 +951,7 @@ static Step helpFileAndProgram() { return {HelpFile}; }
 // A magnifier that never quits (this program, with the magnifier's event and window); none.
 static Step stubbornMagnifierRuns() { return {Stubborn, 1}; }
 static Step stubbornMagnifierGone() { return {Stubborn, 0}; }
+static Step magnifierWithoutWindow() { return {Stubborn, 2}; }
 // The file in the scenario's directory renamed, as while a program it holds runs.
 static Step moveAway(const char* file) { return {MoveAway, 0, 0, 0, 0, file}; }
 static Step folderNamed(const char* name) { return {Unwritable, 0, 0, 0, 0, name}; }  // no file there
@@ -1267,6 +1271,7 @@ static void caseSetupTool() {
     RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_F7);
     run({toolInNewFolder(kToolFile), hotkeyShows(IDC_COPY_KEY, 632), swatchShows(RGB(255, 255, 255)),
          keyInto(IDC_FREEZE_KEY, VK_F6), hotkeyShows(IDC_FREEZE_KEY, 0x275),  // Ctrl added
+         keyInto(IDC_COPY_KEY, VK_F7), shows(kMessageText, "ほかのプログラム"), click(IDOK),  // said when chosen
          shows(IDC_INTERVAL, "10000"), checkedIs(IDC_HOTKEY, 1),
          shows(IDC_OK_NOTE, "QILO.INI"), typeInto(IDC_INTERVAL, "5"), click(IDOK),
          shows(kMessageText, "10 から 10000 ミリ秒"), click(IDOK),  // refused, the tool stays
@@ -1298,6 +1303,11 @@ static void caseSetupTool() {
     run({stubbornMagnifierRuns(), toolInNewFolder(""), click(IDOK), waitMs(10500),
          shows(kMessageText, "終了できません"), click(IDOK), shows(IDC_OK_NOTE, "動作中"),
          click(IDCANCEL), toolEnds(), stubbornMagnifierGone(), fileIs("")});
+    // A magnifier that holds its event without a window (starting or ending): the file saved
+    // for its next start, which is said; a failed save told, the tool staying open.
+    run({magnifierWithoutWindow(), toolInNewFolder(""), click(IDOK), shows(kMessageText, "次の起動から"),
+         click(IDOK), toolEnds(), saved("INT_TIME=60"), toolHere(), folderNamed("QILO.INI"), click(IDOK),
+         toolTellsSaveFailed(ERROR_ACCESS_DENIED), click(IDCANCEL), toolEnds(), stubbornMagnifierGone()});
     // The magnifier's file gone while it ran: closed and saved, it cannot start again, which
     // is told.
     run({startAlone("X=20 Y=20"), moveAway("Alone.exe"), toolHere(), click(IDOK),

@@ -182,14 +182,15 @@ TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an an
     }
 }
 
-// A frame at the zoom over a screen of one colour but for the patch of 5 x 5 whose middle is
-// (500, 300), the cursor on it; the settings as given.
+// A frame at the zoom round (500, 300) over a screen of one colour but for the patch of 5 x 5
+// whose middle is the cursor, at (500, 300) or at the view's left edge; the settings as given.
 struct FlatFrame : MemoryFrame {
-    FlatFrame(int zoomCommand, const char* patch, int grid = 0, int averageSize = 1) {
+    FlatFrame(int zoomCommand,
+              const char* patch,
+              int grid = 0,
+              int averageSize = 1,
+              bool atLeftEdge = false) {
         screen.fill(RGB(90, 120, 150));
-        for (int i = 0; patch[i]; ++i)  // black and white read the same either way round
-            screen.bits[(298 + i / 5) * screen.width + 498 + i % 5] =
-                patch[i] == 'b' ? 0 : 0xFFFFFF;
         magnifier.settings.showInfo = 1;
         magnifier.settings.grid = grid;
         magnifier.settings.averageSize = averageSize;
@@ -197,9 +198,12 @@ struct FlatFrame : MemoryFrame {
         selectZoom(zoomCommand, &magnifier.view);
         updateView();
         View& v = magnifier.view;
-        v.pointX = 500, v.pointY = 300;
         v.srcX = 500 - v.srcHalfWidth, v.srcY = 300 - v.srcHalfHeight;
+        v.pointX = atLeftEdge ? v.srcX : 500, v.pointY = 300;
         v.monitor = {0, 0, 1024, 768};
+        for (int i = 0; patch[i]; ++i)  // black and white read the same either way round
+            screen.bits[(298 + i / 5) * screen.width + v.pointX - 2 + i % 5] =
+                patch[i] == 'b' ? 0 : 0xFFFFFF;
         renderFrame(&magnifier, TRUE);
     }
 };
@@ -213,13 +217,15 @@ TEST_CASE("the colour read is the mean of the AVERAGE square round the cursor") 
         "wwwww";
     const struct {
         int average;
+        bool atLeftEdge;  // the square's left column is outside the view
         COLORREF mean;
-    } rows[] = {{1, RGB(0, 0, 0)},
-                {2, RGB(227, 227, 227)},
-                {3, RGB(227, 227, 227)},
-                {5, RGB(245, 245, 245)}};  // 8 of 9 white: 226.7; 24 of 25: 244.8
+    } rows[] = {{1, false, RGB(0, 0, 0)},
+                {2, false, RGB(227, 227, 227)},  // 8 of 9 white: 226.7
+                {3, false, RGB(227, 227, 227)},
+                {5, false, RGB(245, 245, 245)},  // 24 of 25: 244.8
+                {3, true, RGB(213, 213, 213)}};  // 5 of the 6 shown: 212.5
     for (const auto& r : rows) {
-        FlatFrame frame(kZoom4, blackInWhite, 0, r.average);
+        FlatFrame frame(kZoom4, blackInWhite, 0, r.average, r.atLeftEdge);
         CHECK(magnifier.view.pointColor == r.mean);
     }
 }
@@ -253,6 +259,8 @@ TEST_CASE("the pixel under the cursor is framed black outside, white inside, at 
         COLORREF color;
     } rows[] = {{left, top, 0},
                 {left + 8, top + 8, 0},
+                {left + 7, top, 0},
+                {left, top + 7, 0},
                 {left + 1, top + 1, 0xFFFFFF},
                 {left + 7, top + 4, 0xFFFFFF},
                 {left + 4, top + 4, RGB(90, 120, 150)}};
