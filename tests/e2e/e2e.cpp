@@ -850,11 +850,12 @@ static bool runStep(const Step& s) {
         }
         case Clipboard: return waitUntil([&] { return clipboardHolds(*text ? text : colorText(patternColor(s.a, s.b))); }, 2000);
         case CursorAt: return waitUntil([&] { POINT p; return GetCursorPos(&p) && p.x == s.a && p.y == s.b; }, 2000);
-        case KeyFree: {
-            bool free = RegisterHotKey(nullptr, 0x7100, s.b, s.a);
-            UnregisterHotKey(nullptr, 0x7100);
-            return free == (s.c != 0);
-        }
+        case KeyFree:
+            return waitUntil([&] {
+                bool free = RegisterHotKey(nullptr, 0x7100, s.b, s.a);
+                UnregisterHotKey(nullptr, 0x7100);
+                return free == (s.c != 0);
+            }, 2000);
         case Stubborn: return stubbornMagnifier(s.a);
         case MoveAway: return MoveFileW((dir + L"\\" + widen(text)).c_str(), (dir + L"\\" + widen(text) + L".gone").c_str());
         case Pictures: return waitUntil([&] { return picturesIn(dir + L"\\" + widen(text)) == s.a; }, 3000);

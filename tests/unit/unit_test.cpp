@@ -234,19 +234,29 @@ TEST_CASE("the grid lines every source pixel from 6x up in black and white, none
     for (int zoom : {kZoom5, kZoom6, kZoom8, kZoom16}) {
         FlatFrame frame(zoom, "", 1);
         int factor = magnifier.view.zoomFactor, f = magnifier.view.frameWidth;
-        std::string colours;  // along a row through the first source row, away from the cursor
-        int lines = 0, wrong = 0;
+        auto isLine = [](COLORREF c) { return c == 0 || c == 0xFFFFFF; };
+        // Along a row through the first source row, and down a column through the last source
+        // column, both away from the cursor: the lines where they belong, nothing else.
+        int lines = 0, wrong = 0, down = 0, firstRow = 0;
         for (int x = f; x < 194 - f; ++x) {
             COLORREF c = frame.window.at(x, f + 2);
             bool onLine = factor >= 6 && x > f && (x - f) % factor == 0;
             lines += onLine;
-            wrong += onLine ? (c != 0 && c != 0xFFFFFF) : c != RGB(90, 120, 150);
+            wrong += onLine ? !isLine(c) : c != RGB(90, 120, 150);
+        }
+        for (int y = f; y < 130 - f; ++y) {
+            COLORREF c = frame.window.at(194 - f - 3, y);
+            firstRow = firstRow || !isLine(c) ? firstRow : y;
+            down += isLine(c);
+            wrong += !isLine(c) && c != RGB(90, 120, 150);
         }
         CHECK_MESSAGE(wrong == 0, factor);
         CHECK(lines == (factor >= 6 ? 192 / factor - 1 : 0));
-        // Down a line, black and white take turns.
+        CHECK(down == (factor >= 6 ? magnifier.view.srcHeight - 1 : 0));
+        // Down a line, and along one, black and white take turns.
         if (factor >= 6)
-            CHECK(frame.window.at(f + factor, 10) != frame.window.at(f + factor, 11));
+            CHECK((frame.window.at(f + factor, 10) != frame.window.at(f + factor, 11) &&
+                   frame.window.at(150, firstRow) != frame.window.at(151, firstRow)));
     }
 }
 
