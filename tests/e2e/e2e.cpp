@@ -857,7 +857,9 @@ static bool runStep(const Step& s) {
                 return free == (s.c != 0);
             }, 2000);
         case Stubborn: return stubbornMagnifier(s.a);
-        case MoveAway: return MoveFileW((dir + L"\\" + widen(text)).c_str(), (dir + L"\\" + widen(text) + L".gone").c_str());
+        case MoveAway:  // over what an earlier run in a directory of the same name left
+            return MoveFileExW((dir + L"\\" + widen(text)).c_str(), (dir + L"\\" + widen(text) + L".gone").c_str(),
+                               MOVEFILE_REPLACE_EXISTING);
         case Pictures: return waitUntil([&] { return picturesIn(dir + L"\\" + widen(text)) == s.a; }, 3000);
         case Help: return waitUntil([&] { return helpWindows() == s.a && helpRequests == s.b; }, 2000);
         case Restarted:
@@ -1306,7 +1308,8 @@ static void caseSetupTool() {
          click(IDCANCEL), toolEnds(), stubbornMagnifierGone(), fileIs("")});
     // A magnifier that holds its event without a window (starting or ending): the file saved
     // for its next start, which is said; a failed save told, the tool staying open.
-    run({magnifierWithoutWindow(), toolInNewFolder(""), click(IDOK), shows(kMessageText, "次の起動から"),
+    // The tool looks for the window for 2 s first.
+    run({magnifierWithoutWindow(), toolInNewFolder(""), click(IDOK), waitMs(2000), shows(kMessageText, "次の起動から"),
          click(IDOK), toolEnds(), saved("INT_TIME=60"), toolHere(), folderNamed("QILO.INI"), click(IDOK),
          toolTellsSaveFailed(ERROR_ACCESS_DENIED), click(IDCANCEL), toolEnds(), stubbornMagnifierGone()});
     // The magnifier's file gone while it ran: closed and saved, it cannot start again, which
