@@ -1377,12 +1377,14 @@ static void caseLoupe() {
          pressWith(VK_CONTROL, VK_F2), keyTaken(VK_ESCAPE), press(VK_ESCAPE), keyFree(VK_ESCAPE), keyFree(VK_UP),
          pressWith(VK_CONTROL, VK_F2), ctrlSpace(), keyFree(VK_RIGHT, MOD_SHIFT), ctrlSpace(), closeWindow()});
     // The anchor at (400, 300), the cursor at (250, 220): the offset, the distance and the
-    // contrast of #902C11 and #FADC00; pressed again at its pixel, it goes with its label.
+    // contrast of #902C11 and #FADC00; pressed a pixel below, it moves there; pressed again at
+    // its pixel, it goes with its label.
     run({showPattern(), start("X=20 Y=20 WIDTH=322 HK_PICK=625 HK_ANCHOR=626 HK_SAVE=628 SAVE_FOLDER=shots"),
          moveTo(400, 300), pressWith(VK_CONTROL, VK_F3),
          readoutOf(250, 220, kTopLeft, "-150, -80 170.00px 5.99:1"),
          pressWith(VK_CONTROL, VK_F2), readoutOf(250, 220, kTopLeft, "PICK|-150, -80 170.00px 5.99:1"),
-         press(VK_ESCAPE), pressWith(VK_CONTROL, VK_F3), pressWith(VK_CONTROL, VK_F3), viewOf(250, 220, 1, 2),
+         press(VK_ESCAPE), pressWith(VK_CONTROL, VK_F3), moveTo(250, 221), pressWith(VK_CONTROL, VK_F3),
+         readoutOf(250, 221, kTopLeft, "+0, +0 0.00px 1.00:1"), pressWith(VK_CONTROL, VK_F3), viewOf(250, 221, 1, 2),
          pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 1), pressWith(VK_CONTROL, VK_F5),
          picturesSaved("shots", 2), closeWindow()});
     // A folder that cannot be made: the failure is told.
