@@ -189,8 +189,10 @@ struct FlatFrame : MemoryFrame {
               const char* patch,
               int grid = 0,
               int averageSize = 1,
-              bool atLeftEdge = false) {
+              bool atLeftEdge = false,
+              int viewHeight = 130) {
         screen.fill(RGB(90, 120, 150));
+        magnifier.view.viewHeight = viewHeight;
         magnifier.settings.showInfo = 1;
         magnifier.settings.grid = grid;
         magnifier.settings.averageSize = averageSize;
@@ -258,6 +260,11 @@ TEST_CASE("the grid lines every source pixel from 6x up in black and white, none
             CHECK((frame.window.at(f + factor, 10) != frame.window.at(f + factor, 11) &&
                    frame.window.at(150, firstRow) != frame.window.at(151, firstRow)));
     }
+    // An odd inner height: the vertical lines still reach the last row.
+    FlatFrame odd(kZoom8, "", 1, 1, false, 129);
+    int lastRow = 129 - 1 - magnifier.view.frameWidth;
+    CHECK(odd.window.at(magnifier.view.frameWidth + 8, lastRow) !=
+          odd.window.at(magnifier.view.frameWidth + 7, lastRow));
 }
 
 TEST_CASE("the pixel under the cursor is framed black outside, white inside, at 8x") {
