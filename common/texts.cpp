@@ -103,6 +103,7 @@ static const Texts kJapaneseTexts = {
     L"保存した画像を入れるフォルダーを選んでください。",
     L"このフォルダー名には、この Windows の QILO.INI に保存できない文字があります。"
     L"別のフォルダーを選んでください。",
+    L"このキーはほかの機能にも使われています。別のキーを選んでください。",
 };
 
 static const Texts kEnglishTexts = {
@@ -209,6 +210,7 @@ static const Texts kEnglishTexts = {
     L"Choose the folder for the saved pictures.",
     L"The folder's name has characters that QILO.INI cannot keep on this Windows. Choose "
     L"another folder.",
+    L"This key is already given to another of the magnifier's functions. Choose another key.",
 };
 
 static Language language = kJapanese;

@@ -61,6 +61,7 @@ struct Texts {
     const wchar_t* toolBrowse;
     const wchar_t* toolChooseFolder;
     const wchar_t* toolFolderNotStorable;
+    const wchar_t* toolKeyTwice;
 };
 
 // Each language named in itself, as the set-up tool lists them, and as LANGUAGE stores them.

@@ -349,6 +349,25 @@ static BOOL reportTakenHotkeys(HWND dlg) {
     return TRUE;
 }
 
+// One key can start one function only: the second registration would fail at the magnifier's
+// start. Ctrl+Space shows and hides the magnifier while it is on. The control of the first key
+// given twice, or 0.
+static int hotkeyGivenTwice(HWND dlg) {
+    const int ctrlSpace = MAKEWORD(VK_SPACE, HOTKEYF_CONTROL);
+    for (int i = 0; i < (int)ARRAYSIZE(hotkeys); ++i) {
+        int chosen = chosenHotkey(dlg, hotkeys[i].control);
+        if (!hotkeyKey(chosen))
+            continue;
+        if (chosen == ctrlSpace && checked(dlg, IDC_HOTKEY))
+            return hotkeys[i].control;
+        for (int j = 0; j < i; ++j) {
+            if (chosenHotkey(dlg, hotkeys[j].control) == chosen)
+                return hotkeys[i].control;
+        }
+    }
+    return 0;
+}
+
 static INT_PTR onHotkeyChange(HWND dlg, int control) {
     for (HotkeySetting& h : hotkeys) {
         if (h.control == control)
@@ -411,6 +430,8 @@ static INT_PTR onOk(HWND dlg) {
         refuse(dlg, IDC_INTERVAL, message);
     } else if (!folderStorable(dlg)) {
         refuse(dlg, IDC_SAVE_FOLDER, texts().toolFolderNotStorable);
+    } else if (int control = hotkeyGivenTwice(dlg)) {
+        refuse(dlg, control, texts().toolKeyTwice);
     } else if (reportTakenHotkeys(dlg) && applySettings(dlg, intervalMs)) {
         EndDialog(dlg, IDOK);
     }

@@ -304,7 +304,7 @@ enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick,
           Tool, Type, KeyInto, Choose, Click, ToolGone, HelpFile, Unwritable, ToolFrom, HotkeyIs,
           Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File, Shows,
           Help, Restarted, Readout, Clipboard, SaveFailed, Face, Chosen, IconAsAsked,
-          IconsRemoved, Swatch, CursorAt, KeyFree, Pictures, MoveAway, Stubborn };
+          IconsRemoved, Swatch, CursorAt, KeyFree, Pictures, TakeNames, MoveAway, Stubborn };
 enum Property { Visible = 1, Topmost = 2, Sizable = 4, Iconic = 8, Titled = 16, HotkeyTaken = 32,
                 HighPriority = 64, TaskbarButton = 128 };
 // clang-format on
@@ -446,6 +446,14 @@ static int helpWindows() {
     return n;
 }
 
+// The help's close button has the focus (the text, focused, would open all selected).
+static bool helpButtonFocused() {
+    HWND help = FindWindowExW(nullptr, nullptr, L"#32770", kHelpCaptions[face]);
+    GUITHREADINFO thread = {sizeof thread};
+    return help && GetGUIThreadInfo(GetWindowThreadProcessId(help, nullptr), &thread) &&
+           thread.hwndFocus == GetDlgItem(help, IDOK);
+}
+
 static std::string colorText(COLORREF c) {
     char text[8];
     wsprintfA(text, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
@@ -506,6 +514,24 @@ static int picturesIn(const std::wstring& folder) {
     if (search != INVALID_HANDLE_VALUE)
         FindClose(search);
     return count;
+}
+
+// Puts a one-byte file under the name a picture saved in each of the next seconds would take.
+static void takePictureNames(const std::wstring& folder, int seconds) {
+    CreateDirectoryW(folder.c_str(), nullptr);
+    SYSTEMTIME t;
+    FILETIME moment;
+    GetLocalTime(&t);
+    SystemTimeToFileTime(&t, &moment);
+    ULARGE_INTEGER time = {{moment.dwLowDateTime, moment.dwHighDateTime}};
+    for (int i = 0; i < seconds; ++i, time.QuadPart += 10000000) {  // 100 ns units
+        moment = {time.LowPart, time.HighPart};
+        FileTimeToSystemTime(&moment, &t);
+        wchar_t name[64];
+        wsprintfW(name, L"\\Qilo %04d-%02d-%02d %02d%02d%02d.png", t.wYear, t.wMonth, t.wDay,
+                  t.wHour, t.wMinute, t.wSecond);
+        writeFileText(folder + name, "x");
+    }
 }
 
 static bool clipboardHolds(const std::string& text) {
@@ -860,8 +886,9 @@ static bool runStep(const Step& s) {
         case MoveAway:  // over what an earlier run in a directory of the same name left
             return MoveFileExW((dir + L"\\" + widen(text)).c_str(), (dir + L"\\" + widen(text) + L".gone").c_str(),
                                MOVEFILE_REPLACE_EXISTING);
+        case TakeNames: takePictureNames(dir + L"\\" + widen(text), s.a); return true;
         case Pictures: return waitUntil([&] { return picturesIn(dir + L"\\" + widen(text)) == s.a; }, 3000);
-        case Help: return waitUntil([&] { return helpWindows() == s.a && helpRequests == s.b; }, 2000);
+        case Help: return waitUntil([&] { return helpWindows() == s.a && helpRequests == s.b && (s.a == 0 || helpButtonFocused()); }, 2000);
         case Restarted:
             if (waitExit(q) != 0 || !waitUntil([&] { return findWindowOf(q = Qilo(), nullptr) != nullptr; }, 10000))
                 return false;
@@ -983,6 +1010,8 @@ static Step shows(int control, const char* text) { return {Shows, control, 0, 0,
 static Step checkedIs(int control, int state) { return {Shows, control, state}; }
 static Step chosen(int control, int item) { return {Chosen, control, item}; }
 static Step hotkeyShows(int control, int hotkey) { return {HotkeyIs, control, hotkey}; }
+// How many help windows are open (one has its close button focused), and requests made to the
+// help program.
 static Step helpWindows(int open, int requests = 0) { return {Help, open, requests}; }
 static Step toolStartedFrom(const char* path) { return {ToolFrom, 0, 0, 0, 0, path}; }
 // The magnifier has ended with exit code 0, and a new one draws the crosshair in this colour.
@@ -1000,6 +1029,8 @@ static Step keyFree(WORD vk, UINT modifiers = 0) { return {KeyFree, vk, (int)mod
 static Step keyTaken(WORD vk, UINT modifiers = 0) { return {KeyFree, vk, (int)modifiers, 0}; }
 // How many PNG files the scenario's directory's folder holds.
 static Step picturesSaved(const char* folder, int count) { return {Pictures, count, 0, 0, 0, folder}; }
+// The names pictures saved in the folder in the next seconds would take are taken.
+static Step pictureNamesTaken(const char* folder, int seconds) { return {TakeNames, seconds, 0, 0, 0, folder}; }
 // The file's path and the system's text for the error in a message box, whose OK is clicked;
 // the magnifier then ends with exit code 0, the tool stays open.
 static Step magnifierTellsSaveFailed(DWORD error) { return {SaveFailed, 0, (int)error}; }
@@ -1039,7 +1070,8 @@ static void caseEveryKey() {
 static void caseCorners() {
     // A window no monitor shows is moved onto the nearest one's work area.
     run({start("X=5000 Y=5000"), windowAt(830, 638, 1024, 768), closeWindow(),
-         start("X=-5000 Y=-300"), windowAt(0, 0, 194, 130), closeWindow()});
+         start("X=-5000 Y=-300"), windowAt(0, 0, 194, 130), closeWindow(),
+         start("X=-100 Y=300"), windowAt(-100, 300, 94, 430), closeWindow()});  // one that shows stays
     run({showPattern(), start("X=400 Y=300 IsCross=1"),
          moveTo(0, 0),      sourceAt(0, 0, 1, 1),
          moveTo(1023, 0),   sourceAt(928, 0, 97 + 2 * 47, 1),
@@ -1263,7 +1295,8 @@ static void caseHelp() {
 // The set-up tool shows the values as the
 // magnifier uses them; OK writes its three keys in place and nothing else; Cancel writes
 // nothing. Started from a running magnifier, it restarts the magnifier, which then draws the
-// new colour. A magnifier without the tool beside it says so.
+// new colour. A magnifier without the tool beside it says so. A key given to two functions,
+// or to one and Ctrl+Space while that is on, is refused.
 static const char kToolFile[] = "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR=-1\r\nVK_SPACE=7\r\n"
                                 "INT_TIME=99999\r\nFOO=bar\r\nHK_COPY=632\r\n";
 static const char kToolWritten[] = "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR=16711680\r\n"
@@ -1282,6 +1315,8 @@ static void caseSetupTool() {
          click(IDC_COLOR_BUTTON), typeInto(kRedBox, "0"), typeInto(kGreenBox, "0"), typeInto(kBlueBox, "255"),
          click(IDOK), swatchShows(RGB(0, 0, 255)), click(IDC_INFO), hotkeyInto(IDC_COPY_KEY, 0), hotkeyInto(IDC_FREEZE_KEY, 0x276),  // Ctrl+F7, held here
          click(IDC_GRID), chooseItem(IDC_COLOR_FORMAT, 2), chooseItem(IDC_AVERAGE, 1), hotkeyInto(IDC_PICK_KEY, 0x250),
+         hotkeyInto(IDC_SAVE_KEY, 0x276), click(IDOK), shows(kMessageText, "ほかの機能"), click(IDOK),  // the freeze key's
+         hotkeyInto(IDC_SAVE_KEY, 0),
          typeInto(IDC_SAVE_FOLDER, "D:\\Zoë"), click(IDOK), shows(kMessageText, "保存できない文字"), click(IDOK),  // not in code page 932
          typeInto(IDC_SAVE_FOLDER, "D:\\shots"),
          click(IDOK), shows(kMessageText, "ほかのプログラム"), click(IDOK),
@@ -1294,7 +1329,8 @@ static void caseSetupTool() {
     run({toolInNewFolder("[INIT]\r\nLANGUAGE=ja\r\nX=5\r\nVK_SPACE=0\r\nGRID=1\r\nAVERAGE=4\r\nCOLOR_FORMAT=3\r\n"
                          "SAVE_FOLDER=D:\\x\r\n"), chosen(IDC_LANGUAGE, 1), checkedIs(IDC_HOTKEY, 0),
          checkedIs(IDC_GRID, 1), chosen(IDC_COLOR_FORMAT, 3), chosen(IDC_AVERAGE, 2), shows(IDC_SAVE_FOLDER, "D:\\x"),
-         click(IDC_HOTKEY), chooseItem(IDC_LANGUAGE, 2), click(IDOK), toolEnds(),
+         click(IDC_HOTKEY), hotkeyInto(IDC_SAVE_KEY, 0x220), click(IDOK), shows(kMessageText, "ほかの機能"),  // Ctrl+Space
+         click(IDOK), hotkeyInto(IDC_SAVE_KEY, 0), chooseItem(IDC_LANGUAGE, 2), click(IDOK), toolEnds(),
          fileIs("[INIT]\r\nLANGUAGE=en\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nAVERAGE=5\r\nCOLOR_FORMAT=3\r\n"
          "SAVE_FOLDER=D:\\x\r\nCOLOR=128\r\nINT_TIME=60\r\nINFO=0\r\nHK_FREEZE=0\r\nHK_COPY=0\r\n"
          "HK_PICK=0\r\nHK_ANCHOR=0\r\nHK_SAVE=0\r\n"),
@@ -1385,8 +1421,8 @@ static void caseLoupe() {
          pressWith(VK_CONTROL, VK_F2), readoutOf(250, 220, kTopLeft, "PICK|-150, -80 170.00px 5.99:1"),
          press(VK_ESCAPE), pressWith(VK_CONTROL, VK_F3), moveTo(250, 221), pressWith(VK_CONTROL, VK_F3),
          readoutOf(250, 221, kTopLeft, "+0, +0 0.00px 1.00:1"), pressWith(VK_CONTROL, VK_F3), viewOf(250, 221, 1, 2),
-         pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 1), pressWith(VK_CONTROL, VK_F5),
-         picturesSaved("shots", 2), closeWindow()});
+         pictureNamesTaken("shots", 20), pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 21),
+         pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 22), closeWindow()});
     // A folder that cannot be made: the failure is told.
     run({start("X=20 Y=20 HK_SAVE=628 SAVE_FOLDER=QILO.INI\\x"), pressWith(VK_CONTROL, VK_F5),
          shows(kMessageText, "QILO.INI\\x"), click(IDOK), closeWindow()});
