@@ -304,7 +304,7 @@ enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick,
           Tool, Type, KeyInto, Choose, Click, ToolGone, HelpFile, Unwritable, ToolFrom, HotkeyIs,
           Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File, Shows,
           Help, Restarted, Readout, Clipboard, SaveFailed, Face, Chosen, IconAsAsked,
-          IconsRemoved, Swatch, CursorAt, KeyFree, Pictures, TakeNames, MoveAway, Stubborn };
+          IconsRemoved, Swatch, CursorAt, KeyFree, Pictures, TakeNames, MoveAway, Stubborn, ReadoutHere };
 enum Property { Visible = 1, Topmost = 2, Sizable = 4, Iconic = 8, Titled = 16, HotkeyTaken = 32,
                 HighPriority = 64, TaskbarButton = 128 };
 // clang-format on
@@ -594,6 +594,17 @@ static int stretchErrors(const Dib& c, int srcX, int srcY, int size) {
     return errors;
 }
 
+// Every pixel of the window's top row and left column is black (the right and bottom edges
+// are drawn a frame's width outside the window).
+static bool blackTopAndLeft(const Capture& c, int w, int h) {
+    int other = 0;
+    for (int x = 0; x < w; ++x)
+        other += c.at(x, 0) != 0;
+    for (int y = 0; y < h; ++y)
+        other += c.at(0, y) != 0;
+    return other == 0;
+}
+
 // The view round the cursor at an integer zoom, unclamped; see View.
 static bool checkView(const Step& s, RECT r, const char* text) {
     moveCursor(s.c, s.d);
@@ -612,7 +623,7 @@ static bool checkView(const Step& s, RECT r, const char* text) {
     Capture c(q.window);
     return (!cross ||
             penPixels(c, view.inverted ? invertColor(kPen) : kPen, w / 2, h / 2) == w + h - 4) &&
-           (!framed || (c.at(0, h / 2) == 0 && c.at(w / 2, 0) == 0));
+           (!framed || blackTopAndLeft(c, w, h));
 }
 
 // The programs of a start in dir, laid out as Start's b says; the magnifier's path, or empty
@@ -866,6 +877,7 @@ static bool runStep(const Step& s) {
         case Shows:
             return waitUntil([&] { return *text ? controlText(s.a).find(text) != std::string::npos
                                                 : (int)IsDlgButtonChecked(frontDialog(), s.a) == s.b; }, 2000);
+        case ReadoutHere: return waitUntil([&] { return readoutShown(Capture(w), s.a, s.b, false, false, text); }, 2000);
         case Readout:
             moveCursor(s.a, s.b);
             return waitUntil([&] { return readoutShown(Capture(w), s.a, s.b, s.c, s.d, text); }, 2000);
@@ -1019,6 +1031,8 @@ static Step restartedWithPen(COLORREF pen) { return {Restarted, (int)pen}; }
 // The label of the pattern pixel at (x, y) in the view's corner.
 enum Corner { kTopLeft, kTopRight, kBottomLeft, kBottomRight };
 static Step readoutOf(int x, int y, Corner corner = kTopLeft, const char* more = "") { return {Readout, x, y, corner & 1, corner >> 1, more}; }
+// The same in the top left corner, the cursor left where it is.
+static Step readoutHereOf(int x, int y) { return {ReadoutHere, x, y, 0, 0, ""}; }
 // The tool's colour swatch shows the colour.
 static Step swatchShows(COLORREF color) { return {Swatch, (int)color}; }
 static Step clipboardHoldsColorOf(int x, int y) { return {Clipboard, x, y}; }
@@ -1085,7 +1099,8 @@ static void caseResize() {
          windowAt(300, 200, 492, 328),                           // 196 x 132 less the frame, snapped
          drag(490, 326, 37, 23), windowAt(300, 200, 524, 348), // the corner to 229 x 151: 224 x 148
          drag(522, 260, 35, 0),  windowAt(300, 200, 556, 348), // the right edge to 259 wide: 256
-         viewOf(700, 600, 1, 2), closeWindow(), saved("WIDTH=256 HEIGHT=148")});
+         drag(420, 346, 0, 23),  windowAt(300, 200, 556, 368), // the bottom edge to 171 high: 168
+         viewOf(700, 600, 1, 2), closeWindow(), saved("WIDTH=256 HEIGHT=168")});
 }
 
 static void caseMenus() {
@@ -1145,6 +1160,10 @@ static void caseSeeThroughDrag() {
          showPattern(1), moveTo(501, 400), moveTo(500, 400),
          sourceAt(450 + 97 - 48, 350 + 65 - 32, -1, -1),
          mouse(kLeftUp), viewOf(150, 150, 1, 2, "second"), closeWindow()});
+    // The readout reads the pixel beneath the window's centre.
+    run({showPattern(), start("X=300 Y=250 ISTOKA=1 INFO=1"), moveTo(350, 300), mouse(kLeftDown), waitMs(300),
+         moveTo(500, 400), windowAt(450, 350, 644, 480), readoutHereOf(450 + 97, 350 + 65), mouse(kLeftUp),
+         closeWindow()});
 }
 
 static void caseTray() {
@@ -1317,6 +1336,8 @@ static void caseSetupTool() {
          click(IDC_GRID), chooseItem(IDC_COLOR_FORMAT, 2), chooseItem(IDC_AVERAGE, 1), hotkeyInto(IDC_PICK_KEY, 0x250),
          hotkeyInto(IDC_SAVE_KEY, 0x276), click(IDOK), shows(kMessageText, "ほかの機能"), click(IDOK),  // the freeze key's
          hotkeyInto(IDC_SAVE_KEY, 0),
+         typeInto(IDC_SAVE_FOLDER, "c:\\WINDOWS\\SYSTEM32"), click(IDC_BROWSE), waitMs(1000), click(IDOK),  // the browser
+         shows(IDC_SAVE_FOLDER, "C:\\windows\\system32"),  // starts at the folder shown, and its choice is shown
          typeInto(IDC_SAVE_FOLDER, "D:\\Zoë"), click(IDOK), shows(kMessageText, "保存できない文字"), click(IDOK),  // not in code page 932
          typeInto(IDC_SAVE_FOLDER, "D:\\shots"),
          click(IDOK), shows(kMessageText, "ほかのプログラム"), click(IDOK),

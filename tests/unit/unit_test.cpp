@@ -190,9 +190,11 @@ struct FlatFrame : MemoryFrame {
               int grid = 0,
               int averageSize = 1,
               bool atLeftEdge = false,
-              int viewHeight = 130) {
+              int viewHeight = 130,
+              int frameWidth = 1) {
         screen.fill(RGB(90, 120, 150));
         magnifier.view.viewHeight = viewHeight;
+        magnifier.view.frameWidth = frameWidth;
         magnifier.settings.showInfo = 1;
         magnifier.settings.grid = grid;
         magnifier.settings.averageSize = averageSize;
@@ -260,11 +262,12 @@ TEST_CASE("the grid lines every source pixel from 6x up in black and white, none
             CHECK((frame.window.at(f + factor, 10) != frame.window.at(f + factor, 11) &&
                    frame.window.at(150, firstRow) != frame.window.at(151, firstRow)));
     }
-    // An odd inner height: the vertical lines still reach the last row.
-    FlatFrame odd(kZoom8, "", 1, 1, false, 129);
-    int lastRow = 129 - 1 - magnifier.view.frameWidth;
-    CHECK(odd.window.at(magnifier.view.frameWidth + 8, lastRow) !=
-          odd.window.at(magnifier.view.frameWidth + 7, lastRow));
+    // An odd inner height without a frame: the vertical lines still reach the last row.
+    FlatFrame odd(kZoom8, "", 1, 1, false, 129, 0);
+    int firstLine = 1;
+    while (firstLine < 194 && odd.window.at(firstLine, 0) == RGB(90, 120, 150))
+        ++firstLine;
+    CHECK(odd.window.at(firstLine, 128) != RGB(90, 120, 150));
 }
 
 TEST_CASE("the pixel under the cursor is framed black outside, white inside, at 8x") {
