@@ -28,8 +28,42 @@ void currentSettingsPath(wchar_t* path) {
         buildSettingsPath(path, directory);
 }
 
+static int digitValue(wchar_t c) {
+    if (c >= L'0' && c <= L'9')
+        return c - L'0';
+    if (c >= L'a' && c <= L'z')
+        return c - L'a' + 10;
+    if (c >= L'A' && c <= L'Z')
+        return c - L'A' + 10;
+    return 99;
+}
+
+int parseSettingInt(const wchar_t* text, int defaultValue) {
+    if (!*text)
+        return defaultValue;
+    while (*text && *text <= L' ')
+        ++text;
+    BOOL negative = *text == L'-';
+    if (*text == L'-' || *text == L'+')
+        ++text;
+    unsigned base = 10;
+    if (text[0] == L'0' && (text[1] == L'x' || text[1] == L'o' || text[1] == L'b')) {
+        base = text[1] == L'x' ? 16 : (text[1] == L'o' ? 8 : 2);
+        text += 2;
+    }
+    // Digits past the range wrap round, as the profile functions' own conversion does.
+    unsigned value = 0;
+    for (; digitValue(*text) < (int)base; ++text)
+        value = value * base + (unsigned)digitValue(*text);
+    return (int)(negative ? 0u - value : value);
+}
+
+// Read as text: GetPrivateProfileIntW is documented to read a negative number as 0, and a
+// window left of or above the primary monitor has a negative position.
 int readSettingInt(const wchar_t* path, const wchar_t* key, int defaultValue) {
-    return (int)GetPrivateProfileIntW(kSettingsSection, key, defaultValue, path);
+    wchar_t text[kNumberTextSize];
+    readSettingText(path, key, text, ARRAYSIZE(text));
+    return parseSettingInt(text, defaultValue);
 }
 
 void readSettingText(const wchar_t* path, const wchar_t* key, wchar_t* text, DWORD size) {

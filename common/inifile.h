@@ -17,6 +17,11 @@ BOOL buildSettingsPath(wchar_t* path, const wchar_t* directory);
 // The settings file of the current directory, as a full path whenever one fits.
 void currentSettingsPath(wchar_t* path);
 
+// A number as the profile functions convert one, from at most the first 29 characters:
+// leading blanks, a sign, 0x, 0o or 0b for another base, then digits up to the first other
+// character; 32 bits kept. Empty text gives the default.
+static const int kNumberTextSize = 30;
+int parseSettingInt(const wchar_t* text, int defaultValue);
 int readSettingInt(const wchar_t* path, const wchar_t* key, int defaultValue);
 // The key's text (empty when absent), cut to size characters with the terminator.
 void readSettingText(const wchar_t* path, const wchar_t* key, wchar_t* text, DWORD size);

@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
-#include <psapi.h>
 #include <shlobj.h>
 
 #include <initializer_list>
@@ -136,12 +135,13 @@ static BOOL closeMagnifier(HWND window, MagnifierStart* start) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     start->visible = IsWindowVisible(window);
-    HANDLE process =
-        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    // The limited right is granted across bitness and to a magnifier running elevated.
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
     if (!process)
         return FALSE;
     BOOL ended = FALSE;
-    if (GetModuleFileNameExW(process, nullptr, start->exePath, MAX_PATH)) {
+    DWORD length = MAX_PATH;
+    if (QueryFullProcessImageNameW(process, 0, start->exePath, &length)) {
         PostMessageW(window, WM_COMMAND, kQuitCommand, 0);
         ended = WaitForSingleObject(process, kCloseTimeoutMs) == WAIT_OBJECT_0;
     }
@@ -274,11 +274,11 @@ static void showTexts(HWND dlg) {
                         reinterpret_cast<LPARAM>(t.toolPicturesFolder));
 }
 
-// A key without Ctrl, Alt or Shift would be taken from every program: the controls give it
-// Ctrl instead.
+// A key without Ctrl or Alt would be taken from every program (with Shift alone, its capital
+// letter): the controls give it Ctrl instead.
 static void refusePlainKeys(HWND dlg) {
     for (const HotkeySetting& h : hotkeys)
-        SendDlgItemMessageW(dlg, h.control, HKM_SETRULES, HKCOMB_NONE,
+        SendDlgItemMessageW(dlg, h.control, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
                             MAKELPARAM(HOTKEYF_CONTROL, 0));
 }
 

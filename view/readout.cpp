@@ -16,9 +16,10 @@ static const int kGlyphCount = kLastGlyph - kFirstGlyph + 1;
 static const int kMaxLength = 32;   // cells of a text row
 static const int kPaddingAt96 = 2;  // white round the text, at 96 DPI (100 %)
 static const int kBaseDpi = 96;
+static const int kCellHeightAt96 = 12;  // a text row, leading included
 
 static HDC labelDC;
-static HFONT labelFont;  // null for the stock font used at 96 DPI
+static HFONT labelFont;
 static int padding;
 static HBITMAP labelBitmap;
 static DWORD* labelBits;  // 32-bit, top-down
@@ -27,18 +28,12 @@ static int cellWidth;  // the fixed-pitch font's character cell
 static int cellHeight;
 static char composed[kReadoutLines][kMaxLength];  // the characters the text cells hold now
 
+// Made for the DPI of the window's monitor: a stock font is made at the system's DPI, which
+// is the primary monitor's at sign-in, not the window's.
 static void selectLabelFont(int dpi) {
-    SelectObject(labelDC, GetStockObject(ANSI_FIXED_FONT));
     padding = MulDiv(kPaddingAt96, dpi, kBaseDpi);
-    if (dpi <= kBaseDpi)
-        return;
-    TEXTMETRICW metrics;
-    GetTextMetricsW(labelDC, &metrics);
-    labelFont = CreateFontW(MulDiv(metrics.tmHeight, dpi, kBaseDpi), 0, 0, 0, FW_NORMAL, FALSE,
-                            FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
-    if (labelFont)
-        SelectObject(labelDC, labelFont);
+    labelFont = createReadoutFont(dpi);
+    SelectObject(labelDC, labelFont ? labelFont : GetStockObject(ANSI_FIXED_FONT));
 }
 
 // The label is made while INFO is on or a key that shows it (pick, anchor) is set.
@@ -77,9 +72,20 @@ void openReadout(const MagnifierState* state, int dpi) {
     wchar_t glyphText[kGlyphCount];
     for (int i = 0; i < kGlyphCount; ++i)
         glyphText[i] = (wchar_t)(kFirstGlyph + i);
-    TextOutW(labelDC, padding, glyphTop + padding, glyphText, kGlyphCount);
+    // Fixed advances: hinted widths drift by a pixel at some scales, and each glyph must lie
+    // in its own cell.
+    int advances[kGlyphCount];
+    for (int& advance : advances)
+        advance = cellWidth;
+    ExtTextOutW(labelDC, padding, glyphTop + padding, 0, nullptr, glyphText, kGlyphCount, advances);
     GdiFlush();
     memset(composed, 0, sizeof composed);
+}
+
+HFONT createReadoutFont(int dpi) {
+    return CreateFontW(MulDiv(kCellHeightAt96, dpi, kBaseDpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       NONANTIALIASED_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
 }
 
 void closeReadout() {

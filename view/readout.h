@@ -13,6 +13,8 @@ static const int kReadoutLines = 3, kReadoutLineLength = 48;
 // of the monitor the window is on, and freed.
 void openReadout(const MagnifierState* state, int dpi);
 void closeReadout();
+// The label's fixed-pitch font at a DPI, 12 pixels a row at 96; the caller deletes it.
+HFONT createReadoutFont(int dpi);
 
 // The colour of the marked pixel (the mean of the AVERAGE square round it), read from the back
 // buffer just after the source was stretched into it (before the crosshair covers it).

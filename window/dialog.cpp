@@ -1,5 +1,8 @@
 #include <windows.h>
 
+#include <windowsx.h>
+#include <wtsapi32.h>
+
 #include "window/dialog.h"
 
 #include "common/shared.h"
@@ -39,7 +42,8 @@ static INT_PTR onInitDialog(HWND dlg) {
     PostMessageW(dlg, WM_COMMAND, ID_ALWAYS_TOP, 0);
     registerHotkeys(dlg);
     SetPropW(dlg, kMagnifierWindowProperty, dlg);
-    applySizingBorder(dlg);
+    allowMessagesFromLowerIntegrity(dlg);
+    WTSRegisterSessionNotification(dlg, NOTIFY_FOR_THIS_SESSION);
     askForSquareCorners(dlg);
     keepDialogUnscaled(dlg);
     startTicking(dlg);
@@ -62,18 +66,26 @@ static void takeNewSize(HWND dlg) {
     openSurfaces(dlg, &magnifier);
 }
 
+// Only a restored window's size is the user's: a minimised or maximised one keeps the view
+// as it was, to be found again when the window is restored.
 static INT_PTR onSize(HWND dlg, WPARAM sizeType) {
+    if (sizeType == SIZE_MINIMIZED)
+        return TRUE;
     if (sizeType == SIZE_RESTORED) {
         startTicking(dlg);
         // Restored from its taskbar button (or by anyone): a tool window again, once the
         // restore is over.
         if (GetWindowLongW(dlg, GWL_EXSTYLE) & WS_EX_APPWINDOW)
             PostMessageW(dlg, WM_DROPTASKBARBUTTON, 0, 0);
+        if (!magnifier.settings.sizeFixed)
+            takeNewSize(dlg);
     }
-    if (!magnifier.settings.sizeFixed)
-        takeNewSize(dlg);
     refreshWindow(dlg, FALSE);
     return TRUE;
+}
+
+static INT_PTR onNcHitTest(HWND dlg, LPARAM lParam) {
+    return answerSizingHitTest(dlg, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
 }
 
 static INT_PTR onWindowPosChanging(LPARAM lParam) {
@@ -81,10 +93,10 @@ static INT_PTR onWindowPosChanging(LPARAM lParam) {
     return TRUE;
 }
 
-// Takes the window's position, hidden or not, and writes the settings file; 0 or the error.
+// Takes the window's position, hidden, minimised or not, and writes the settings file; 0 or
+// the error.
 static DWORD saveWindowAndSettings(HWND dlg) {
-    RECT rect;
-    GetWindowRect(dlg, &rect);
+    RECT rect = normalWindowRect(dlg);
     magnifier.settings.windowX = rect.left;
     magnifier.settings.windowY = rect.top;
     return saveSettings();
@@ -95,12 +107,14 @@ void reportUnsavedSettings() {
 }
 
 static INT_PTR onDestroy(HWND dlg) {
+    WTSUnRegisterSessionNotification(dlg);
     endPickMode(dlg);
     removeTrayIcon(dlg);
     dropDragSnapshot();
     closeSurfaces(dlg, &magnifier);
     finalSaveError = saveWindowAndSettings(dlg);
     stopTicking(dlg);
+    KillTimer(dlg, kIconTimer);
     destroyMenus();
     RemovePropW(dlg, kMagnifierWindowProperty);
     PostQuitMessage(0);
@@ -112,8 +126,11 @@ static INT_PTR onCommand(HWND dlg, WPARAM wParam) {
     return TRUE;
 }
 
-static INT_PTR onTimer(HWND dlg) {
-    return magnifyTick(dlg);
+static INT_PTR onTimer(HWND dlg, WPARAM id) {
+    if (id != kIconTimer)
+        return magnifyTick(dlg);
+    tryTrayIconAgain(dlg);
+    return TRUE;
 }
 
 static INT_PTR onMouseMove(HWND dlg) {
@@ -222,6 +239,15 @@ static INT_PTR onDpiChanged(HWND dlg) {
     return TRUE;
 }
 
+// Pick mode holds the arrows, Enter and Esc: they are given back before the lock screen or
+// another user's session takes the keyboard.
+static INT_PTR onSessionChange(HWND dlg, WPARAM change) {
+    if (change == WTS_SESSION_LOCK || change == WTS_CONSOLE_DISCONNECT ||
+        change == WTS_REMOTE_DISCONNECT)
+        endPickMode(dlg);
+    return TRUE;
+}
+
 static INT_PTR onTaskbarCreatedMessage(HWND dlg) {
     onShellRestarted(dlg);
     return FALSE;
@@ -237,7 +263,7 @@ INT_PTR CALLBACK magnifierDialogProc(HWND dlg, UINT message, WPARAM wParam, LPAR
         case WM_WINDOWPOSCHANGING: return onWindowPosChanging(lParam);
         case WM_INITDIALOG: return onInitDialog(dlg);
         case WM_COMMAND: return onCommand(dlg, wParam);
-        case WM_TIMER: return onTimer(dlg);
+        case WM_TIMER: return onTimer(dlg, wParam);
         case WM_MOUSEMOVE: return onMouseMove(dlg);
         case WM_LBUTTONDOWN: return onLButtonDown(dlg);
         case WM_LBUTTONUP: return onLButtonUp(dlg);
@@ -250,6 +276,8 @@ INT_PTR CALLBACK magnifierDialogProc(HWND dlg, UINT message, WPARAM wParam, LPAR
         case WM_DISPLAYCHANGE: return onDisplayChange();
         case WM_DROPTASKBARBUTTON: return onDropTaskbarButton(dlg);
         case WM_DPICHANGED: return onDpiChanged(dlg);
+        case WM_NCHITTEST: return onNcHitTest(dlg, lParam);
+        case WM_WTSSESSION_CHANGE: return onSessionChange(dlg, wParam);
         default: return FALSE;
     }
 }

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <versionhelpers.h>
+
 #include "window/help.h"
 
 #include "common/texts.h"
@@ -39,15 +41,19 @@ static INT_PTR CALLBACK helpDialogProc(HWND dlg, UINT message, WPARAM wParam, LP
     }
 }
 
-static BOOL helpFilePresent() {
+// WinHelp is no part of Windows since Vista, which only says that it is not supported: a help
+// file is opened only on a Windows before it.
+static BOOL winHelpOpens() {
     DWORD attributes = GetFileAttributesW(kHelpFile);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    BOOL present =
+        attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return present && !IsWindowsVistaOrGreater();
 }
 
 // The help window is modeless and owned by the magnifier: the view goes on following the
 // cursor while it is open, and it closes with the magnifier.
 void openHelp(HWND window) {
-    if (helpFilePresent()) {
+    if (winHelpOpens()) {
         WinHelpW(window, kHelpFile, HELP_FORCEFILE, 0);
         return;
     }

@@ -9,10 +9,35 @@
 #include "window/timer.h"
 #include "window/trayicon.h"
 
+// How often, and how far apart, an icon the shell refused is asked for again.
+static const int kIconTries = 5;
+static const UINT kIconTryMs = 1000;
+
 void showTrayIcon(HWND window) {
     session.trayIconAdded = addTrayIcon(window);
-    if (!session.trayIconAdded)
-        SetWindowTextW(window, texts().noIconTitle);
+    session.iconTriesLeft = session.trayIconAdded ? 0 : kIconTries;
+    if (session.trayIconAdded) {
+        KillTimer(window, kIconTimer);
+        return;
+    }
+    SetWindowTextW(window, texts().noIconTitle);
+    SetTimer(window, kIconTimer, kIconTryMs, nullptr);
+}
+
+// Meanwhile the window minimises as it does without an icon; once the icon is there, a
+// window that went to it minimised goes on to it.
+void tryTrayIconAgain(HWND window) {
+    if (retryTrayIcon(window)) {
+        session.trayIconAdded = 1;
+        session.iconTriesLeft = 0;
+        SetWindowTextW(window, L"");
+        if (session.hiddenInTray && IsIconic(window))
+            hideOrMinimize(window);
+    } else {
+        --session.iconTriesLeft;
+    }
+    if (session.iconTriesLeft <= 0)
+        KillTimer(window, kIconTimer);
 }
 
 // Removed first, in case the shell still shows it.
@@ -22,6 +47,13 @@ void onShellRestarted(HWND window) {
     showTrayIcon(window);
 }
 
+// The frame is worked out again for the new style, as the system asks after every change.
+static void setExtendedStyle(HWND window, LONG exStyle) {
+    SetWindowLongW(window, GWL_EXSTYLE, exStyle);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 // A tool window has no taskbar button and is not in Alt+Tab: minimised without an icon it
 // gets a button, from which it can be restored. The taskbar reads the style when a window
 // is shown, so the window is hidden while the style changes.
@@ -29,9 +61,9 @@ static void minimizeToTaskbar(HWND window) {
     LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
     if (exStyle & WS_EX_TOOLWINDOW) {
         ShowWindow(window, SW_HIDE);
-        SetWindowLongW(window, GWL_EXSTYLE, (exStyle & ~WS_EX_TOOLWINDOW) | WS_EX_APPWINDOW);
+        setExtendedStyle(window, (exStyle & ~WS_EX_TOOLWINDOW) | WS_EX_APPWINDOW);
     }
-    ShowWindow(window, SW_SHOWMINIMIZED);
+    ShowWindow(window, SW_SHOWMINNOACTIVE);
 }
 
 void dropTaskbarButton(HWND window) {
@@ -39,8 +71,8 @@ void dropTaskbarButton(HWND window) {
     if (!(exStyle & WS_EX_APPWINDOW) || IsIconic(window))
         return;
     ShowWindow(window, SW_HIDE);
-    SetWindowLongW(window, GWL_EXSTYLE, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
-    ShowWindow(window, SW_SHOW);
+    setExtendedStyle(window, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+    ShowWindow(window, SW_SHOWNA);
     refreshWindow(window, FALSE);
 }
 
@@ -56,8 +88,9 @@ void hideOrMinimize(HWND window) {
     stopTicking(window);
 }
 
+// Brought back without taking the keyboard from the program the user types in.
 void restoreWindow(HWND window) {
-    ShowWindow(window, SW_RESTORE);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
     session.hiddenInTray = 0;
     startTicking(window);
     // The window passes through the topmost band once, which brings it to the front.

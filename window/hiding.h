@@ -4,8 +4,11 @@
 
 #include <windows.h>
 
-// Adds the icon; without one, titles the window so that it can be found minimised.
+// Adds the icon; without one, titles the window so that it can be found minimised, and asks
+// for the icon again a few times from the icon's timer.
 void showTrayIcon(HWND window);
+// The icon's timer: asks for the icon once more.
+void tryTrayIconAgain(HWND window);
 // The shell has (re)started or changed its scale: the icon is added, also when it could not
 // be added before, at the size the shell now asks for.
 void onShellRestarted(HWND window);

@@ -53,15 +53,23 @@ void togglePickMode(HWND window) {
         startPickMode(window);
 }
 
-// The cursor stops at the virtual screen's edges.
+// The cursor stops at the edges of the monitor it is on, unless the step lands on another
+// monitor: a step into the virtual screen's box where no monitor is stops at the edge. Where
+// the cursor cannot be placed, the readout stays on where it is.
 static void nudgeCursor(int dx, int dy) {
     POINT cursor;
     if (!GetCursorPos(&cursor))
         return;
-    int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    int right = left + GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1;
-    int bottom = top + GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1;
-    SetCursorPos(clampInt(cursor.x + dx, left, right), clampInt(cursor.y + dy, top, bottom));
+    POINT to = {cursor.x + dx, cursor.y + dy};
+    if (!MonitorFromPoint(to, MONITOR_DEFAULTTONULL)) {
+        MONITORINFO info;
+        info.cbSize = sizeof info;
+        if (!GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &info))
+            return;
+        const RECT& m = info.rcMonitor;
+        to = {clampInt(to.x, m.left, m.right - 1), clampInt(to.y, m.top, m.bottom - 1)};
+    }
+    SetCursorPos(to.x, to.y);
 }
 
 void onPickKey(HWND window, int id) {

@@ -135,10 +135,9 @@ static void selectZoomCommand(int command) {
     showZoom(command);
 }
 
-static void toggleSizeFixed(HWND window) {
+static void toggleSizeFixed() {
     magnifier.settings.sizeFixed = flip(magnifier.settings.sizeFixed);
     setMainMenuCheck(ID_SIZE_FIXED, magnifier.settings.sizeFixed);
-    applySizingBorder(window);
 }
 
 static void toggleCrosshair() {
@@ -227,7 +226,7 @@ void runCommand(HWND window, int command) {
         case IDOK:
         case IDCANCEL: DestroyWindow(window); break;
         case ID_ALWAYS_TOP: toggleAlwaysOnTop(window); break;
-        case ID_SIZE_FIXED: toggleSizeFixed(window); break;
+        case ID_SIZE_FIXED: toggleSizeFixed(); break;
         case ID_CROSS: toggleCrosshair(); break;
         case ID_MINIMIZE: hideOrMinimize(window); break;
         case ID_RESTORE: restoreWindow(window); break;

@@ -4,6 +4,7 @@
 
 #include "common/shared.h"
 #include "view/geometry.h"
+#include "window/platform.h"
 #include "window/surfaces.h"
 #include "window/timer.h"
 
@@ -26,41 +27,85 @@ void keepWindowOnAMonitor(Settings* s) {
 void applyWindowRect(HWND window) {
     Settings& s = magnifier.settings;
     View& view = magnifier.view;
-    RECT rect;
-    GetWindowRect(window, &rect);
+    RECT rect = normalWindowRect(window);
     s.windowX = rect.left;
     s.windowY = rect.top;
     view.viewWidth = rect.right - rect.left;
     view.viewHeight = rect.bottom - rect.top;
     closeSurfaces(window, &magnifier);
     openSurfaces(window, &magnifier);
-    int margin = 2 * view.frameWidth;
-    MoveWindow(window, s.windowX, s.windowY, view.viewWidth + margin, view.viewHeight + margin,
-               TRUE);
+    // A minimised or maximised window takes its rectangle when it is restored.
+    if (!IsIconic(window) && !IsZoomed(window)) {
+        int margin = 2 * view.frameWidth;
+        MoveWindow(window, s.windowX, s.windowY, view.viewWidth + margin, view.viewHeight + margin,
+                   TRUE);
+    }
     refreshWindow(window, FALSE);
 }
 
-void applySizingBorder(HWND window) {
-    LONG style = GetWindowLongW(window, GWL_STYLE);
-    if (style == 0)
-        return;
+// Where a band of the window's edge is: -1 at the low edge, 1 at the high one, else 0.
+static int edgeBand(int p, int low, int high, int band) {
+    return p < low + band ? -1 : (p >= high - band ? 1 : 0);
+}
+
+LRESULT sizingHitTest(RECT window, POINT point, int dpi) {
+    static const LRESULT kCodes[3][3] = {{HTTOPLEFT, HTTOP, HTTOPRIGHT},
+                                         {HTLEFT, HTCLIENT, HTRIGHT},
+                                         {HTBOTTOMLEFT, HTBOTTOM, HTBOTTOMRIGHT}};
+    int edge = MulDiv(kSizingEdgeAt96, dpi, 96), corner = MulDiv(kSizingCornerAt96, dpi, 96);
+    int h = edgeBand(point.x, window.left, window.right, edge);
+    int v = edgeBand(point.y, window.top, window.bottom, edge);
+    // Near a corner, along either edge, both ways at once.
+    if (h && !v)
+        v = edgeBand(point.y, window.top, window.bottom, corner);
+    else if (v && !h)
+        h = edgeBand(point.x, window.left, window.right, corner);
+    return kCodes[v + 1][h + 1];
+}
+
+BOOL answerSizingHitTest(HWND window, POINT point) {
     if (magnifier.settings.sizeFixed)
-        style &= ~WS_THICKFRAME;
-    else
-        style |= WS_THICKFRAME;
-    SetWindowLongW(window, GWL_STYLE, style);
+        return FALSE;
+    RECT rect;
+    GetWindowRect(window, &rect);
+    SetWindowLongPtrW(window, DWLP_MSGRESULT, sizingHitTest(rect, point, windowDpi(window)));
+    return TRUE;
 }
 
 void placeInZOrder(HWND window, HWND insertAfter) {
     const Settings& s = magnifier.settings;
-    SetWindowPos(window, insertAfter, s.windowX, s.windowY, s.windowWidth, s.windowHeight, 0);
+    SetWindowPos(window, insertAfter, s.windowX, s.windowY, s.windowWidth, s.windowHeight,
+                 SWP_NOACTIVATE);
 }
 
 void snapWindowSize(WINDOWPOS* pos) {
+    // A minimised or maximised window has the system's size, not the user's.
+    if (GetWindowLongW(pos->hwnd, GWL_STYLE) & (WS_MINIMIZE | WS_MAXIMIZE))
+        return;
     const Settings& s = magnifier.settings;
     const View& view = magnifier.view;
     pos->cx = snapSize(pos->cx, s.windowWidth, view.zoomFactor, view.frameWidth);
     pos->cy = snapSize(pos->cy, s.windowHeight, view.zoomFactor, view.frameWidth);
+}
+
+RECT normalWindowRect(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    WINDOWPLACEMENT placement;
+    placement.length = sizeof placement;
+    if ((!IsIconic(window) && !IsZoomed(window)) || !GetWindowPlacement(window, &placement))
+        return rect;
+    rect = placement.rcNormalPosition;
+    // A window with a taskbar button has its normal rectangle in workspace coordinates, from
+    // the corner of its monitor's work area.
+    if (!(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+        MONITORINFO info;
+        info.cbSize = sizeof info;
+        if (GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info))
+            OffsetRect(&rect, info.rcWork.left - info.rcMonitor.left,
+                       info.rcWork.top - info.rcMonitor.top);
+    }
+    return rect;
 }
 
 void updateView() {

@@ -9,13 +9,23 @@
 // Moves a stored rectangle that no monitor shows onto the nearest monitor's work area.
 void keepWindowOnAMonitor(Settings* settings);
 
-// Takes the window's rectangle as the view's, opens the surfaces for it again and sizes the
-// window to the view plus the frame.
+// Takes the window's (restored) rectangle as the view's, opens the surfaces for it again and
+// sizes the window to the view plus the frame.
 void applyWindowRect(HWND window);
-// Adds or removes the sizing border by sizeFixed.
-void applySizingBorder(HWND window);
+// The band along the edges that sizes the window, at 96 DPI; near the corners, both ways.
+static const int kSizingEdgeAt96 = 4, kSizingCornerAt96 = 12;
+// What the point of a window at that DPI is: an edge or corner that sizes it (HTLEFT ...
+// HTBOTTOMRIGHT), or HTCLIENT, which drags it.
+LRESULT sizingHitTest(RECT window, POINT point, int dpi);
+// WM_NCHITTEST: a window whose size is not fixed is sized at its edges. The compositor of
+// Windows 10 and 11 would draw a sizing border (WS_THICKFRAME) of a window without a caption
+// as a white strip and clear bands, so the window keeps its thin border and answers this.
+// FALSE leaves the message to the system.
+BOOL answerSizingHitTest(HWND window, POINT point);
 // Puts the window at its stored rectangle after insertAfter (HWND_TOPMOST, HWND_NOTOPMOST).
 void placeInZOrder(HWND window, HWND insertAfter);
+// The window's outer rectangle, or when it is minimised or maximised, the one it has restored.
+RECT normalWindowRect(HWND window);
 // WM_WINDOWPOSCHANGING: a new size snaps to the zoom.
 void snapWindowSize(WINDOWPOS* pos);
 // The view's geometry for the settings in force, and the monitor under the cursor (the one

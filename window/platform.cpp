@@ -30,3 +30,22 @@ void keepDialogUnscaled(HWND dialog) {
     if (setBehavior)
         setBehavior(dialog, kDisableAll, kDisableAll);
 }
+
+int windowDpi(HWND window) {
+    typedef UINT(WINAPI * DpiForWindow)(HWND);
+    auto dpiForWindow =
+        systemFunction<DpiForWindow>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+    UINT dpi = dpiForWindow ? dpiForWindow(window) : 0;
+    if (dpi == 0) {
+        HDC screen = GetDC(nullptr);
+        dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+    }
+    return (int)dpi;
+}
+
+void allowMessagesFromLowerIntegrity(HWND window) {
+    ChangeWindowMessageFilterEx(window, RegisterWindowMessageW(L"TaskbarCreated"), MSGFLT_ALLOW,
+                                nullptr);
+    ChangeWindowMessageFilterEx(window, WM_COMMAND, MSGFLT_ALLOW, nullptr);
+}

@@ -11,3 +11,11 @@ void askForSquareCorners(HWND window);
 // Windows 10 (1703 and later) rescales a per-monitor dialog when its DPI changes; the
 // magnifier keeps the snapped size the user chose and its true pixels.
 void keepDialogUnscaled(HWND dialog);
+
+// The DPI of the monitor the window is on (Windows 10 1607 and later), else the system's.
+int windowDpi(HWND window);
+
+// A magnifier run as administrator would not hear from the shell that it restarted, nor the
+// set-up tool's quit command: the system drops messages from programs of lower integrity
+// unless the window lets them through.
+void allowMessagesFromLowerIntegrity(HWND window);

@@ -9,6 +9,7 @@
 struct Session {
     int hiddenInTray;  // hidden to the notification icon (or to start there)
     int trayIconAdded;
+    int iconTriesLeft;  // the shell refused the icon: times it is asked again
     int dragging;
     int dragOffsetX;  // cursor minus window corner at the press
     int dragOffsetY;

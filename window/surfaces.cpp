@@ -3,6 +3,7 @@
 #include "window/surfaces.h"
 
 #include "view/readout.h"
+#include "window/platform.h"
 
 // The screen DC addresses the screen as the system does, with its origin at the primary
 // monitor's corner on every system; one made with CreateDC("DISPLAY") may start at the
@@ -13,19 +14,6 @@ HDC openScreenDC() {
 
 void closeScreenDC(HDC dc) {
     ReleaseDC(nullptr, dc);
-}
-
-// The DPI of the monitor the window is on (Windows 10 1607 and later), else the system's.
-static int windowDpi(HWND window) {
-    typedef UINT(WINAPI * DpiForWindow)(HWND);
-    FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
-    UINT dpi = found ? reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(found))(window) : 0;
-    if (dpi == 0) {
-        HDC screen = GetDC(nullptr);
-        dpi = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-    }
-    return (int)dpi;
 }
 
 // A DIB section, whose pixels the grid is written into; the screen's own format costs the

@@ -8,6 +8,8 @@
 
 // The timer's id: every tick may render a frame.
 static const UINT_PTR kMagnifyTimer = 1;
+// The timer that asks the shell for the icon again after a refusal.
+static const UINT_PTR kIconTimer = 2;
 
 // Starts the timer at the period in force (again, when it runs), and stops it.
 void startTicking(HWND window);

@@ -9,8 +9,8 @@
 #include "common/texts.h"
 #include "res/resource.h"
 
-// The shell's earliest NOTIFYICONDATAW layout: every version of the shell accepts it.
-static const DWORD kNotifyIconSize = NOTIFYICONDATAW_V1_SIZE;
+// The whole record of the Windows the program runs on, so that the tip is taken whole.
+static const DWORD kNotifyIconSize = sizeof(NOTIFYICONDATAW);
 
 static HICON trayIcon;
 
@@ -43,6 +43,14 @@ BOOL addTrayIcon(HWND window) {
     data.uCallbackMessage = WM_TRAYNOTIFY;
     lstrcpynW(data.szTip, texts().displayName, ARRAYSIZE(data.szTip));
     return Shell_NotifyIconW(NIM_ADD, &data);
+}
+
+// A shell busy past its time-out fails the call but may have added the icon all the same:
+// it is changed if it is there, else added.
+BOOL retryTrayIcon(HWND window) {
+    NOTIFYICONDATAW data;
+    fillIconRecord(&data, window, NIF_ICON);
+    return Shell_NotifyIconW(NIM_MODIFY, &data) || addTrayIcon(window);
 }
 
 void changeTrayIcon(HWND window) {

@@ -11,6 +11,8 @@ static const UINT kTrayIconId = 1;
 void loadTrayIcon();
 // TRUE when the shell took the icon.
 BOOL addTrayIcon(HWND window);
+// TRUE when the icon is there now: changed when the shell had it, else added.
+BOOL retryTrayIcon(HWND window);
 // Loads the image again (the scale has changed) and shows it.
 void changeTrayIcon(HWND window);
 void removeTrayIcon(HWND window);

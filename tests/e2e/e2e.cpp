@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <psapi.h>
 #include <shellapi.h>
+#include <wtsapi32.h>
 #include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -45,8 +46,10 @@ static bool check(bool ok, const char* fmt, ...) {
 // Processes the driver's own messages (its windows must paint) for ms milliseconds.
 static void pump(DWORD ms) {
     for (DWORD start = GetTickCount(); GetTickCount() - start < ms;) {
-        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
+            TranslateMessage(&msg);  // keys typed into the driver's own text box
             DispatchMessageA(&msg);
+        }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }
 }
@@ -304,9 +307,10 @@ enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick,
           Tool, Type, KeyInto, Choose, Click, ToolGone, HelpFile, Unwritable, ToolFrom, HotkeyIs,
           Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File, Shows,
           Help, Restarted, Readout, Clipboard, SaveFailed, Face, Chosen, IconAsAsked,
-          IconsRemoved, Swatch, CursorAt, KeyFree, Pictures, TakeNames, MoveAway, Stubborn, ReadoutHere };
+          IconsRemoved, Swatch, CursorAt, KeyFree, Pictures, TakeNames, MoveAway, Stubborn, ReadoutHere,
+          HitTest, Typing, Typed, ShellAnswer, OldWindows, SessionChange };
 enum Property { Visible = 1, Topmost = 2, Sizable = 4, Iconic = 8, Titled = 16, HotkeyTaken = 32,
-                HighPriority = 64, TaskbarButton = 128 };
+                HighPriority = 64, TaskbarButton = 128, ThickFrame = 256 };
 // clang-format on
 
 struct Step {
@@ -392,6 +396,43 @@ static void standInHelpProgram() {
                     nullptr);
     RemoveDirectoryW((dir + L"\\Qilo.hlp").c_str());
     writeFileText(dir + L"\\Qilo.hlp", "");
+}
+
+// A window of another program with a text box, where the user types.
+static HWND typingWindow, typingBox;
+
+static void startTyping() {
+    DestroyWindow(typingWindow);
+    typingWindow = CreateWindowExA(0, "STATIC", "typing", WS_POPUP | WS_VISIBLE | WS_BORDER, 600,
+                                   600, 300, 60, nullptr, nullptr, nullptr, nullptr);
+    typingBox = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 5, 280, 40, typingWindow,
+                                nullptr, nullptr, nullptr);
+    SetForegroundWindow(typingWindow);
+    SetFocus(typingBox);
+    pump(300);
+}
+
+// A key typed now reaches the text box: the text grows by one character.
+static bool typingGoesOn() {
+    int before = GetWindowTextLengthA(typingBox);
+    pressKey('Q');
+    bool typed = waitUntil([&] { return GetWindowTextLengthA(typingBox) == before + 1; }, 1000);
+    if (!typed || GetForegroundWindow() != typingWindow)
+        printf("  typed: %d -> %d characters, the foreground %p, the typing window %p\n", before,
+               GetWindowTextLengthA(typingBox), (void*)GetForegroundWindow(), (void*)typingWindow);
+    return typed && GetForegroundWindow() == typingWindow;
+}
+
+// Wine takes the Windows version a program sees from the prefix, per program.
+static bool pretendOldWindows(bool on) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Qilo.exe", 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return false;
+    LONG done = on ? RegSetValueExA(key, "Version", 0, REG_SZ, (const BYTE*)"winxp", 6)
+                   : RegDeleteValueA(key, "Version");
+    RegCloseKey(key);
+    return done == ERROR_SUCCESS || (!on && done == ERROR_FILE_NOT_FOUND);
 }
 
 // The dialog the user faces: a dialog the tool or the magnifier owns, else the tool.
@@ -548,12 +589,16 @@ static bool clipboardHolds(const std::string& text) {
     return ok;
 }
 
+// Sizable: the window's bottom-right corner sizes it.
 static int properties() {
     bool hotkeyFree = RegisterHotKey(nullptr, 0x3000, MOD_CONTROL, VK_SPACE);
     UnregisterHotKey(nullptr, 0x3000);
+    RECT r = windowRect(q.window);
+    LPARAM corner = MAKELPARAM(r.right - 2, r.bottom - 2);
     return IsWindowVisible(q.window) * Visible + IsIconic(q.window) * Iconic +
            !!(GetWindowLongA(q.window, GWL_EXSTYLE) & WS_EX_TOPMOST) * Topmost +
-           !!(GetWindowLongA(q.window, GWL_STYLE) & WS_THICKFRAME) * Sizable +
+           (SendMessageA(q.window, WM_NCHITTEST, 0, corner) == HTBOTTOMRIGHT) * Sizable +
+           !!(GetWindowLongA(q.window, GWL_STYLE) & WS_THICKFRAME) * ThickFrame +
            (GetWindowTextLengthA(q.window) > 0) * Titled + !hotkeyFree * HotkeyTaken +
            (GetPriorityClass(q.process.hProcess) == HIGH_PRIORITY_CLASS) * HighPriority +
            !(GetWindowLongA(q.window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) * TaskbarButton;
@@ -758,12 +803,26 @@ static bool runStep(const Step& s) {
             SetForegroundWindow(frontDialog());
             PostMessageW(frontDialog(), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(frontDialog(), s.a), TRUE);
             pump(200);
-            pressKey(s.b);
+            if (s.c)
+                keyCombo(s.c, s.b);
+            else
+                pressKey(s.b);
             return runStep({Wait, 200});
         case Choose: return SendDlgItemMessageW(frontDialog(), s.a, CB_SETCURSEL, s.b, 0) == s.b;
         case Chosen: return SendDlgItemMessageW(frontDialog(), s.a, CB_GETCURSEL, 0, 0) == s.b;
-        case HotkeyIs: return (SendDlgItemMessageW(frontDialog(), s.a, HKM_GETHOTKEY, 0, 0) & 0xFFFF) == s.b;
+        case HotkeyIs: {
+            int shown = (int)(SendDlgItemMessageW(frontDialog(), s.a, HKM_GETHOTKEY, 0, 0) & 0xFFFF);
+            if (shown != s.b)
+                printf("  the key control shows 0x%X\n", shown);
+            return shown == s.b;
+        }
         case StartShown: dir = makeScratchDir(settingsText(text)); return startQilo(q, dir, s.a);
+        case HitTest: return SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(s.a, s.b)) == s.c;
+        case Typing: startTyping(); return GetFocus() == typingBox;
+        case Typed: return typingGoesOn();
+        case ShellAnswer: shellAnswer = s.a; return true;
+        case OldWindows: return pretendOldWindows(s.a);
+        case SessionChange: PostMessageA(w, WM_WTSSESSION_CHANGE, s.a, 0); return runStep({Wait, 200});
         case SecondCopy: {
             Qilo second;
             std::wstring other = makeScratchDir("");
@@ -943,7 +1002,7 @@ static Step startWithToolsBesideAndPlanted() { return {Start, 0, 4}; }
 // The magnifier alone in bin, a set-up tool in the directory only.
 static Step startWithPlantedToolOnly() { return {Start, 0, 5}; }
 // With a show command (-1: none, which gives SW_SHOWDEFAULT).
-static Step startShown(int showCommand) { return {StartShown, showCommand}; }
+static Step startShown(int showCommand, const char* settings = "") { return {StartShown, showCommand, 0, 0, 0, settings}; }
 // Another start in another directory ends at once with exit code 0 and writes nothing.
 static Step secondCopyEndsAtOnce() { return {SecondCopy}; }
 static Step showPattern(int variant = 0) { return {Pattern, variant}; }
@@ -972,6 +1031,11 @@ static Step endSession() { return {EndSession}; }
 static Step shellAnswering(LRESULT answer) { return {Shell, (int)answer}; }
 static Step noShell() { return {Shell, -1}; }
 static Step shellAnnouncesItself() { return {ShellBack}; }  // "TaskbarCreated"
+static Step shellNowAnswering(LRESULT answer) { return {ShellAnswer, (int)answer}; }  // the same shell
+static Step userTypesElsewhere() { return {Typing}; }  // in a text box of another program
+static Step typingGoesOnThere() { return {Typed}; }
+static Step windowsBeforeVista(bool on) { return {OldWindows, on}; }  // for the programs started next
+static Step sessionChange(int change) { return {SessionChange, change}; }  // WTS_SESSION_LOCK ...
 static Step restack() { return {Restack}; }  // Wine puts the topmost window's X window on top
 static Step waitMs(int ms) { return {Wait, ms}; }
 static Step closeWindow() { return {Close}; }  // WM_CLOSE, and the end with exit code 0
@@ -984,7 +1048,7 @@ static Step toolFromMagnifier() { return {Tool, 2}; }
 // The front dialog's control (the tool, the magnifier or their open popup).
 static Step typeInto(int control, const char* text) { return {Type, control, 0, 0, 0, text}; }
 static Step hotkeyInto(int control, int hotkey) { return {Type, control, hotkey}; }
-static Step keyInto(int control, WORD vk) { return {KeyInto, control, vk}; }
+static Step keyInto(int control, WORD vk, WORD modifier = 0) { return {KeyInto, control, vk, modifier}; }
 static Step chooseItem(int control, int item) { return {Choose, control, item}; }
 static Step click(int control) { return {Click, control}; }
 static Step toolEnds() { return {ToolGone}; }  // with exit code 0
@@ -1003,6 +1067,7 @@ static Step windowAt(int left, int top, int right, int bottom) { return {Rect, l
 static Step usableOnScreen() { return {OnScreen}; }  // 32 x 32 at least, on the screen
 // Every property of has holds and none of hasNot (Property bits).
 static Step is(int has, int hasNot = 0) { return {Is, has, hasNot}; }
+static Step hitTestIs(int x, int y, int code) { return {HitTest, x, y, code}; }  // WM_NCHITTEST
 // The view round the cursor at (x, y), frame and zoom as given; what: "inverted", "second"
 // (the pattern's variant 1), "cross" (the crosshair in the middle), "framed".
 static Step viewOf(int x, int y, int frame, int zoom, const char* what = "") { return {View, frame, zoom, x, y, what}; }
@@ -1066,7 +1131,7 @@ static const int kLeftDown = MOUSEEVENTF_LEFTDOWN, kLeftUp = MOUSEEVENTF_LEFTUP;
 // clang-format off
 static void caseFirstStart() {
     run({showPattern(), start(), windowAt(0, 0, 194, 130),
-         is(Visible | Topmost | HotkeyTaken | HighPriority, Sizable | Titled),
+         is(Visible | Topmost | HotkeyTaken | HighPriority, Sizable | Titled | ThickFrame),
          viewOf(500, 400, 1, 2), secondCopyEndsAtOnce(), is(Visible), closeWindow(),
          fileIs("WSIZE=1 X=0 Y=0 IsTop=1 ZOOM=40003 INT_TIME=60 IsCross=0 WIDTH=194 "
                             "HEIGHT=130 ROP=13369376 FRAME=1 ISTOKA=0"),
@@ -1076,7 +1141,7 @@ static void caseFirstStart() {
 // Every key read and written back in place; other sections and keys kept.
 static void caseEveryKey() {
     run({showPattern(), start(kEveryKey), windowAt(300, 200, 556, 368),
-         is(Sizable, Topmost | HotkeyTaken), viewOf(600, 500, 0, 4, "inverted"),
+         is(Sizable, Topmost | HotkeyTaken | ThickFrame), viewOf(600, 500, 0, 4, "inverted"),
          closeWindow(), fileIs(kEveryKey)});
 }
 
@@ -1094,13 +1159,23 @@ static void caseCorners() {
          closeWindow()});
 }
 
+// The window keeps its thin border and is sized in a band along its edges (4 pixels at
+// 96 DPI, 12 along the edge at the corners); inside, a press drags it.
 static void caseResize() {
     run({showPattern(), start("X=300 Y=200 WSIZE=0"),
          windowAt(300, 200, 492, 328),                           // 196 x 132 less the frame, snapped
+         is(Sizable, ThickFrame),
+         hitTestIs(300, 200, HTTOPLEFT),    hitTestIs(311, 203, HTTOPLEFT),  hitTestIs(312, 203, HTTOP),
+         hitTestIs(303, 212, HTLEFT),       hitTestIs(304, 212, HTCLIENT),   hitTestIs(491, 200, HTTOPRIGHT),
+         hitTestIs(488, 260, HTRIGHT),      hitTestIs(487, 260, HTCLIENT),   hitTestIs(480, 327, HTBOTTOMRIGHT),
+         hitTestIs(479, 327, HTBOTTOM),     hitTestIs(396, 323, HTCLIENT),   hitTestIs(300, 324, HTBOTTOMLEFT),
          drag(490, 326, 37, 23), windowAt(300, 200, 524, 348), // the corner to 229 x 151: 224 x 148
          drag(522, 260, 35, 0),  windowAt(300, 200, 556, 348), // the right edge to 259 wide: 256
          drag(420, 346, 0, 23),  windowAt(300, 200, 556, 368), // the bottom edge to 171 high: 168
-         viewOf(700, 600, 1, 2), closeWindow(), saved("WIDTH=256 HEIGHT=168")});
+         viewOf(700, 600, 1, 2), closeWindow(), saved("WIDTH=256 HEIGHT=168"),
+         // Fixed size: the edges are the window's like any other point, and a press there drags.
+         start("X=300 Y=200"), hitTestIs(490, 326, HTCLIENT), hitTestIs(302, 202, HTCLIENT),
+         drag(490, 326, 37, 23), windowAt(337, 223, 531, 353), closeWindow()});
 }
 
 static void caseMenus() {
@@ -1125,7 +1200,7 @@ static void caseMenus() {
          chooseFromMenu(mInvert),
          chooseFromMenu(mTop),      is(0, Topmost),
          chooseFromMenu(mTop),      is(Topmost),
-         chooseFromMenu(mFixed),    is(Sizable),
+         chooseFromMenu(mFixed),    is(Sizable, ThickFrame),
          // With a loose size the frame takes the window again: 242 + 2 asked, 240 snapped.
          chooseFromMenu(mFrame, 1), viewOf(300, 300, 0, 2),
          // The black frame flashes the window, which Wine can leave below; a click (a drag
@@ -1178,15 +1253,18 @@ static void caseTray() {
          press(VK_DOWN), press(VK_DOWN), press(VK_RETURN), is(Visible),
          iconMouse(WM_RBUTTONDOWN), menuAt(700, 500, 211), drag(100, 650, 0, 0), noMenu(),
          iconMouse(WM_LBUTTONDOWN), closeWindow(),
-         // Not always on top: restored, it is still not.
-         start("X=400 Y=300 IsTop=0"), iconMouse(WM_LBUTTONDOWN), iconMouse(WM_LBUTTONDOWN),
-         is(Visible, Topmost), closeWindow()});
+         // Not always on top: restored, it is still not, and the user types on where he did.
+         start("X=400 Y=300 IsTop=0"), userTypesElsewhere(), iconMouse(WM_LBUTTONDOWN), iconMouse(WM_LBUTTONDOWN),
+         is(Visible, Topmost), typingGoesOnThere(), closeWindow()});
 }
 
 static void caseHotkey() {
     run({start("X=321 Y=234"),
          ctrlSpace(), is(0, Visible), ctrlSpace(), is(Visible), ctrlSpace(), is(0, Visible),
          closeWindow(), saved("X=321 Y=234"),
+         // Hidden and brought back while the user types elsewhere: the keys go on going there.
+         start("X=321 Y=234"), userTypesElsewhere(), ctrlSpace(), is(0, Visible), ctrlSpace(),
+         is(Visible | Topmost), typingGoesOnThere(), closeWindow(),
          start("VK_SPACE=0"), ctrlSpace(), waitMs(300), is(Visible, HotkeyTaken),
          closeWindow()});
     // Another program holds Ctrl+Space: the magnifier runs without it, silently.
@@ -1201,6 +1279,12 @@ static void caseShowCommands() {
         {SW_RESTORE, 0}, {SW_SHOWDEFAULT, 1}, {-1, 1}};  // -1: none, which gives SW_SHOWDEFAULT
     for (const auto& s : hidden)
         run({startShown(s[0]), waitMs(200), is(s[1] ? 0 : Visible, s[1] ? Visible : 0), closeWindow()});
+    // A shortcut set to run maximised: its show command replaces the first ShowWindow's. The
+    // window's own place and size are kept, also after it was brought back.
+    run({startShown(SW_SHOWMAXIMIZED, "X=300 Y=200 WSIZE=0"), is(0, Visible), closeWindow(),
+         saved("X=300 Y=200 WIDTH=192 HEIGHT=128"),
+         startShown(SW_SHOWMAXIMIZED, "X=300 Y=200 WSIZE=0"), is(0, Visible), ctrlSpace(), is(Visible),
+         windowAt(300, 200, 492, 328), closeWindow(), saved("X=300 Y=200 WIDTH=192 HEIGHT=128")});
 }
 
 // No notification area (the shell refuses the icon): hiding minimises. Then the shell comes
@@ -1216,6 +1300,19 @@ static void caseShell() {
          shellAnswering(FALSE), startShown(SW_SHOWMINIMIZED), is(Iconic), ctrlSpace(), is(Visible, Iconic | TaskbarButton), closeWindow(),
          noShell(), start(), shellAnswering(TRUE), shellAnnouncesItself(), iconsAdded(1), iconAsAsked(), closeWindow(),
          iconsRemoved(2), noShell()});  // removed before it is added again, and at the end
+    // Minimised and restored three times, the window keeps its size; quit while minimised,
+    // it saves its place and size, not the minimised window's.
+    run({shellAnswering(FALSE), start("X=300 Y=200 WSIZE=0 VK_SPACE=0"), windowAt(300, 200, 492, 328),
+         command(ID_MINIMIZE), is(Iconic), restoreFromTaskbar(), is(Visible, Iconic),
+         command(ID_MINIMIZE), is(Iconic), restoreFromTaskbar(), is(Visible, Iconic),
+         command(ID_MINIMIZE), is(Iconic), restoreFromTaskbar(), is(Visible, Iconic),
+         windowAt(300, 200, 492, 328), command(ID_MINIMIZE), is(Iconic), closeWindow(),
+         saved("X=300 Y=200 WIDTH=192 HEIGHT=128"), noShell()});
+    // A shell too busy to answer in time may have added the icon all the same: asked again,
+    // it has it, and hiding hides to it.
+    run({shellAnswering(FALSE), start(), iconsAdded(1), shellNowAnswering(TRUE), waitMs(1500),
+         command(ID_MINIMIZE), is(0, Visible | Iconic), iconMouse(WM_LBUTTONDOWN), is(Visible, Titled),
+         closeWindow(), noShell()});
 }
 
 // At logoff the process is ended without WM_DESTROY, after WM_ENDSESSION.
@@ -1296,7 +1393,13 @@ static void caseTwoMonitors() {
          moveTo(5, 760), sourceAt(0, 768 - 64, 97 - 2 * 43, 65 + 2 * 24),
          moveTo(150, 150), mouse(kLeftDown), waitMs(300), moveTo(-200, 250), moveTo(-300, 300),
          windowAt(-350, 250, -156, 380), sourceAt(-350 + 97 - 48, 250 + 65 - 32, 97, 65),
-         mouse(kLeftUp), closeWindow(), saved("X=-350 Y=250")});
+         mouse(kLeftUp), closeWindow(), saved("X=-350 Y=250"),
+         // Read back left of the primary; pick mode's steps stop where no monitor is, below
+         // the left one, and cross onto the primary where it is.
+         start("X=-350 Y=250 HK_PICK=625"), windowAt(-350, 250, -156, 380),
+         moveTo(-5, 595), pressWith(VK_CONTROL, VK_F2), pressWith(VK_SHIFT, VK_DOWN), cursorAt(-5, 599),
+         pressWith(VK_SHIFT, VK_RIGHT), cursorAt(5, 599), pressWith(VK_SHIFT, VK_DOWN), cursorAt(5, 609),
+         press(VK_ESCAPE), closeWindow()});
 }
 // clang-format on
 
@@ -1308,7 +1411,10 @@ static void caseHelp() {
          chooseFromMenu(mHelp), helpWindows(1), shows(IDC_HELP_TEXT, "QILO.INI"), viewOf(150, 650, 1, 2),
          chooseFromMenu(mHelp), helpWindows(1), click(IDOK), helpWindows(0),
          folderNamed("Qilo.hlp"), chooseFromMenu(mHelp), helpWindows(1), click(IDOK),  // no help file
-         helpFileAndProgram(), chooseFromMenu(mHelp), helpWindows(0, 1), closeWindow()});
+         // Windows since Vista has no WinHelp: the program's own help, also beside a help file.
+         helpFileAndProgram(), chooseFromMenu(mHelp), helpWindows(1, 0), click(IDOK), closeWindow(),
+         windowsBeforeVista(true), startAgain(), chooseFromMenu(mHelp), helpWindows(0, 1), closeWindow(),
+         windowsBeforeVista(false)});
 }
 
 // The set-up tool shows the values as the
@@ -1326,6 +1432,8 @@ static void caseSetupTool() {
     RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_F7);
     run({toolInNewFolder(kToolFile), hotkeyShows(IDC_COPY_KEY, 632), swatchShows(RGB(255, 255, 255)),
          keyInto(IDC_FREEZE_KEY, VK_F6), hotkeyShows(IDC_FREEZE_KEY, 0x275),  // Ctrl added
+         keyInto(IDC_FREEZE_KEY, VK_F9, VK_SHIFT), hotkeyShows(IDC_FREEZE_KEY, 0x278),  // Ctrl, not Shift alone
+         keyInto(IDC_FREEZE_KEY, VK_F6), hotkeyShows(IDC_FREEZE_KEY, 0x275),
          keyInto(IDC_COPY_KEY, VK_F7), shows(kMessageText, "ほかのプログラム"), click(IDOK),  // said when chosen
          shows(IDC_INTERVAL, "10000"), checkedIs(IDC_HOTKEY, 1),
          shows(IDC_OK_NOTE, "QILO.INI"), typeInto(IDC_INTERVAL, "5"), click(IDOK),
@@ -1432,7 +1540,11 @@ static void caseLoupe() {
          cursorAt(1023, 0), press(VK_RIGHT), cursorAt(1023, 0),
          press(VK_RETURN), clipboardHoldsText("255, 0, 3"), keyFree(VK_LEFT), keyFree(VK_RETURN),
          pressWith(VK_CONTROL, VK_F2), keyTaken(VK_ESCAPE), press(VK_ESCAPE), keyFree(VK_ESCAPE), keyFree(VK_UP),
-         pressWith(VK_CONTROL, VK_F2), ctrlSpace(), keyFree(VK_RIGHT, MOD_SHIFT), ctrlSpace(), closeWindow()});
+         pressWith(VK_CONTROL, VK_F2), ctrlSpace(), keyFree(VK_RIGHT, MOD_SHIFT), ctrlSpace(),
+         // The lock screen, or another user's session, takes the keyboard: the keys go back first.
+         pressWith(VK_CONTROL, VK_F2), keyTaken(VK_RETURN), sessionChange(WTS_SESSION_LOCK), keyFree(VK_RETURN),
+         pressWith(VK_CONTROL, VK_F2), sessionChange(WTS_CONSOLE_DISCONNECT), keyFree(VK_LEFT),
+         pressWith(VK_CONTROL, VK_F2), sessionChange(WTS_SESSION_UNLOCK), keyTaken(VK_LEFT), closeWindow()});
     // The anchor at (400, 300), the cursor at (250, 220): the offset, the distance and the
     // contrast of #902C11 and #FADC00; pressed a pixel below, it moves there; pressed again at
     // its pixel, it goes with its label.

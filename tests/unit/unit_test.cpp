@@ -94,6 +94,41 @@ TEST_CASE("proposed sizes snap to twice the zoom factor, less the frame, from 50
     }
 }
 
+TEST_CASE("the edges size the window in a band that grows with the DPI, wider at the corners") {
+    const RECT window = {100, 50, 300, 200};
+    // clang-format off
+    const struct { int dpi, x, y; LRESULT code; } rows[] = {
+        {96, 100, 50, HTTOPLEFT},     {96, 111, 50, HTTOPLEFT},   {96, 112, 50, HTTOP},
+        {96, 103, 100, HTLEFT},       {96, 104, 100, HTCLIENT},   {96, 200, 53, HTTOP},
+        {96, 200, 54, HTCLIENT},      {96, 296, 100, HTRIGHT},    {96, 295, 100, HTCLIENT},
+        {96, 299, 188, HTBOTTOMRIGHT}, {96, 296, 187, HTRIGHT},   {96, 288, 196, HTBOTTOMRIGHT},
+        {96, 287, 196, HTBOTTOM},     {96, 100, 199, HTBOTTOMLEFT}, {96, 299, 50, HTTOPRIGHT},
+        {144, 105, 100, HTLEFT},      {144, 106, 100, HTCLIENT},  {144, 117, 50, HTTOPLEFT},
+        {144, 118, 50, HTTOP},        {144, 200, 194, HTBOTTOM},  {144, 200, 193, HTCLIENT},
+        {192, 107, 100, HTLEFT},      {192, 108, 100, HTCLIENT},  {192, 300 - 24, 199, HTBOTTOMRIGHT}};
+    // clang-format on
+    for (const auto& r : rows) {
+        CAPTURE(r.dpi);
+        CAPTURE(r.x);
+        CAPTURE(r.y);
+        CHECK(sizingHitTest(window, {r.x, r.y}, r.dpi) == r.code);
+    }
+}
+
+TEST_CASE("a number in the settings file reads as the profile functions convert it") {
+    // clang-format off
+    const std::pair<const wchar_t*, int> rows[] = {
+        {L"", 7}, {L"0", 0}, {L"42", 42}, {L"-350", -350}, {L"-32000", -32000}, {L"+5", 5},
+        {L" \t-12", -12}, {L"0x40", 64}, {L"0o17", 15}, {L"0b101", 5}, {L"0X40", 0}, {L"1e9", 1},
+        {L"12abc", 12}, {L"abc", 0}, {L"-", 0}, {L"2147483647", 2147483647},
+        {L"-2147483648", (int)0x80000000u}, {L"4294967295", -1}, {L"4294967296", 0}};
+    // clang-format on
+    for (const auto& r : rows) {
+        CAPTURE(r.second);
+        CHECK(parseSettingInt(r.first, 7) == r.second);
+    }
+}
+
 TEST_CASE("the crosshair shift scales the pushed distance by the zoom") {
     const int rows[][3] = {{-3, -1, -4}, {-1, -1, -1}, {1, -1, 1}, {3, -1, 4},
                            {-5, 4, -20}, {-5, 1, -5},  {-5, 0, -5}};  // distance, factor, shift
