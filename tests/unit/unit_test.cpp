@@ -443,6 +443,7 @@ TEST_CASE("the settings path joins directory and name at its last character, nev
         {L"C:\\", L"C:\\QILO.INI"},                {L"C:\\WORK", L"C:\\WORK\\QILO.INI"},
         {L"C:\\表", L"C:\\表\\QILO.INI"},          {L"C:\\Zoë Ω 日本\\", L"C:\\Zoë Ω 日本\\QILO.INI"},
         {L"C:\\" + fits, L"C:\\" + fits + L"\\QILO.INI"},
+        {L"C:\\" + fits + L"b", L".\\QILO.INI"},  // one longer: no longer fits
         {L"C:\\" + std::wstring(250, L'a'), L".\\QILO.INI"}};  // too long: the same file, relative
     // clang-format on
     for (const auto& r : rows) {
