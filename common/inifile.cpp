@@ -92,7 +92,7 @@ void describeFailure(wchar_t* message,
     wchar_t reason[512];
     DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
     if (!FormatMessageW(flags, nullptr, error, 0, reason, ARRAYSIZE(reason), nullptr))
-        wsprintfW(reason, texts().errorNumber, error);
+        wsprintfW(reason, text(kErrorNumber), error);
     wchar_t fullPath[MAX_PATH];
     if (!GetFullPathNameW(path, MAX_PATH, fullPath, nullptr))
         lstrcpynW(fullPath, path, MAX_PATH);
@@ -105,5 +105,5 @@ void describeFailure(wchar_t* message,
 }
 
 void describeSaveFailure(wchar_t* message, int size, const wchar_t* path, DWORD error) {
-    describeFailure(message, size, texts().saveFailed, path, error);
+    describeFailure(message, size, text(kSaveFailed), path, error);
 }

@@ -10,6 +10,16 @@
 static const int kMinWindowSize = 32, kMaxWindowSize = 8192, kMaxCoordinate = 32000;
 static const int kAllBits = -1, kColorBits = 0x00FFFFFF, kHotkeyBits = 0xFFFF;
 static const int kBoth = kMagnifierWrites | kToolWrites;
+static const int kLastColorFormat = (int)ARRAYSIZE(kColorFormats) - 1;
+
+static constexpr bool colorFormatsInOrder() {
+    for (int i = 0; i <= kLastColorFormat; ++i) {
+        if (kColorFormats[i].format != i)
+            return false;
+    }
+    return true;
+}
+static_assert(colorFormatsInOrder(), "a row for each COLOR_FORMAT value, in order");
 
 // clang-format off
 const SettingKey kSettingKeys[] = {
@@ -32,7 +42,7 @@ const SettingKey kSettingKeys[] = {
     {L"HK_COPY",   &Settings::copyHotkey,     0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
     {L"LANGUAGE",  &Settings::language,       -1,       kAnyValue, kAllBits, kLanguageCode, kToolWrites},
     {L"GRID",      &Settings::grid,           0,        kAnyValue, kAllBits, kNumber, kToolWrites},
-    {L"COLOR_FORMAT", &Settings::colorFormat, kHexColor, {kHexColor, kDecimalColor}, kAllBits, kNumber, kToolWrites},
+    {L"COLOR_FORMAT", &Settings::colorFormat, kHexColor, {kHexColor, kLastColorFormat}, kAllBits, kNumber, kToolWrites},
     {L"AVERAGE",   &Settings::averageSize,    1,        {1, 5}, kAllBits, kNumber, kToolWrites},
     {L"HK_PICK",   &Settings::pickHotkey,     0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
     {L"HK_ANCHOR", &Settings::anchorHotkey,   0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
@@ -41,14 +51,6 @@ const SettingKey kSettingKeys[] = {
 };
 // clang-format on
 const int kSettingKeyCount = ARRAYSIZE(kSettingKeys);
-
-const SettingKey* findSettingKey(const wchar_t* name) {
-    for (const SettingKey& key : kSettingKeys) {
-        if (lstrcmpW(key.name, name) == 0)
-            return &key;
-    }
-    return nullptr;
-}
 
 static int readValue(const wchar_t* path, const SettingKey& key) {
     if (key.form == kLanguageCode) {

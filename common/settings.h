@@ -14,8 +14,22 @@ static const int kZoom1 = 40019, kZoom1_5 = 40024, kZoom2 = 40003, kZoom3 = 4002
 static const int kMinIntervalMs = USER_TIMER_MINIMUM;
 static const int kMaxIntervalMs = 10000;
 
-// How a colour is written in the readout and the copied text (COLOR_FORMAT).
+// How a colour is written in the readout and the copied text (COLOR_FORMAT): a row for each
+// value, in order, with the name the set-up tool lists and the pattern the readout fills with
+// three numbers, red, green and blue (0-255), or for HSL hue (degrees), saturation and
+// lightness (per cent).
 enum ColorFormat { kHexColor, kRgbColor, kHslColor, kDecimalColor };
+struct ColorFormatRow {
+    ColorFormat format;
+    const wchar_t* name;
+    const char* pattern;
+};
+inline constexpr ColorFormatRow kColorFormats[] = {
+    {kHexColor, L"#RRGGBB", "#%02X%02X%02X"},
+    {kRgbColor, L"rgb(r, g, b)", "rgb(%d, %d, %d)"},
+    {kHslColor, L"hsl(h, s%, l%)", "hsl(%d, %d%%, %d%%)"},
+    {kDecimalColor, L"r, g, b", "%d, %d, %d"},
+};
 
 // What the file keeps. Every flag is an int: set means not 0.
 struct Settings {
@@ -99,9 +113,6 @@ struct SettingKey {
 // In the order the keys are written into a file that lacks them.
 extern const SettingKey kSettingKeys[];
 extern const int kSettingKeyCount;
-
-// The row of a key, or null.
-const SettingKey* findSettingKey(const wchar_t* name);
 
 // Every key, from the file or its default, in its range.
 void readSettings(const wchar_t* path, Settings* settings);

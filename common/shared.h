@@ -9,6 +9,10 @@ static const wchar_t kInstanceEventName[] = L"QF-QILO";
 // A property on the magnifier's window, by which other programs find it.
 static const wchar_t kMagnifierWindowProperty[] = L"QiloMagnifier";
 
+// Whether a magnifier runs (its event exists), and its window (null while it has none).
+BOOL magnifierRunning();
+HWND findMagnifierWindow();
+
 // The command the set-up tool posts (WM_COMMAND) to close the magnifier, which saves first.
 static const WPARAM kQuitCommand = IDOK;
 

@@ -5,63 +5,79 @@
 
 enum Language { kJapanese, kEnglish };
 
-// The main menu's entries in order (null for a separator), the frame and zoom submenus' and the
-// notification icon's menu.
-static const int kMainMenuEntries = 13;
-static const int kFrameMenuEntries = 2;
-static const int kZoomMenuEntries = 10;
-static const int kTrayMenuEntries = 4;
-
-struct Texts {
-    const wchar_t* displayName;  // the notification icon's tip
-    const wchar_t* noIconTitle;  // the window's title when the shell has no icon for it
-    const wchar_t* mainMenu[kMainMenuEntries];
-    const wchar_t* frameMenu[kFrameMenuEntries];
-    const wchar_t* zoomMenu[kZoomMenuEntries];
-    const wchar_t* trayMenu[kTrayMenuEntries];
-    const wchar_t* setupToolMissing;
-    const wchar_t* saveFailed;   // followed by the file's path and the system's reason
-    const wchar_t* errorNumber;  // the reason when the system has no text for it: "%lu"
-    // The help window.
-    const wchar_t* helpCaption;
-    const wchar_t* helpClose;
-    const wchar_t* helpText;
-    // The set-up tool.
-    const wchar_t* toolCaption;
-    const wchar_t* toolColor;
-    const wchar_t* toolChooseColor;
-    const wchar_t* toolHotkey;
-    const wchar_t* toolInterval;
-    const wchar_t* toolIntervalUnit;  // with the range's two ends (%d)
-    const wchar_t* toolInfo;
-    const wchar_t* toolFreezeKey;
-    const wchar_t* toolCopyKey;
-    const wchar_t* toolLanguage;
-    const wchar_t* toolAutomatic;  // the language choice that follows Windows
-    const wchar_t* ok;
-    const wchar_t* cancel;
-    const wchar_t* noteRunning;
-    const wchar_t* noteStopped;
-    const wchar_t* savedForNextStart;
-    const wchar_t* closeFailed;
-    const wchar_t* restartFailed;
-    const wchar_t* keyTaken;
-    const wchar_t* intervalRange;  // with the range's two ends (%d)
-    // The loupe: the magnifier's message, the set-up tool's labels.
-    const wchar_t* pictureSaveFailed;  // followed by the file's path and the system's reason
-    const wchar_t* toolGrid;
-    const wchar_t* toolColorFormat;
-    const wchar_t* toolAverage;
-    const wchar_t* toolAverageSizes[3];  // 1 x 1, 3 x 3, 5 x 5
-    const wchar_t* toolPickKey;
-    const wchar_t* toolAnchorKey;
-    const wchar_t* toolSaveKey;
-    const wchar_t* toolSaveFolder;
-    const wchar_t* toolPicturesFolder;  // what an empty folder stands for
-    const wchar_t* toolBrowse;
-    const wchar_t* toolChooseFolder;
-    const wchar_t* toolFolderNotStorable;
-    const wchar_t* toolKeyTwice;
+// Every text, by what it says. The table in texts.cpp holds a row for each, in this order,
+// with its Japanese and its English text: a row missing, out of order or without a face does
+// not compile.
+enum TextId {
+    kDisplayName,  // the notification icon's tip
+    kNoIconTitle,  // the window's title when the shell has no icon for it
+    kMenuAlwaysOnTop,
+    kMenuCrosshair,
+    kMenuFixedSize,
+    kMenuInvert,
+    kMenuSeeThrough,
+    kMenuFrame,
+    kMenuZoom,
+    kMenuSettings,
+    kMenuHelp,
+    kMenuMinimize,
+    kMenuExit,
+    kMenuNoFrame,
+    kMenuBlackFrame,
+    kMenuZoom1,
+    kMenuZoom1_5,
+    kMenuZoom2,
+    kMenuZoom3,
+    kMenuZoom4,
+    kMenuZoom5,
+    kMenuZoom6,
+    kMenuZoom7,
+    kMenuZoom8,
+    kMenuZoom16,
+    kMenuRestore,
+    kSetupToolMissing,
+    kSaveFailed,   // followed by the file's path and the system's reason
+    kErrorNumber,  // the reason when the system has no text for it: "%lu"
+    kHelpCaption,
+    kHelpClose,
+    kHelpText,
+    kToolCaption,
+    kToolColor,
+    kToolChooseColor,
+    kToolHotkey,
+    kToolInterval,
+    kToolIntervalUnit,  // with the range's two ends (%d)
+    kToolInfo,
+    kToolFreezeKey,
+    kToolCopyKey,
+    kToolLanguage,
+    kToolAutomatic,  // the language choice that follows Windows
+    kOk,
+    kCancel,
+    kNoteRunning,
+    kNoteStopped,
+    kSavedForNextStart,
+    kCloseFailed,
+    kRestartFailed,
+    kKeyTaken,
+    kIntervalRange,      // with the range's two ends (%d)
+    kPictureSaveFailed,  // followed by the file's path and the system's reason
+    kToolGrid,
+    kToolColorFormat,
+    kToolAverage,
+    kToolAverage1,
+    kToolAverage3,
+    kToolAverage5,
+    kToolPickKey,
+    kToolAnchorKey,
+    kToolSaveKey,
+    kToolSaveFolder,
+    kToolPicturesFolder,  // what an empty folder stands for
+    kToolBrowse,
+    kToolChooseFolder,
+    kToolFolderNotStorable,
+    kToolKeyTwice,
+    kTextCount
 };
 
 // Each language named in itself, as the set-up tool lists them, and as LANGUAGE stores them.
@@ -75,6 +91,6 @@ int namedLanguage(const wchar_t* setting);
 Language languageFor(int named, LANGID userLanguage);
 
 void setLanguage(Language language);
-// The texts of the face in force (Japanese until setLanguage says otherwise).
-const Texts& texts();
-const Texts& textsOf(Language language);
+// A text in the face in force (Japanese until setLanguage says otherwise), or in the one given.
+const wchar_t* text(TextId id);
+const wchar_t* textIn(Language language, TextId id);

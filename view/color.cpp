@@ -13,7 +13,7 @@ static int roundToInt(double value) {
 }
 
 // Hue in degrees, saturation and lightness in per cent, each rounded.
-static int formatHsl(char* text, COLORREF color) {
+static void hslOf(COLORREF color, int* h, int* s, int* l) {
     int r = GetRValue(color), g = GetGValue(color), b = GetBValue(color);
     int high = std::max(r, std::max(g, b)), low = std::min(r, std::min(g, b));
     int chroma = high - low;
@@ -28,18 +28,19 @@ static int formatHsl(char* text, COLORREF color) {
         else
             hue = (r - g) / (double)chroma + 4.0;
     }
-    return wsprintfA(text, "hsl(%d, %d%%, %d%%)", roundToInt(hue * 60.0) % 360,
-                     roundToInt(saturation * 100.0), roundToInt(lightness * 100.0));
+    *h = roundToInt(hue * 60.0) % 360;
+    *s = roundToInt(saturation * 100.0);
+    *l = roundToInt(lightness * 100.0);
 }
 
 int formatColor(char* text, COLORREF color, int format) {
-    int r = GetRValue(color), g = GetGValue(color), b = GetBValue(color);
-    switch (format) {
-        case kRgbColor: return wsprintfA(text, "rgb(%d, %d, %d)", r, g, b);
-        case kHslColor: return formatHsl(text, color);
-        case kDecimalColor: return wsprintfA(text, "%d, %d, %d", r, g, b);
-        default: return wsprintfA(text, "#%02X%02X%02X", r, g, b);
-    }
+    const ColorFormatRow& row = format >= 0 && format < (int)ARRAYSIZE(kColorFormats)
+                                    ? kColorFormats[format]
+                                    : kColorFormats[0];
+    int a = GetRValue(color), b = GetGValue(color), c = GetBValue(color);
+    if (row.format == kHslColor)
+        hslOf(color, &a, &b, &c);
+    return wsprintfA(text, row.pattern, a, b, c);
 }
 
 // A channel's share of the light, the sRGB curve undone.

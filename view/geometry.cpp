@@ -8,8 +8,10 @@
 static const int kMinSnapSize = 50;
 
 const ZoomEntry zoomTable[10] = {
-    {kZoom1, 1}, {kZoom1_5, -1}, {kZoom2, 2}, {kZoom3, 3}, {kZoom4, 4},
-    {kZoom5, 5}, {kZoom6, 6},    {kZoom7, 7}, {kZoom8, 8}, {kZoom16, 16},
+    {kZoom1, 1, kMenuZoom1},    {kZoom1_5, -1, kMenuZoom1_5}, {kZoom2, 2, kMenuZoom2},
+    {kZoom3, 3, kMenuZoom3},    {kZoom4, 4, kMenuZoom4},      {kZoom5, 5, kMenuZoom5},
+    {kZoom6, 6, kMenuZoom6},    {kZoom7, 7, kMenuZoom7},      {kZoom8, 8, kMenuZoom8},
+    {kZoom16, 16, kMenuZoom16},
 };
 
 const ZoomEntry* findZoomEntry(int command) {

@@ -4,11 +4,13 @@
 
 #include <windows.h>
 
+#include "common/texts.h"
 #include "view/state.h"
 
 struct ZoomEntry {
-    int command;  // the ZOOM value in the file (common/settings.h), also the menu command id
-    int factor;   // zoomFactor: the integer magnification, -1 for 1.5
+    int command;   // the ZOOM value in the file (common/settings.h), also the menu command id
+    int factor;    // zoomFactor: the integer magnification, -1 for 1.5
+    TextId label;  // its menu entry's
 };
 
 // The ten zoom entries in menu order (their labels are the face's zoom menu).

@@ -5,6 +5,7 @@
 
 #include "view/readout.h"
 
+#include "common/hotkeys.h"
 #include "view/color.h"
 
 // The label's glyphs are those of the printable ASCII characters, drawn once, when the
@@ -13,62 +14,53 @@
 // than drawing text.
 static const char kFirstGlyph = ' ', kLastGlyph = '~';
 static const int kGlyphCount = kLastGlyph - kFirstGlyph + 1;
-static const int kMaxLength = 32;   // cells of a text row
+static const int kMaxLength = kLabelCells;
 static const int kPaddingAt96 = 2;  // white round the text, at 96 DPI (100 %)
 static const int kBaseDpi = 96;
 static const int kCellHeightAt96 = 12;  // a text row, leading included
 
-static HDC labelDC;
-static HFONT labelFont;
-static int padding;
-static HBITMAP labelBitmap;
-static DWORD* labelBits;  // 32-bit, top-down
-static int labelStride;
-static int cellWidth;  // the fixed-pitch font's character cell
-static int cellHeight;
-static char composed[kReadoutLines][kMaxLength];  // the characters the text cells hold now
-
 // Made for the DPI of the window's monitor: a stock font is made at the system's DPI, which
 // is the primary monitor's at sign-in, not the window's.
-static void selectLabelFont(int dpi) {
-    padding = MulDiv(kPaddingAt96, dpi, kBaseDpi);
-    labelFont = createReadoutFont(dpi);
-    SelectObject(labelDC, labelFont ? labelFont : GetStockObject(ANSI_FIXED_FONT));
+static void selectLabelFont(ReadoutLabel& l, int dpi) {
+    l.padding = MulDiv(kPaddingAt96, dpi, kBaseDpi);
+    l.font = createReadoutFont(dpi);
+    SelectObject(l.dc, l.font ? l.font : GetStockObject(ANSI_FIXED_FONT));
 }
 
 // The label is made while INFO is on or a key that shows it (pick, anchor) is set.
 static BOOL readoutUsed(const Settings& s) {
-    return s.showInfo || s.pickHotkey || s.anchorHotkey;
+    return s.showInfo || anyHotkeySet(s, actionBit(kPickMode) | actionBit(kAnchor));
 }
 
-void openReadout(const MagnifierState* state, int dpi) {
-    if (!readoutUsed(state->settings) || labelDC)
+void openReadout(MagnifierState* state, int dpi) {
+    ReadoutLabel& l = state->surfaces.label;
+    if (!readoutUsed(state->settings) || l.dc)
         return;
-    labelDC = CreateCompatibleDC(state->surfaces.backDC);
-    selectLabelFont(dpi);
+    l.dc = CreateCompatibleDC(state->surfaces.backDC);
+    selectLabelFont(l, dpi);
     TEXTMETRICW metrics;
-    GetTextMetricsW(labelDC, &metrics);
-    cellWidth = metrics.tmAveCharWidth;
-    cellHeight = metrics.tmHeight;
-    labelStride = kGlyphCount * cellWidth + 2 * padding;
-    int glyphTop = kReadoutLines * cellHeight + 2 * padding;
-    int height = glyphTop + cellHeight + 2 * padding;
+    GetTextMetricsW(l.dc, &metrics);
+    l.cellWidth = metrics.tmAveCharWidth;
+    l.cellHeight = metrics.tmHeight;
+    l.stride = kGlyphCount * l.cellWidth + 2 * l.padding;
+    int glyphTop = kReadoutLines * l.cellHeight + 2 * l.padding;
+    int height = glyphTop + l.cellHeight + 2 * l.padding;
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = labelStride;
+    info.bmiHeader.biWidth = l.stride;
     info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
-    labelBitmap = CreateDIBSection(labelDC, &info, DIB_RGB_COLORS, (void**)&labelBits, nullptr, 0);
-    if (!labelBits) {
-        closeReadout();  // no memory for the label: the view goes on without it
+    l.bitmap = CreateDIBSection(l.dc, &info, DIB_RGB_COLORS, (void**)&l.bits, nullptr, 0);
+    if (!l.bits) {
+        closeReadout(state);  // no memory for the label: the view goes on without it
         return;
     }
-    SelectObject(labelDC, labelBitmap);
-    RECT all = {0, 0, labelStride, height};
-    FillRect(labelDC, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetTextColor(labelDC, RGB(0, 0, 0));
-    SetBkColor(labelDC, RGB(255, 255, 255));
+    SelectObject(l.dc, l.bitmap);
+    RECT all = {0, 0, l.stride, height};
+    FillRect(l.dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(l.dc, RGB(0, 0, 0));
+    SetBkColor(l.dc, RGB(255, 255, 255));
     wchar_t glyphText[kGlyphCount];
     for (int i = 0; i < kGlyphCount; ++i)
         glyphText[i] = (wchar_t)(kFirstGlyph + i);
@@ -76,10 +68,10 @@ void openReadout(const MagnifierState* state, int dpi) {
     // in its own cell.
     int advances[kGlyphCount];
     for (int& advance : advances)
-        advance = cellWidth;
-    ExtTextOutW(labelDC, padding, glyphTop + padding, 0, nullptr, glyphText, kGlyphCount, advances);
+        advance = l.cellWidth;
+    ExtTextOutW(l.dc, l.padding, glyphTop + l.padding, 0, nullptr, glyphText, kGlyphCount, advances);
     GdiFlush();
-    memset(composed, 0, sizeof composed);
+    memset(l.composed, 0, sizeof l.composed);
 }
 
 HFONT createReadoutFont(int dpi) {
@@ -88,17 +80,18 @@ HFONT createReadoutFont(int dpi) {
                        NONANTIALIASED_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
 }
 
-void closeReadout() {
-    if (!labelDC)
+void closeReadout(MagnifierState* state) {
+    ReadoutLabel& l = state->surfaces.label;
+    if (!l.dc)
         return;
-    DeleteDC(labelDC);
-    DeleteObject(labelBitmap);
-    if (labelFont)
-        DeleteObject(labelFont);
-    labelFont = nullptr;
-    labelDC = nullptr;
-    labelBitmap = nullptr;
-    labelBits = nullptr;
+    DeleteDC(l.dc);
+    DeleteObject(l.bitmap);
+    if (l.font)
+        DeleteObject(l.font);
+    l.font = nullptr;
+    l.dc = nullptr;
+    l.bitmap = nullptr;
+    l.bits = nullptr;
 }
 
 // Where the source pixel offset by d lands in the view: the first view pixel of its stretched
@@ -181,27 +174,28 @@ BOOL readoutShown(const MagnifierState* state) {
 
 // Copies the glyph of each character into its cell of a text row; a cell that already holds
 // its character is left (from frame to frame, few change).
-static void composeRow(int row, const char* text, int length) {
-    const DWORD* glyphs = labelBits + (kReadoutLines * cellHeight + 2 * padding) * labelStride;
-    char* held = composed[row];
+static void composeRow(ReadoutLabel& l, int row, const char* text, int length) {
+    const DWORD* glyphs = l.bits + (kReadoutLines * l.cellHeight + 2 * l.padding) * l.stride;
+    char* held = l.composed[row];
     for (int i = 0; i < length; ++i) {
         if (held[i] == text[i])
             continue;
         held[i] = text[i];
         int glyph = text[i] >= kFirstGlyph && text[i] <= kLastGlyph ? text[i] - kFirstGlyph : 0;
         DWORD* to =
-            labelBits + (padding + row * cellHeight) * labelStride + padding + i * cellWidth;
-        const DWORD* from = glyphs + padding * labelStride + padding + glyph * cellWidth;
-        for (int y = 0; y < cellHeight; ++y, to += labelStride, from += labelStride) {
-            for (int x = 0; x < cellWidth; ++x)
+            l.bits + (l.padding + row * l.cellHeight) * l.stride + l.padding + i * l.cellWidth;
+        const DWORD* from = glyphs + l.padding * l.stride + l.padding + glyph * l.cellWidth;
+        for (int y = 0; y < l.cellHeight; ++y, to += l.stride, from += l.stride) {
+            for (int x = 0; x < l.cellWidth; ++x)
                 to[x] = from[x];
         }
     }
 }
 
 // Black on white (white on black when inverted) reads on any background.
-void drawReadout(const MagnifierState* state, int crossX, int crossY) {
-    if (!labelDC)
+void drawReadout(MagnifierState* state, int crossX, int crossY) {
+    ReadoutLabel& l = state->surfaces.label;
+    if (!l.dc)
         return;
     const View& view = state->view;
     char lines[kReadoutLines][kReadoutLineLength];
@@ -211,20 +205,20 @@ void drawReadout(const MagnifierState* state, int crossX, int crossY) {
         longest = lstrlenA(lines[i]) > longest ? lstrlenA(lines[i]) : longest;
     longest = longest < kMaxLength - 1 ? longest : kMaxLength - 1;
     // Spaces after each row's text clear what a longer label left, in the row and in the
-    // right padding.
+    // right l.padding.
     for (int i = 0; i < count; ++i) {
         char row[kMaxLength];
         int length = lstrlenA(lines[i]);
         for (int c = 0; c <= longest; ++c)
             row[c] = c < length ? lines[i][c] : ' ';
-        composeRow(i, row, longest + 1);
+        composeRow(l, i, row, longest + 1);
     }
     int f = view.frameWidth;
-    int width = longest * cellWidth + 2 * padding;
-    int height = count * cellHeight + 2 * padding;
+    int width = longest * l.cellWidth + 2 * l.padding;
+    int height = count * l.cellHeight + 2 * l.padding;
     int x = crossX < view.viewWidth / 2 ? view.viewWidth - f - width : f;
     int y = crossY < view.viewHeight / 2 ? view.viewHeight - f - height : f;
-    BitBlt(state->surfaces.backDC, x, y, width, height, labelDC, 0, 0, SRCCOPY);
+    BitBlt(state->surfaces.backDC, x, y, width, height, l.dc, 0, 0, SRCCOPY);
 }
 
 HBITMAP copyViewBitmap(const MagnifierState* state) {

@@ -7,12 +7,12 @@
 
 #include "view/state.h"
 
-static const int kReadoutLines = 3, kReadoutLineLength = 48;
+static const int kReadoutLineLength = 48;
 
 // The label's bitmap and font, made when the surfaces open with the readout in use, at the DPI
 // of the monitor the window is on, and freed.
-void openReadout(const MagnifierState* state, int dpi);
-void closeReadout();
+void openReadout(MagnifierState* state, int dpi);
+void closeReadout(MagnifierState* state);
 // The label's fixed-pitch font at a DPI, 12 pixels a row at 96; the caller deletes it.
 HFONT createReadoutFont(int dpi);
 
@@ -28,7 +28,7 @@ int readoutText(const MagnifierState* state, char lines[kReadoutLines][kReadoutL
 BOOL readoutShown(const MagnifierState* state);
 
 // Draws the label into the back buffer, away from the crosshair at (crossX, crossY).
-void drawReadout(const MagnifierState* state, int crossX, int crossY);
+void drawReadout(MagnifierState* state, int crossX, int crossY);
 
 // The view as shown (inverted when it is), in a new bitmap the caller owns.
 HBITMAP copyViewBitmap(const MagnifierState* state);

@@ -2,6 +2,7 @@
 
 #include "view/render.h"
 
+#include "common/hotkeys.h"
 #include "view/grid.h"
 #include "view/readout.h"
 
@@ -39,7 +40,8 @@ static void clampSource(View* view, int* cx, int* cy) {
 
 // The colour is read for the readout, and for the keys that copy or measure it.
 static BOOL colorUsed(const Settings& s) {
-    return s.showInfo || s.copyHotkey || s.pickHotkey || s.anchorHotkey;
+    return s.showInfo ||
+           anyHotkeySet(s, actionBit(kCopy) | actionBit(kPickMode) | actionBit(kAnchor));
 }
 
 void renderFrame(MagnifierState* state, BOOL keepOnMonitor) {

@@ -28,6 +28,22 @@ struct View {
     COLORREF pointColor;  // its colour, read when the readout or the copy key is on
 };
 
+// The readout's label: a bitmap holding the glyphs of the printable ASCII characters in its last
+// row and the text rows a frame composes from them, with the DC and the font that drew them.
+static const int kReadoutLines = 3;
+static const int kLabelCells = 32;  // cells of a text row
+struct ReadoutLabel {
+    HDC dc;  // null while there is no label
+    HFONT font;
+    HBITMAP bitmap;
+    DWORD* bits;  // 32-bit, top-down
+    int stride;
+    int padding;     // white round the text
+    int cellWidth;   // the fixed-pitch font's character cell
+    int cellHeight;
+    char composed[kReadoutLines][kLabelCells];  // the characters the text cells hold now
+};
+
 // The DCs a frame is drawn with, opened and closed together, with the paint bracket that
 // opening them makes (it validates the window, which the frames repaint).
 struct Surfaces {
@@ -41,6 +57,7 @@ struct Surfaces {
     // A see-through drag's picture of the screen, the source while it stands; made and freed by
     // the drag, which outlives a reopening of the surfaces.
     HDC snapshotDC;
+    ReadoutLabel label;  // made with the surfaces while the readout is in use
 };
 
 // What the loupe's keys have set, while the window lives.

@@ -3,5 +3,6 @@
 
 #include <windows.h>
 
-// Puts the colour as the text "#RRGGBB" and the view as shown on the clipboard.
+// Puts the colour as text in the format chosen (COLOR_FORMAT) and the view as shown on the
+// clipboard.
 void copyReadout(HWND window);

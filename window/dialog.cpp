@@ -8,14 +8,12 @@
 #include "common/shared.h"
 #include "res/resource.h"
 #include "view/geometry.h"
-#include "window/copy.h"
 #include "window/drag.h"
 #include "window/hiding.h"
 #include "window/hotkeys.h"
 #include "window/loupe.h"
 #include "window/menus.h"
 #include "window/placement.h"
-#include "window/picture.h"
 #include "window/platform.h"
 #include "window/settings.h"
 #include "window/state.h"
@@ -40,7 +38,7 @@ static INT_PTR onInitDialog(HWND dlg) {
     // the window is shown.
     s->settings.isTop = s->settings.isTop == 0 ? 1 : 0;
     PostMessageW(dlg, WM_COMMAND, ID_ALWAYS_TOP, 0);
-    registerHotkeys(dlg);
+    registerHotkeys(dlg, kWhileRunning);
     SetPropW(dlg, kMagnifierWindowProperty, dlg);
     allowMessagesFromLowerIntegrity(dlg);
     WTSRegisterSessionNotification(dlg, NOTIFY_FOR_THIS_SESSION);
@@ -80,7 +78,7 @@ static INT_PTR onSize(HWND dlg, WPARAM sizeType) {
         if (!magnifier.settings.sizeFixed)
             takeNewSize(dlg);
     }
-    refreshWindow(dlg, FALSE);
+    redrawFrame(dlg);
     return TRUE;
 }
 
@@ -160,33 +158,8 @@ static INT_PTR onRButtonUp(HWND dlg, WPARAM keys) {
     return TRUE;
 }
 
-// The anchor is set at the pixel under the cursor now, not at the last frame's.
-static void onAnchorKey(HWND dlg) {
-    renderNow(dlg);
-    toggleAnchor();
-    renderNow(dlg);
-}
-
-// Enter copies the pixel under the cursor now; the readout shows the mode at once.
-static void onPickModeKey(HWND dlg, int id) {
-    renderNow(dlg);
-    onPickKey(dlg, id);
-    renderNow(dlg);
-}
-
 static INT_PTR onHotkey(HWND dlg, WPARAM id) {
-    switch ((int)id) {
-        case kHotkeyId: toggleHidden(dlg); break;
-        case kFreezeHotkeyId: session.frozen = !session.frozen; break;
-        case kCopyHotkeyId: copyReadout(dlg); break;
-        case kPickHotkeyId:
-            togglePickMode(dlg);
-            renderNow(dlg);
-            break;
-        case kAnchorHotkeyId: onAnchorKey(dlg); break;
-        case kSaveHotkeyId: saveViewAsPicture(dlg); break;
-        default: onPickModeKey(dlg, (int)id); break;
-    }
+    runHotkey(dlg, (int)id);
     return TRUE;
 }
 

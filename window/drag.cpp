@@ -63,7 +63,7 @@ static void snapshotBeneathWindow(HWND window, POINT cursor) {
     takeDragSnapshot();
     ShowWindow(window, SW_RESTORE);
     SetCursorPos(cursor.x, cursor.y);
-    refreshWindow(window, TRUE);
+    redrawFrame(window);  // no hiding while the drag runs
 }
 
 void onDragPress(HWND window) {
@@ -92,7 +92,7 @@ void onDragRelease(HWND window) {
     session.dragging = 0;
     dropDragSnapshot();
     ReleaseCapture();
-    refreshWindow(window, FALSE);
+    redrawFrame(window);
 }
 
 void onDragCaptureLost(HWND window, HWND newCapture) {

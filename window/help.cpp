@@ -12,10 +12,9 @@ static const wchar_t kHelpFile[] = L"Qilo.hlp";
 static HWND helpWindow;
 
 static INT_PTR onHelpInit(HWND dlg) {
-    const Texts& t = texts();
-    SetWindowTextW(dlg, t.helpCaption);
-    SetDlgItemTextW(dlg, IDC_HELP_TEXT, t.helpText);
-    SetDlgItemTextW(dlg, IDOK, t.helpClose);
+    SetWindowTextW(dlg, text(kHelpCaption));
+    SetDlgItemTextW(dlg, IDC_HELP_TEXT, text(kHelpText));
+    SetDlgItemTextW(dlg, IDOK, text(kHelpClose));
     // The button, not the text, takes the focus: the text would open all selected.
     SetFocus(GetDlgItem(dlg, IDOK));
     return FALSE;

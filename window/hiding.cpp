@@ -20,7 +20,7 @@ void showTrayIcon(HWND window) {
         KillTimer(window, kIconTimer);
         return;
     }
-    SetWindowTextW(window, texts().noIconTitle);
+    SetWindowTextW(window, text(kNoIconTitle));
     SetTimer(window, kIconTimer, kIconTryMs, nullptr);
 }
 
@@ -72,8 +72,8 @@ void dropTaskbarButton(HWND window) {
         return;
     ShowWindow(window, SW_HIDE);
     setExtendedStyle(window, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
-    ShowWindow(window, SW_SHOWNA);
-    refreshWindow(window, FALSE);
+    ShowWindow(window, SW_SHOW);
+    redrawFrame(window);
 }
 
 void hideOrMinimize(HWND window) {
@@ -99,7 +99,7 @@ void restoreWindow(HWND window) {
         applyWindowRect(window);
         placeInZOrder(window, HWND_NOTOPMOST);
     }
-    refreshWindow(window, FALSE);
+    redrawFrame(window);
 }
 
 void toggleHidden(HWND window) {

@@ -1,17 +1,16 @@
-// The global hot keys: Ctrl+Space, and the freeze, copy and loupe keys when set; and the keys
-// pick mode takes while it lasts.
+// The magnifier's global hot keys (the table in common/hotkeys.h): registered, given back and
+// run.
 #pragma once
 
 #include <windows.h>
 
-static const int kHotkeyId = 0;  // Ctrl+Space
-static const int kFreezeHotkeyId = 1;
-static const int kCopyHotkeyId = 2;
-static const int kPickHotkeyId = 3;
-static const int kAnchorHotkeyId = 4;
-static const int kSaveHotkeyId = 5;
-// Pick mode's keys, from this id on, in the order of window/loupe.cpp's table.
-static const int kFirstPickKeyId = 16;
+#include "common/hotkeys.h"
 
-// Registers the keys the settings name; a key another program holds is skipped, silently.
-void registerHotkeys(HWND window);
+// Registers the keys of that time the settings turn on; a key another program holds is
+// skipped, silently, and so is a chosen key without Ctrl, Alt or Shift, which would be taken
+// from every program.
+void registerHotkeys(HWND window, HotkeyTime time);
+// Gives the keys of that time back.
+void releaseHotkeys(HWND window, HotkeyTime time);
+// WM_HOTKEY: the action of the key with that id (a pick mode key only in pick mode).
+void runHotkey(HWND window, int id);

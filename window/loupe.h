@@ -8,8 +8,9 @@
 void togglePickMode(HWND window);
 // Gives the arrow keys, Enter and Esc back (at the mode's end, a hide and quit).
 void endPickMode(HWND window);
-// A key pick mode took, by its hot-key id.
-void onPickKey(HWND window, int id);
+// Moves the cursor by a step, stopping at the edges of the monitor it is on unless the step
+// lands on another monitor.
+void stepCursor(int dx, int dy);
 
 // The anchor key: sets the anchor at the marked pixel, or clears it when it is there already.
 void toggleAnchor();

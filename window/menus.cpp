@@ -19,35 +19,81 @@ HMENU frameMenu;
 HMENU zoomMenu;
 HMENU trayMenu;
 
-// An entry of a menu as built: a command, a separator (command 0, no submenu) or a submenu.
-// The labels come from the face in force, entry for entry.
+// The settings an entry's check mark shows; null for an entry without one.
+typedef BOOL (*MarkShown)(const Settings& settings);
+
+static BOOL alwaysOnTop(const Settings& s) {
+    return s.isTop != 0;
+}
+static BOOL crosshairShown(const Settings& s) {
+    return s.isCross != 0;
+}
+static BOOL sizeFixed(const Settings& s) {
+    return s.sizeFixed != 0;
+}
+static BOOL inverted(const Settings& s) {
+    return (DWORD)s.rop == NOTSRCCOPY;
+}
+static BOOL seeThroughDrag(const Settings& s) {
+    return s.seeThroughDrag != 0;
+}
+// A frame style other than 0 or 1 checks neither entry.
+static BOOL noFrame(const Settings& s) {
+    return s.frameStyle == 0;
+}
+static BOOL blackFrame(const Settings& s) {
+    return s.frameStyle == 1;
+}
+
+// An entry of a menu: a command, a submenu, or a separator (no label).
 struct MenuEntry {
     UINT command;
-    HMENU* submenu = nullptr;
+    TextId label;
+    HMENU* submenu;
+    MarkShown marked;
+};
+static const TextId kSeparator = kTextCount;
+
+// clang-format off
+static const MenuEntry kFrameEntries[] = {
+    {ID_FRAME_NONE,  kMenuNoFrame,    nullptr, noFrame},
+    {ID_FRAME_BLACK, kMenuBlackFrame, nullptr, blackFrame},
 };
 
-static const MenuEntry kFrameEntries[kFrameMenuEntries] = {{ID_FRAME_NONE}, {ID_FRAME_BLACK}};
-
-static const MenuEntry kMainEntries[kMainMenuEntries] = {
-    {ID_ALWAYS_TOP}, {ID_CROSS},     {ID_SIZE_FIXED},
-    {ID_INVERT},     {IDOJI_TOKA},   {0},
-    {0, &frameMenu}, {0, &zoomMenu}, {0},
-    {ID_OPEN_INIT},  {ID_OPEN_HELP}, {ID_MINIMIZE},
-    {IDOK},
+static const MenuEntry kMainEntries[] = {
+    {ID_ALWAYS_TOP, kMenuAlwaysOnTop, nullptr,    alwaysOnTop},
+    {ID_CROSS,      kMenuCrosshair,   nullptr,    crosshairShown},
+    {ID_SIZE_FIXED, kMenuFixedSize,   nullptr,    sizeFixed},
+    {ID_INVERT,     kMenuInvert,      nullptr,    inverted},
+    {IDOJI_TOKA,    kMenuSeeThrough,  nullptr,    seeThroughDrag},
+    {0,             kSeparator,       nullptr,    nullptr},
+    {0,             kMenuFrame,       &frameMenu, nullptr},
+    {0,             kMenuZoom,        &zoomMenu,  nullptr},
+    {0,             kSeparator,       nullptr,    nullptr},
+    {ID_OPEN_INIT,  kMenuSettings,    nullptr,    nullptr},
+    {ID_OPEN_HELP,  kMenuHelp,        nullptr,    nullptr},
+    {ID_MINIMIZE,   kMenuMinimize,    nullptr,    nullptr},
+    {IDOK,          kMenuExit,        nullptr,    nullptr},
 };
 
-static const MenuEntry kTrayEntries[kTrayMenuEntries] = {{ID_OPEN_HELP}, {ID_RESTORE}, {0}, {IDOK}};
+static const MenuEntry kTrayEntries[] = {
+    {ID_OPEN_HELP, kMenuHelp,    nullptr, nullptr},
+    {ID_RESTORE,   kMenuRestore, nullptr, nullptr},
+    {0,            kSeparator,   nullptr, nullptr},
+    {IDOK,         kMenuExit,    nullptr, nullptr},
+};
+// clang-format on
 
 static const wchar_t kSetupTool[] = L"QConf.exe";
 
-static HMENU createMenu(const MenuEntry* entries, const wchar_t* const* labels, int count) {
+template <size_t count>
+static HMENU createMenu(const MenuEntry (&entries)[count]) {
     HMENU menu = CreatePopupMenu();
-    for (int i = 0; i < count; ++i) {
-        const MenuEntry& e = entries[i];
+    for (const MenuEntry& e : entries) {
         if (e.submenu)
-            AppendMenuW(menu, MF_STRING | MF_POPUP, (UINT_PTR)*e.submenu, labels[i]);
-        else if (e.command)
-            AppendMenuW(menu, MF_STRING, e.command, labels[i]);
+            AppendMenuW(menu, MF_STRING | MF_POPUP, (UINT_PTR)*e.submenu, text(e.label));
+        else if (e.label != kSeparator)
+            AppendMenuW(menu, MF_STRING, e.command, text(e.label));
         else
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     }
@@ -58,40 +104,31 @@ static UINT checkFlag(BOOL checked) {
     return MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED);
 }
 
-void setMainMenuCheck(UINT command, BOOL checked) {
-    CheckMenuItem(mainMenu, command, checkFlag(checked));
+template <size_t count>
+static void showMarks(HMENU menu, const MenuEntry (&entries)[count], const Settings& s) {
+    for (const MenuEntry& e : entries) {
+        if (e.marked)
+            CheckMenuItem(menu, e.command, checkFlag(e.marked(s)));
+    }
 }
 
-static void checkFrameEntries(int frameStyle) {
-    CheckMenuItem(frameMenu, ID_FRAME_NONE, checkFlag(frameStyle == 0));
-    CheckMenuItem(frameMenu, ID_FRAME_BLACK, checkFlag(frameStyle == 1));
-}
-
-// The zoom's factor taken, and its entry checked; another value checks none.
-static void showZoom(int command) {
-    if (!selectZoom(command, &magnifier.view))
-        return;
+// Every check mark as the settings say; the zoom in force's entry (none for another value).
+static void showAllMarks(const Settings& s) {
+    showMarks(mainMenu, kMainEntries, s);
+    showMarks(frameMenu, kFrameEntries, s);
     for (const ZoomEntry& entry : zoomTable)
-        CheckMenuItem(zoomMenu, entry.command, checkFlag(entry.command == command));
+        CheckMenuItem(zoomMenu, entry.command, checkFlag(entry.command == s.zoomCommand));
 }
 
 void buildMenus(const MagnifierState* state) {
-    const Texts& t = texts();
-    frameMenu = createMenu(kFrameEntries, t.frameMenu, kFrameMenuEntries);
-    // A frame style other than 0 or 1 checks neither entry.
-    if (state->settings.frameStyle == 0 || state->settings.frameStyle == 1)
-        CheckMenuItem(frameMenu, ID_FRAME_NONE + state->settings.frameStyle, checkFlag(TRUE));
+    frameMenu = createMenu(kFrameEntries);
     zoomMenu = CreatePopupMenu();
-    for (int i = 0; i < kZoomMenuEntries; ++i)
-        AppendMenuW(zoomMenu, MF_STRING, zoomTable[i].command, t.zoomMenu[i]);
-    mainMenu = createMenu(kMainEntries, t.mainMenu, kMainMenuEntries);
-    trayMenu = createMenu(kTrayEntries, t.trayMenu, kTrayMenuEntries);
-    if ((DWORD)state->settings.rop == NOTSRCCOPY)
-        setMainMenuCheck(ID_INVERT, TRUE);
-    setMainMenuCheck(ID_CROSS, state->settings.isCross != 0);
-    setMainMenuCheck(IDOJI_TOKA, state->settings.seeThroughDrag != 0);
-    showZoom(state->settings.zoomCommand);
-    setMainMenuCheck(ID_SIZE_FIXED, state->settings.sizeFixed != 0);
+    for (const ZoomEntry& entry : zoomTable)
+        AppendMenuW(zoomMenu, MF_STRING, entry.command, text(entry.label));
+    mainMenu = createMenu(kMainEntries);
+    trayMenu = createMenu(kTrayEntries);
+    selectZoom(state->settings.zoomCommand, &magnifier.view);
+    showAllMarks(state->settings);
 }
 
 // Opens a menu with its top-left corner at the cursor. The window is brought to the
@@ -125,44 +162,38 @@ static int flip(int flag) {
 
 static void toggleAlwaysOnTop(HWND window) {
     magnifier.settings.isTop = flip(magnifier.settings.isTop);
-    setMainMenuCheck(ID_ALWAYS_TOP, magnifier.settings.isTop);
     applyWindowRect(window);
     placeInZOrder(window, magnifier.settings.isTop ? HWND_TOPMOST : HWND_NOTOPMOST);
 }
 
 static void selectZoomCommand(int command) {
     magnifier.settings.zoomCommand = command;
-    showZoom(command);
+    selectZoom(command, &magnifier.view);
 }
 
 static void toggleSizeFixed() {
     magnifier.settings.sizeFixed = flip(magnifier.settings.sizeFixed);
-    setMainMenuCheck(ID_SIZE_FIXED, magnifier.settings.sizeFixed);
 }
 
 static void toggleCrosshair() {
     magnifier.settings.isCross = flip(magnifier.settings.isCross);
-    setMainMenuCheck(ID_CROSS, magnifier.settings.isCross);
 }
 
 static void toggleInvert() {
     int& rop = magnifier.settings.rop;
     rop = (DWORD)rop == SRCCOPY ? (int)NOTSRCCOPY : (int)SRCCOPY;
-    setMainMenuCheck(ID_INVERT, (DWORD)rop == NOTSRCCOPY);
 }
 
 static void setFrame(HWND window, int frameStyle) {
     magnifier.settings.frameStyle = frameStyle;
-    checkFrameEntries(frameStyle);
     magnifier.view.frameWidth = frameStyle;
-    refreshWindow(window, TRUE);
+    flashAndRedrawFrame(window);
     if (!magnifier.settings.sizeFixed)
         applyWindowRect(window);
 }
 
 static void toggleSeeThroughDrag() {
     magnifier.settings.seeThroughDrag = flip(magnifier.settings.seeThroughDrag);
-    setMainMenuCheck(IDOJI_TOKA, magnifier.settings.seeThroughDrag);
 }
 
 static BOOL isFile(const wchar_t* path) {
@@ -201,7 +232,7 @@ static void openSetupTool(HWND window) {
     if (findSetupTool(path) &&
         (INT_PTR)ShellExecuteW(window, nullptr, path, nullptr, nullptr, SW_SHOWNORMAL) > 32)
         return;
-    MessageBoxW(window, texts().setupToolMissing, texts().displayName, MB_OK | MB_ICONWARNING);
+    MessageBoxW(window, text(kSetupToolMissing), text(kDisplayName), MB_OK | MB_ICONWARNING);
 }
 
 static int zoomIndex(int command) {
@@ -241,5 +272,6 @@ void runCommand(HWND window, int command) {
                 selectZoomCommand(command);
             break;
     }
+    showAllMarks(magnifier.settings);
     updateView();
 }

@@ -115,8 +115,8 @@ static BOOL newPicturePath(wchar_t* path, const wchar_t* folder) {
 static void tellPictureFailure(HWND window, const wchar_t* path, HRESULT hr) {
     wchar_t message[1024];
     DWORD error = HRESULT_FACILITY(hr) == FACILITY_WIN32 ? HRESULT_CODE(hr) : (DWORD)hr;
-    describeFailure(message, ARRAYSIZE(message), texts().pictureSaveFailed, path, error);
-    MessageBoxW(window, message, texts().displayName, MB_OK | MB_ICONERROR);
+    describeFailure(message, ARRAYSIZE(message), text(kPictureSaveFailed), path, error);
+    MessageBoxW(window, message, text(kDisplayName), MB_OK | MB_ICONERROR);
 }
 
 void saveViewAsPicture(HWND window) {

@@ -40,7 +40,7 @@ void applyWindowRect(HWND window) {
         MoveWindow(window, s.windowX, s.windowY, view.viewWidth + margin, view.viewHeight + margin,
                    TRUE);
     }
-    refreshWindow(window, FALSE);
+    redrawFrame(window);
 }
 
 // Where a band of the window's edge is: -1 at the low edge, 1 at the high one, else 0.

@@ -11,7 +11,7 @@ static wchar_t settingsPath[MAX_PATH];
 
 // Takes the view's size from the window's and moves a window no monitor shows onto one (the
 // table's ranges have already limited what would break the program).
-static void sanitizeSettings(MagnifierState* state) {
+static void sizeViewAndKeepOnAMonitor(MagnifierState* state) {
     state->view.viewWidth = state->settings.windowWidth;
     state->view.viewHeight = state->settings.windowHeight;
     keepWindowOnAMonitor(&state->settings);
@@ -23,7 +23,7 @@ void loadSettings() {
     readSettings(settingsPath, &s);
     setLanguage(languageFor(s.language, GetUserDefaultUILanguage()));
     magnifier.view.frameWidth = s.frameStyle != 0 ? 1 : 0;
-    sanitizeSettings(&magnifier);
+    sizeViewAndKeepOnAMonitor(&magnifier);
 }
 
 DWORD saveSettings() {
@@ -35,6 +35,6 @@ void tellSaveFailure(DWORD error) {
         return;
     wchar_t message[1024];
     describeSaveFailure(message, ARRAYSIZE(message), settingsPath, error);
-    MessageBoxW(nullptr, message, texts().displayName,
+    MessageBoxW(nullptr, message, text(kDisplayName),
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
 }

@@ -45,7 +45,7 @@ void openSurfaces(HWND window, MagnifierState* state) {
 
 void closeSurfaces(HWND window, MagnifierState* state) {
     Surfaces& s = state->surfaces;
-    closeReadout();
+    closeReadout(state);
     session.frozen = 0;  // the held image goes with the back buffer
     if (s.backDC) {
         DeleteObject(SelectObject(s.backDC, s.oldPen));

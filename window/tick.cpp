@@ -28,21 +28,8 @@ static void placeSource(POINT cursor) {
     }
 }
 
-BOOL magnifyTick(HWND window) {
-    if (session.hiddenInTray) {
-        hideOrMinimize(window);
-        return FALSE;
-    }
-    POINT cursor;
-    // On the secure desktop (a UAC prompt, the lock screen) the cursor cannot be read: the
-    // last frame stays.
-    if (!GetCursorPos(&cursor))
-        return FALSE;
-    if (cursor.x == session.lastCursorX && cursor.y == session.lastCursorY && !session.dragging) {
-        if (++session.stillTicks < kStillTickPeriod)
-            return FALSE;
-        session.stillTicks = 0;
-    }
+// A frame of the source round the cursor (or beneath the window during a see-through drag).
+static BOOL renderAt(POINT cursor) {
     if (session.renderBusy)
         return FALSE;
     if (session.frozen) {
@@ -63,9 +50,26 @@ BOOL magnifyTick(HWND window) {
     return TRUE;
 }
 
-void renderNow(HWND window) {
-    if (session.hiddenInTray)
-        return;
-    ++session.lastCursorX;
-    magnifyTick(window);
+BOOL magnifyTick(HWND window) {
+    if (session.hiddenInTray) {
+        hideOrMinimize(window);
+        return FALSE;
+    }
+    POINT cursor;
+    // On the secure desktop (a UAC prompt, the lock screen) the cursor cannot be read: the
+    // last frame stays.
+    if (!GetCursorPos(&cursor))
+        return FALSE;
+    if (cursor.x == session.lastCursorX && cursor.y == session.lastCursorY && !session.dragging) {
+        if (++session.stillTicks < kStillTickPeriod)
+            return FALSE;
+        session.stillTicks = 0;
+    }
+    return renderAt(cursor);
+}
+
+void renderNow(HWND) {
+    POINT cursor;
+    if (!session.hiddenInTray && GetCursorPos(&cursor))
+        renderAt(cursor);
 }

@@ -14,7 +14,7 @@ void stopTicking(HWND window) {
     session.timerId = 0;
 }
 
-void refreshWindow(HWND window, BOOL flash) {
+static void restartTimerAndFrame(HWND window, BOOL flash) {
     if (session.hiddenInTray)
         return;
     stopTicking(window);
@@ -35,4 +35,12 @@ void refreshWindow(HWND window, BOOL flash) {
         EndPaint(window, &ps);
     }
     startTicking(window);
+}
+
+void redrawFrame(HWND window) {
+    restartTimerAndFrame(window, FALSE);
+}
+
+void flashAndRedrawFrame(HWND window) {
+    restartTimerAndFrame(window, TRUE);
 }

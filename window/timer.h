@@ -15,6 +15,8 @@ static const UINT_PTR kIconTimer = 2;
 void startTicking(HWND window);
 void stopTicking(HWND window);
 
-// Draws the black frame again and restarts the timer, unless the window is hidden. With flash
-// the window is hidden and shown first, which repaints what it covers with the frame changed.
-void refreshWindow(HWND window, BOOL flash);
+// Draws the black frame again and restarts the timer, unless the window is hidden.
+void redrawFrame(HWND window);
+// The same after hiding and showing the window (not during a drag), which repaints what it
+// covers when the frame changed.
+void flashAndRedrawFrame(HWND window);

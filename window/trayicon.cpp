@@ -41,7 +41,7 @@ BOOL addTrayIcon(HWND window) {
     NOTIFYICONDATAW data;
     fillIconRecord(&data, window, NIF_MESSAGE | NIF_ICON | NIF_TIP);
     data.uCallbackMessage = WM_TRAYNOTIFY;
-    lstrcpynW(data.szTip, texts().displayName, ARRAYSIZE(data.szTip));
+    lstrcpynW(data.szTip, text(kDisplayName), ARRAYSIZE(data.szTip));
     return Shell_NotifyIconW(NIM_ADD, &data);
 }
 

@@ -1,0 +1,370 @@
+// The end-to-end driver: it starts the real programs in scratch directories, shows a pattern
+// in which every pixel has its own colour, works the programs with real input and reads back
+// what they show. A scenario is a list of steps, each made by a function named for what it does
+// or checks; run() carries them out in order and names each failed step and what it expected.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <psapi.h>
+#include <shellapi.h>
+#include <wtsapi32.h>
+#include <stdarg.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "bench/gdi_count.h"
+#include "common/settings.h"
+#include "common/shared.h"
+#include "common/texts.h"
+#include "res/qconf.h"
+#include "res/resource.h"
+#include "tests/common/pattern.h"
+
+// ---- checks and waiting ---------------------------------------------------------------------
+
+// Processes the driver's own messages (its windows must paint) for ms milliseconds.
+void pump(DWORD ms);
+
+template <class Fn>
+inline bool waitUntil(Fn fn, DWORD timeoutMs) {
+    for (DWORD start = GetTickCount(); !fn(); pump(20)) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+    }
+    return true;
+}
+
+// ---- the program under test -----------------------------------------------------------------
+
+struct Qilo {
+    PROCESS_INFORMATION process;
+    HWND window;
+};
+// ---- the scenarios' steps -------------------------------------------------------------------
+
+// The steps of a scenario: an operation and its arguments, made by the functions named for
+// what they do (below, "the steps, by name"), which the scenarios are written in.
+// clang-format off
+enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick, Key, CtrlSpace,
+          Keys, Wheel, Menu, Tray, Restore, Command, Place, Display, EndSession, Shell, ShellBack, Restack, Wait, Close,
+          Tool, Type, KeyInto, Choose, Click, ToolGone, HelpFile, Unwritable, ToolFrom, HotkeyIs,
+          Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File, Shows,
+          Help, Restarted, Readout, Clipboard, SaveFailed, Face, Chosen, IconAsAsked,
+          IconsRemoved, Swatch, CursorAt, KeyFree, Pictures, TakeNames, MoveAway, Stubborn, ReadoutHere,
+          HitTest, Typing, Typed, ShellAnswer, OldWindows, SessionChange, InFront };
+enum Property { Visible = 1, Topmost = 2, Sizable = 4, Iconic = 8, Titled = 16, HotkeyTaken = 32,
+                HighPriority = 64, TaskbarButton = 128, ThickFrame = 256 };
+// clang-format on
+
+struct Step {
+    Op op;
+    int a, b, c, d;
+    const char* text;
+    const char* name;  // the function that made it, which a failure names
+};
+
+inline Step named(const char* name, Step step) {
+    step.name = name;
+    return step;
+}
+
+// The static text of a message box, and the colour dialog's boxes for red, green and blue.
+inline constexpr int kMessageText = 0xFFFF, kRedBox = 706, kGreenBox = 707, kBlueBox = 708;
+inline constexpr COLORREF kPen = RGB(128, 0, 0);
+// The main menu's entries by their place among those the keyboard reaches.
+enum { mTop, mCross, mFixed, mInvert, mSeeThrough, mFrame, mZoom, mSetup, mHelp, mQuit = 10 };
+
+// A folder named in characters outside any one code page; the captions of both faces.
+inline constexpr wchar_t kUnusualFolder[] = L"Zoë Ω 日本";
+inline constexpr const wchar_t* kHelpCaptions[] = {L"ＱＦ拡大鏡 ヘルプ", L"QF Magnifier Help"};
+inline constexpr const wchar_t* kToolCaptions[] = {L"ＱＦ拡大鏡 初期設定",
+                                                   L"QF Magnifier Settings"};
+
+// ---- what the driver does and reads --------------------------------------------------------
+
+// An icon as Wine's shell32 hands it to the notification area (its platform-independent
+// record, followed by the icon's bits).
+struct IconRecord {
+    DWORD window;
+    UINT id, flags, callbackMessage;
+    wchar_t tip[128];
+    BYTE rest[944 - 272];  // state, balloon texts, version, GUID
+    UINT width, height, planes, bitsPerPixel;
+};
+
+extern int failures;
+// Prints a failed check's message; the case fails when any check failed.
+bool check(bool ok, const char* fmt, ...);
+extern Dib* pattern;
+extern HWND patternWindow;
+// The virtual screen, every monitor: left, top, width, height.
+int virtualScreen(int i);
+// A window of the pattern over every monitor, above every window that is not topmost.
+void paintPattern(int variant);
+RECT windowRect(HWND window);
+
+// What a window shows on the screen now.
+struct Capture : Dib {
+    explicit Capture(HWND window) : Capture(windowRect(window)) {}
+    explicit Capture(RECT r) : Dib(r.right - r.left, r.bottom - r.top) {
+        HDC screen = GetDC(nullptr);
+        BitBlt(dc, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+    }
+};
+
+// Waits until the window shows the view; the last count of differing pixels.
+int waitForView(HWND window, const ExpectedView& view, DWORD timeoutMs = 3000);
+extern std::wstring qiloPath;
+std::wstring widen(const std::string& utf8);
+std::string narrow(const std::wstring& wide);
+void writeFileText(const std::wstring& path, const std::string& text);
+std::string readFileText(const std::wstring& path);
+// The folder of the programs under test, with the separator.
+std::wstring buildFolder();
+// A new scratch directory (with folder: a folder of that name in it), with QILO.INI holding
+// the text given (none when empty).
+std::wstring makeScratchDir(const std::string& settings, const wchar_t* folder = nullptr);
+// The exit code once the process ends; after the time-out it is ended, with -1.
+// Starts Qilo.exe (or the program given) in the directory with the show command (-1: none, which
+// gives SW_SHOWDEFAULT); startQilo also waits for its window.
+bool launchQilo(Qilo& q,
+                const std::wstring& dir,
+                int showCommand,
+                const std::wstring& exe = qiloPath);
+bool startQilo(Qilo& q,
+               const std::wstring& dir,
+               int showCommand,
+               const std::wstring& exe = qiloPath);
+int waitExit(Qilo& q, DWORD timeoutMs = 10000);
+void send(std::vector<INPUT> inputs);
+void moveCursor(int x, int y);
+void mouseButton(DWORD flags);
+INPUT key(WORD vk, DWORD flags);
+// Presses a key down, lets it up, or both.
+void pressKey(WORD vk, bool down = true, bool up = true);
+void keyCombo(WORD modifier, WORD vk);
+// The open menu's window (the top one of a menu and its submenu), or null.
+HWND openMenu();
+bool waitForMenu(bool open, DWORD timeoutMs = 3000);
+extern Qilo q;  // the program of the scenario, and its directory
+extern std::wstring dir;
+extern Language face;  // the face the scenario's programs show
+extern HWND shell;     // the stand-in notification area: its answer, the icons added and removed
+extern LRESULT shellAnswer;
+extern int iconAdds, iconDeletes;
+extern IconRecord lastIconAdded;
+// The last icon added is the magnifier's: its window, id 1, its callback message, the face's
+// tip and an image of the size the shell asks for.
+bool iconAddedAsAsked();
+// A stand-in shell window that answers `answer` to every request (-1: none).
+void standInShell(LRESULT answer);
+extern Qilo tool;  // the set-up tool, and the stand-in help program's requests
+extern int helpRequests;
+void standInHelpProgram();
+extern HWND typingWindow, typingBox;
+void startTyping();
+// A key typed now reaches the text box: the text grows by one character.
+bool typingGoesOn();
+// Wine takes the Windows version a program sees from the prefix, per program.
+bool pretendOldWindows(bool on);
+// The dialog the user faces: a dialog the tool or the magnifier owns, else the tool.
+HWND frontDialog();
+// A window's text as UTF-8, asked for as UTF-16: a character lost on the way shows.
+std::string windowText(HWND window);
+std::string controlText(int id);
+// The top-level window of a process that has the property given (the magnifier's, or the
+// tool's title).
+HWND findWindowOf(Qilo& p, const wchar_t* title);
+int helpWindows();
+// The help's close button has the focus (the text, focused, would open all selected).
+bool helpButtonFocused();
+std::string colorText(COLORREF c);
+// The readout label of pattern pixel (x, y) as the view must show it, black on white with two
+// pixels round the text, in a corner inside the frame; below, the lines given ('|' between).
+bool readoutShown(const Dib& view, int x, int y, bool right, bool bottom, const char* more);
+// In this program, which ignores the quit command: the magnifier's event and a window that
+// says it is the magnifier's (1), the event alone, as while a magnifier starts (2); neither (0).
+bool stubbornMagnifier(int there);
+int picturesIn(const std::wstring& folder);
+// Puts a one-byte file under the name a picture saved in each of the next seconds would take.
+void takePictureNames(const std::wstring& folder, int seconds);
+bool clipboardHolds(const std::string& text);
+// Sizable: the window's bottom-right corner sizes it.
+int properties();
+// "K=V K=V" as a settings file; a text that starts with "[" is the file itself.
+std::string settingsText(const char* text);
+// Pen pixels on the inner part of a column and of a row of the window (-1: none).
+int penPixels(const Dib& c, COLORREF pen, int column, int row);
+// Inner pixels of a framed square view farther than a pixel from where a stretch of the
+// source (srcX, srcY, size x size) puts them: the pattern's colour tells where one came from.
+int stretchErrors(const Dib& c, int srcX, int srcY, int size);
+// Every pixel of the window's top row and left column is black (the right and bottom edges
+// are drawn a frame's width outside the window).
+bool blackTopAndLeft(const Capture& c, int w, int h);
+// The view round the cursor at an integer zoom, unclamped; see View.
+bool checkView(const Step& s, RECT r, const char* text);
+// The programs of a start in dir, laid out as Start's b says; the magnifier's path, or empty
+// when a copy failed.
+std::wstring placePrograms(int layout);
+// The file the running set-up tool was started from.
+std::string toolImage();
+// Japanese on a Japanese Windows (code page 932), English on any other.
+Language systemFace();
+HWND messageBoxOf(DWORD processId);
+// See SaveFailed.
+bool saveFailureTold(const Qilo& p, DWORD error);
+// What a check of a text found against what it expected, shown when they differ.
+bool sameText(const char* what, const std::string& found, const std::string& expected);
+// See Face. The texts users see are spelled out here; the help and the note above the tool's
+// buttons, too long for that, are the program's own, read back through the windows.
+bool checkFace();
+// clang-format off
+bool runStep(const Step& s);
+// Runs the steps in order; a failed step is reported with what the program shows then.
+void run(std::initializer_list<Step> steps);
+
+// ---- the steps, by name --------------------------------------------------------------------
+
+// clang-format off
+
+// Actions. A start is in a new scratch directory whose QILO.INI holds the settings ("K=V K=V",
+// or the whole file when they begin with "["; none when empty).
+inline Step start(const char* settings = "") { return named("start", {Start, 0, 0, 0, 0, settings}); }
+// A copy of Qilo.exe alone in the directory.
+inline Step startAlone(const char* settings = "") { return named("startAlone", {Start, 0, 1, 0, 0, settings}); }
+// A directory named outside the Japanese and the Western code page, with both programs in it.
+inline Step startInUnusualFolder(const char* settings = "") { return named("startInUnusualFolder", {Start, 0, 2, 0, 0, settings}); }
+inline Step startAgain() { return named("startAgain", {Start, 0, 3}); }  // in the last directory
+// Both programs in the directory's folder bin, and another set-up tool in the directory.
+inline Step startWithToolsBesideAndPlanted() { return named("startWithToolsBesideAndPlanted", {Start, 0, 4}); }
+// The magnifier alone in bin, a set-up tool in the directory only.
+inline Step startWithPlantedToolOnly() { return named("startWithPlantedToolOnly", {Start, 0, 5}); }
+// With a show command (-1: none, which gives SW_SHOWDEFAULT).
+inline Step startShown(int showCommand, const char* settings = "") { return named("startShown", {StartShown, showCommand, 0, 0, 0, settings}); }
+// Another start in another directory ends at once with exit code 0 and writes nothing.
+inline Step secondCopyEndsAtOnce() { return named("secondCopyEndsAtOnce", {SecondCopy}); }
+inline Step showPattern(int variant = 0) { return named("showPattern", {Pattern, variant}); }
+inline Step moveTo(int x, int y) { return named("moveTo", {Move, x, y}); }
+inline Step mouse(DWORD buttonFlags) { return named("mouse", {Mouse, (int)buttonFlags}); }  // MOUSEEVENTF_
+inline Step drag(int fromX, int fromY, int byX, int byY) { return named("drag", {Drag, fromX, fromY, byX, byY}); }
+inline Step rightClick(int x, int y) { return named("rightClick", {RightClick, x, y}); }
+inline Step press(WORD vk) { return named("press", {Key, vk, 0}); }
+inline Step holdDown(WORD vk) { return named("holdDown", {Key, vk, 1}); }
+inline Step letUp(WORD vk) { return named("letUp", {Key, vk, 2}); }
+inline Step ctrlSpace() { return named("ctrlSpace", {CtrlSpace}); }
+inline Step pressWith(WORD modifier, WORD vk) { return named("pressWith", {Keys, modifier, vk}); }
+inline Step wheel(int delta) { return named("wheel", {Wheel, delta}); }  // 120 a notch, away from the user
+// A right click on the window, then the entry chosen with the keyboard, and in its submenu
+// the subentry (1 the first).
+inline Step chooseFromMenu(int entry, int subentry = 0) { return named("chooseFromMenu", {Menu, entry, subentry}); }
+inline Step iconMouse(UINT mouseMessage) { return named("iconMouse", {Tray, (int)mouseMessage}); }
+inline Step restoreFromTaskbar() { return named("restoreFromTaskbar", {Restore}); }  // SC_RESTORE, as the taskbar sends
+inline Step command(int id) { return named("command", {Command, id}); }  // sent as WM_COMMAND
+inline Step placeAt(int x, int y) { return named("placeAt", {Place, x, y}); }  // by another program
+inline Step displayMode(int width, int height) { return named("displayMode", {Display, width, height}); }
+inline Step defaultDisplayMode() { return named("defaultDisplayMode", {Display}); }
+// Logoff: WM_QUERYENDSESSION and WM_ENDSESSION, each answered at once, then the process ends.
+inline Step endSession() { return named("endSession", {EndSession}); }
+// A stand-in notification area that answers each request so (TRUE, FALSE); none.
+inline Step shellAnswering(LRESULT answer) { return named("shellAnswering", {Shell, (int)answer}); }
+inline Step noShell() { return named("noShell", {Shell, -1}); }
+inline Step shellAnnouncesItself() { return named("shellAnnouncesItself", {ShellBack}); }  // "TaskbarCreated"
+inline Step shellNowAnswering(LRESULT answer) { return named("shellNowAnswering", {ShellAnswer, (int)answer}); }  // the same shell
+inline Step userTypesElsewhere() { return named("userTypesElsewhere", {Typing}); }  // in a text box of another program
+inline Step typingGoesOnThere() { return named("typingGoesOnThere", {Typed}); }
+// The magnifier is the window seen at its own centre, in front of every other.
+inline Step inFront() { return named("inFront", {InFront}); }
+inline Step windowsBeforeVista(bool on) { return named("windowsBeforeVista", {OldWindows, on}); }  // for the programs started next
+inline Step sessionChange(int change) { return named("sessionChange", {SessionChange, change}); }  // WTS_SESSION_LOCK ...
+inline Step restack() { return named("restack", {Restack}); }  // Wine puts the topmost window's X window on top
+inline Step waitMs(int ms) { return named("waitMs", {Wait, ms}); }
+inline Step closeWindow() { return named("closeWindow", {Close}); }  // WM_CLOSE, and the end with exit code 0
+inline Step closeWithoutWaiting() { return named("closeWithoutWaiting", {Close, 1}); }
+// The set-up tool's window: started in a new directory with the file given, in the scenario's
+// directory, or by the magnifier.
+inline Step toolInNewFolder(const char* settings) { return named("toolInNewFolder", {Tool, 0, 0, 0, 0, settings}); }
+inline Step toolHere() { return named("toolHere", {Tool, 1}); }
+inline Step toolFromMagnifier() { return named("toolFromMagnifier", {Tool, 2}); }
+// The front dialog's control (the tool, the magnifier or their open popup).
+inline Step typeInto(int control, const char* text) { return named("typeInto", {Type, control, 0, 0, 0, text}); }
+inline Step hotkeyInto(int control, int hotkey) { return named("hotkeyInto", {Type, control, hotkey}); }
+inline Step keyInto(int control, WORD vk, WORD modifier = 0) { return named("keyInto", {KeyInto, control, vk, modifier}); }
+inline Step chooseItem(int control, int item) { return named("chooseItem", {Choose, control, item}); }
+inline Step click(int control) { return named("click", {Click, control}); }
+inline Step toolEnds() { return named("toolEnds", {ToolGone}); }  // with exit code 0
+// A help file in the directory and a stand-in help program that counts requests.
+inline Step helpFileAndProgram() { return named("helpFileAndProgram", {HelpFile}); }
+// A magnifier that never quits (this program, with the magnifier's event and window); none.
+inline Step stubbornMagnifierRuns() { return named("stubbornMagnifierRuns", {Stubborn, 1}); }
+inline Step stubbornMagnifierGone() { return named("stubbornMagnifierGone", {Stubborn, 0}); }
+inline Step magnifierWithoutWindow() { return named("magnifierWithoutWindow", {Stubborn, 2}); }
+// The file in the scenario's directory renamed, as while a program it holds runs.
+inline Step moveAway(const char* file) { return named("moveAway", {MoveAway, 0, 0, 0, 0, file}); }
+inline Step folderNamed(const char* name) { return named("folderNamed", {Unwritable, 0, 0, 0, 0, name}); }  // no file there
+
+// Checks.
+inline Step windowAt(int left, int top, int right, int bottom) { return named("windowAt", {Rect, left, top, right, bottom}); }
+inline Step usableOnScreen() { return named("usableOnScreen", {OnScreen}); }  // 32 x 32 at least, on the screen
+// Every property of has holds and none of hasNot (Property bits).
+inline Step is(int has, int hasNot = 0) { return named("is", {Is, has, hasNot}); }
+inline Step hitTestIs(int x, int y, int code) { return named("hitTestIs", {HitTest, x, y, code}); }  // WM_NCHITTEST
+// The view round the cursor at (x, y), frame and zoom as given; what: "inverted", "second"
+// (the pattern's variant 1), "cross" (the crosshair in the middle), "framed".
+inline Step viewOf(int x, int y, int frame, int zoom, const char* what = "") { return named("viewOf", {View, frame, zoom, x, y, what}); }
+// 2x and framed: the view of (x, y) with the default pen's crosshair at (crossX, crossY)
+// (-1: none).
+inline Step sourceAt(int x, int y, int crossX, int crossY) { return named("sourceAt", {Source, x, y, crossX, crossY}); }
+// The framed square view is a size x size source round the cursor, put at (x, y).
+inline Step stretched(int size, int x, int y) { return named("stretched", {Stretch, size, x, y}); }
+inline Step menuAt(int x, int y, int height) { return named("menuAt", {MenuAt, x, y, height}); }  // +-40 high
+inline Step noMenu() { return named("noMenu", {NoMenu}); }
+inline Step iconsAdded(int count) { return named("iconsAdded", {IconAdds, count}); }  // since the stand-in came
+inline Step iconAsAsked() { return named("iconAsAsked", {IconAsAsked}); }  // its window, id, message, tip and size
+inline Step iconsRemoved(int count) { return named("iconsRemoved", {IconsRemoved, count}); }
+inline Step saved(const char* lines) { return named("saved", {Saved, 0, 0, 0, 0, lines}); }  // "K=V K=V"
+inline Step fileIs(const char* text) { return named("fileIs", {File, 0, 0, 0, 0, text}); }
+inline Step shows(int control, const char* text) { return named("shows", {Shows, control, 0, 0, 0, text}); }
+inline Step checkedIs(int control, int state) { return named("checkedIs", {Shows, control, state}); }
+inline Step chosen(int control, int item) { return named("chosen", {Chosen, control, item}); }
+inline Step hotkeyShows(int control, int hotkey) { return named("hotkeyShows", {HotkeyIs, control, hotkey}); }
+// How many help windows are open (one has its close button focused), and requests made to the
+// help program.
+inline Step helpWindows(int open, int requests = 0) { return named("helpWindows", {Help, open, requests}); }
+inline Step toolStartedFrom(const char* path) { return named("toolStartedFrom", {ToolFrom, 0, 0, 0, 0, path}); }
+// The magnifier has ended with exit code 0, and a new one draws the crosshair in this colour.
+inline Step restartedWithPen(COLORREF pen) { return named("restartedWithPen", {Restarted, (int)pen}); }
+// The label of the pattern pixel at (x, y) in the view's corner.
+enum Corner { kTopLeft, kTopRight, kBottomLeft, kBottomRight };
+inline Step readoutOf(int x, int y, Corner corner = kTopLeft, const char* more = "") { return named("readoutOf", {Readout, x, y, corner & 1, corner >> 1, more}); }
+// The same in the top left corner, the cursor left where it is.
+inline Step readoutHereOf(int x, int y) { return named("readoutHereOf", {ReadoutHere, x, y, 0, 0, ""}); }
+// The tool's colour swatch shows the colour.
+inline Step swatchShows(COLORREF color) { return named("swatchShows", {Swatch, (int)color}); }
+inline Step clipboardHoldsColorOf(int x, int y) { return named("clipboardHoldsColorOf", {Clipboard, x, y}); }
+inline Step clipboardHoldsText(const char* text) { return named("clipboardHoldsText", {Clipboard, 0, 0, 0, 0, text}); }
+inline Step cursorAt(int x, int y) { return named("cursorAt", {CursorAt, x, y}); }
+// Whether another program can register the key (MOD_ modifiers) now.
+inline Step keyFree(WORD vk, UINT modifiers = 0) { return named("keyFree", {KeyFree, vk, (int)modifiers, 1}); }
+inline Step keyTaken(WORD vk, UINT modifiers = 0) { return named("keyTaken", {KeyFree, vk, (int)modifiers, 0}); }
+// How many PNG files the scenario's directory's folder holds.
+inline Step picturesSaved(const char* folder, int count) { return named("picturesSaved", {Pictures, count, 0, 0, 0, folder}); }
+// The names pictures saved in the folder in the next seconds would take are taken.
+inline Step pictureNamesTaken(const char* folder, int seconds) { return named("pictureNamesTaken", {TakeNames, seconds, 0, 0, 0, folder}); }
+// The file's path and the system's text for the error in a message box, whose OK is clicked;
+// the magnifier then ends with exit code 0, the tool stays open.
+inline Step magnifierTellsSaveFailed(DWORD error) { return named("magnifierTellsSaveFailed", {SaveFailed, 0, (int)error}); }
+inline Step toolTellsSaveFailed(DWORD error) { return named("toolTellsSaveFailed", {SaveFailed, 1, (int)error}); }
+// Every text of the magnifier (titled, without an icon), its help and the tool is the face's.
+inline Step everyTextInFace() { return named("everyTextInFace", {Face}); }
+// clang-format on
+
+inline constexpr int kLeftDown = MOUSEEVENTF_LEFTDOWN, kLeftUp = MOUSEEVENTF_LEFTUP;

@@ -1,0 +1,37 @@
+// The loupe: pick mode, the anchor and measure, saving as PNG.
+#include "tests/e2e/driver.h"
+
+// The loupe's keys, Ctrl+F2 pick, Ctrl+F3 anchor, Ctrl+F5 save here. Pick mode moves the
+// cursor by a pixel with the arrows, by ten with Shift, to the screen's edge and no further;
+// Enter copies and ends it, Esc ends it, a hide ends it: the keys are free again after each.
+// clang-format off
+void caseLoupe() {
+    run({showPattern(), start("X=20 Y=20 HK_PICK=625 COLOR_FORMAT=3"), keyFree(VK_LEFT),
+         moveTo(300, 300), pressWith(VK_CONTROL, VK_F2), keyTaken(VK_LEFT), keyTaken(VK_DOWN, MOD_SHIFT),
+         press(VK_RIGHT), cursorAt(301, 300), press(VK_UP), cursorAt(301, 299),
+         press(VK_LEFT), cursorAt(300, 299), press(VK_DOWN), cursorAt(300, 300),
+         pressWith(VK_SHIFT, VK_DOWN), cursorAt(300, 310), pressWith(VK_SHIFT, VK_LEFT), cursorAt(290, 310),
+         moveTo(1019, 2), pressWith(VK_SHIFT, VK_RIGHT), cursorAt(1023, 2), pressWith(VK_SHIFT, VK_UP),
+         cursorAt(1023, 0), press(VK_RIGHT), cursorAt(1023, 0),
+         press(VK_RETURN), clipboardHoldsText("255, 0, 3"), keyFree(VK_LEFT), keyFree(VK_RETURN),
+         pressWith(VK_CONTROL, VK_F2), keyTaken(VK_ESCAPE), press(VK_ESCAPE), keyFree(VK_ESCAPE), keyFree(VK_UP),
+         pressWith(VK_CONTROL, VK_F2), ctrlSpace(), keyFree(VK_RIGHT, MOD_SHIFT), ctrlSpace(),
+         // The lock screen, or another user's session, takes the keyboard: the keys go back first.
+         pressWith(VK_CONTROL, VK_F2), keyTaken(VK_RETURN), sessionChange(WTS_SESSION_LOCK), keyFree(VK_RETURN),
+         pressWith(VK_CONTROL, VK_F2), sessionChange(WTS_CONSOLE_DISCONNECT), keyFree(VK_LEFT),
+         pressWith(VK_CONTROL, VK_F2), sessionChange(WTS_SESSION_UNLOCK), keyTaken(VK_LEFT), closeWindow()});
+    // The anchor at (400, 300), the cursor at (250, 220): the offset, the distance and the
+    // contrast of #902C11 and #FADC00; pressed a pixel below, it moves there; pressed again at
+    // its pixel, it goes with its label.
+    run({showPattern(), start("X=20 Y=20 WIDTH=322 HK_PICK=625 HK_ANCHOR=626 HK_SAVE=628 SAVE_FOLDER=shots"),
+         moveTo(400, 300), pressWith(VK_CONTROL, VK_F3),
+         readoutOf(250, 220, kTopLeft, "-150, -80 170.00px 5.99:1"),
+         pressWith(VK_CONTROL, VK_F2), readoutOf(250, 220, kTopLeft, "PICK|-150, -80 170.00px 5.99:1"),
+         press(VK_ESCAPE), pressWith(VK_CONTROL, VK_F3), moveTo(250, 221), pressWith(VK_CONTROL, VK_F3),
+         readoutOf(250, 221, kTopLeft, "+0, +0 0.00px 1.00:1"), pressWith(VK_CONTROL, VK_F3), viewOf(250, 221, 1, 2),
+         pictureNamesTaken("shots", 20), pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 21),
+         pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 22), closeWindow()});
+    // A folder that cannot be made: the failure is told.
+    run({start("X=20 Y=20 HK_SAVE=628 SAVE_FOLDER=QILO.INI\\x"), pressWith(VK_CONTROL, VK_F5),
+         shows(kMessageText, "QILO.INI\\x"), click(IDOK), closeWindow()});
+}

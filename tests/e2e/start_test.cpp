@@ -1,0 +1,72 @@
+// Starting the magnifier: the first start, every key read and written back, hostile settings,
+// the show commands and the session's end.
+#include "tests/e2e/driver.h"
+
+static const char kEveryKey[] =
+    "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=300\r\nY=200\r\nROP=3342344\r\nFRAME=0\r\nISTOKA=1\r\n"
+    "WSIZE=0\r\nIsTop=0\r\nIsCross=0\r\nZOOM=40004\r\nWIDTH=256\r\nHEIGHT=168\r\n"
+    "INT_TIME=80\r\nCOLOR=255\r\nVK_SPACE=0\r\nFOREIGN=7\r\n"
+    "MEMO=\x95\x5c\x8e\xa6\r\n";  // 表示, code page 932
+
+// clang-format off
+void caseFirstStart() {
+    run({showPattern(), start(), windowAt(0, 0, 194, 130),
+         is(Visible | Topmost | HotkeyTaken | HighPriority, Sizable | Titled | ThickFrame),
+         viewOf(500, 400, 1, 2), secondCopyEndsAtOnce(), is(Visible), closeWindow(),
+         fileIs("WSIZE=1 X=0 Y=0 IsTop=1 ZOOM=40003 INT_TIME=60 IsCross=0 WIDTH=194 "
+                            "HEIGHT=130 ROP=13369376 FRAME=1 ISTOKA=0"),
+         start(), closeWindow()});  // a new copy starts once the first has ended
+}
+
+// Every key read and written back in place; other sections and keys kept.
+void caseEveryKey() {
+    run({showPattern(), start(kEveryKey), windowAt(300, 200, 556, 368),
+         is(Sizable, Topmost | HotkeyTaken | ThickFrame), viewOf(600, 500, 0, 4, "inverted"),
+         closeWindow(), fileIs(kEveryKey)});
+}
+
+// Show commands with bit 1 or 2 set start hidden in the notification area.
+void caseShowCommands() {
+    const int hidden[][2] = {{SW_HIDE, 0}, {SW_SHOWNORMAL, 0}, {SW_SHOWMINIMIZED, 1},
+        {SW_SHOWMAXIMIZED, 1}, {SW_SHOW, 1}, {SW_SHOWMINNOACTIVE, 1}, {SW_SHOWNA, 0},
+        {SW_RESTORE, 0}, {SW_SHOWDEFAULT, 1}, {-1, 1}};  // -1: none, which gives SW_SHOWDEFAULT
+    for (const auto& s : hidden)
+        run({startShown(s[0]), waitMs(200), is(s[1] ? 0 : Visible, s[1] ? Visible : 0), closeWindow()});
+    // A shortcut set to run maximised: its show command replaces the first ShowWindow's. The
+    // window's own place and size are kept, also after it was brought back.
+    run({startShown(SW_SHOWMAXIMIZED, "X=300 Y=200 WSIZE=0"), is(0, Visible), closeWindow(),
+         saved("X=300 Y=200 WIDTH=192 HEIGHT=128"),
+         startShown(SW_SHOWMAXIMIZED, "X=300 Y=200 WSIZE=0"), is(0, Visible), ctrlSpace(), is(Visible),
+         windowAt(300, 200, 492, 328), closeWindow(), saved("X=300 Y=200 WIDTH=192 HEIGHT=128")});
+}
+
+// At logoff the process is ended without WM_DESTROY, after WM_ENDSESSION.
+void caseSessionEnd() {
+    run({start("X=100 Y=100"), command(ID_CROSS), command(kZoom4), placeAt(345, 210),
+         endSession(), saved("X=345 Y=210 IsCross=1 ZOOM=40004")});
+}
+
+// Each start has every key of the settings table at one hostile value, after a line far
+// longer than any buffer: a usable window on the screen, exit code 0, and the keys no range
+// applies to written back as they were when the value is a number.
+void caseHostileSettings() {
+    const std::string values[] = {"0",  "-1",  "-2147483648", "2147483647", "abc",
+                                  " 7", "1e9", "0x40",        "",           std::string(3000, '9')};
+    for (const std::string& value : values) {
+        bool number = value.find_first_not_of("-0123456789") == std::string::npos &&
+                      !value.empty() && value.size() < 12;
+        std::string file = "[INIT]\r\n" + std::string(100000, 'X') + "\r\n", kept;
+        for (int i = 0; i < kSettingKeyCount; ++i) {
+            const SettingKey& key = kSettingKeys[i];
+            std::string name = narrow(key.name);
+            file += name + "=" + value + "\r\n";
+            // Kept: what the magnifier does not write, and what it writes as read (no range;
+            // IsTop, which it takes as a flag, excepted).
+            bool asRead = key.range.low > key.range.high && name != "IsTop";
+            if (number && (!(key.writers & kMagnifierWrites) || asRead))
+                kept += name + "=" + value + " ";
+        }
+        run({start(file.c_str()), is(Visible), usableOnScreen(), closeWindow(),
+             saved(kept.c_str())});
+    }
+}

@@ -1,0 +1,58 @@
+// The pixel grid and the marked pixel's outline.
+#include <windows.h>
+
+#include "tests/unit/support.h"
+
+TEST_CASE("the grid lines every source pixel from 6x up in black and white, none below") {
+    for (int zoom : {kZoom5, kZoom6, kZoom8, kZoom16}) {
+        FlatFrame frame(zoom, "", 1);
+        int factor = magnifier.view.zoomFactor, f = magnifier.view.frameWidth;
+        auto isLine = [](COLORREF c) { return c == 0 || c == 0xFFFFFF; };
+        // Along a row through the first source row, and down a column through the last source
+        // column, both away from the cursor: the lines where they belong, nothing else.
+        int lines = 0, wrong = 0, down = 0, firstRow = 0;
+        for (int x = f; x < 194 - f; ++x) {
+            COLORREF c = frame.window.at(x, f + 2);
+            bool onLine = factor >= 6 && x > f && (x - f) % factor == 0;
+            lines += onLine;
+            wrong += onLine ? !isLine(c) : c != RGB(90, 120, 150);
+        }
+        for (int y = f; y < 130 - f; ++y) {
+            COLORREF c = frame.window.at(194 - f - 3, y);
+            firstRow = firstRow || !isLine(c) ? firstRow : y;
+            down += isLine(c);
+            wrong += !isLine(c) && c != RGB(90, 120, 150);
+        }
+        CHECK_MESSAGE(wrong == 0, factor);
+        CHECK(lines == (factor >= 6 ? 192 / factor - 1 : 0));
+        CHECK(down == (factor >= 6 ? magnifier.view.srcHeight - 1 : 0));
+        // Down a line, and along one, black and white take turns.
+        if (factor >= 6)
+            CHECK((frame.window.at(f + factor, 10) != frame.window.at(f + factor, 11) &&
+                   frame.window.at(150, firstRow) != frame.window.at(151, firstRow)));
+    }
+    // An odd inner height without a frame: the vertical lines still reach the last row.
+    FlatFrame odd(kZoom8, "", 1, 1, false, 129, 0);
+    int firstLine = 1;
+    while (firstLine < 194 && odd.window.at(firstLine, 0) == RGB(90, 120, 150))
+        ++firstLine;
+    CHECK(odd.window.at(firstLine, 128) != RGB(90, 120, 150));
+}
+
+TEST_CASE("the pixel under the cursor is framed black outside, white inside, at 8x") {
+    FlatFrame frame(kZoom8, "", 1);
+    const View& v = magnifier.view;
+    int left = v.frameWidth + 8 * (v.pointX - v.srcX), top = v.frameWidth + 8 * (v.pointY - v.srcY);
+    const struct {
+        int x, y;
+        COLORREF color;
+    } rows[] = {{left, top, 0},
+                {left + 8, top + 8, 0},
+                {left + 7, top, 0},
+                {left, top + 7, 0},
+                {left + 1, top + 1, 0xFFFFFF},
+                {left + 7, top + 4, 0xFFFFFF},
+                {left + 4, top + 4, RGB(90, 120, 150)}};
+    for (const auto& r : rows)
+        CHECK(frame.window.at(r.x, r.y) == r.color);
+}

@@ -1,0 +1,67 @@
+// The menus' check marks and labels.
+#include <windows.h>
+
+#include <string>
+#include "common/texts.h"
+#include "tests/unit/support.h"
+
+TEST_CASE("the menus' check marks follow the loaded settings and every command") {
+    {
+        LiveWindow loaded("ROP=3342344\0FRAME=0\0ZOOM=40020\0IsTop=0\0ISTOKA=1\0WSIZE=0\0");
+        CHECK(checkMarks() == "ISN x3");
+    }
+    {
+        LiveWindow loaded("FRAME=2\0");  // a frame style of 2 checks neither frame entry
+        CHECK(checkMarks() == "TF x2");
+    }
+    LiveWindow live("IsCross=5\0");  // any value but 0 counts as set
+    // clang-format off
+    const std::pair<UINT, const char*> rows[] = {
+        {0, "TCFB x2"},               {ID_CROSS, "TFB x2"},          {ID_CROSS, "TCFB x2"},
+        {IDOJI_TOKA, "TCFSB x2"},     {ID_SIZE_FIXED, "TCSB x2"},    {ID_INVERT, "TCISB x2"},
+        {ID_ALWAYS_TOP, "CISB x2"},   {ID_FRAME_NONE, "CISN x2"},    {kZoom1_5, "CISN x-1"},
+        {40016, "CISN x-1"},          {kZoom16, "CISN x16"},      {ID_FRAME_BLACK, "CISB x16"},
+        {ID_CROSS, "ISB x16"},        {ID_INVERT, "SB x16"},         {ID_ALWAYS_TOP, "TSB x16"}};
+    // clang-format on
+    for (const auto& r : rows) {
+        if (r.first)
+            SendMessageA(live.window, WM_COMMAND, r.first, 0);
+        CHECK(checkMarks() == r.second);
+    }
+}
+
+// Every label of the four menus, read back as UTF-16: a character lost on the way fails.
+static std::wstring menuLabels() {
+    std::wstring labels;
+    for (HMENU menu : {mainMenu, frameMenu, zoomMenu, trayMenu}) {
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[64] = L"";
+            GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+            labels += std::wstring(text) + L"|";
+        }
+        labels += L"\n";
+    }
+    return labels;
+}
+
+TEST_CASE("the menus carry the labels of the face LANGUAGE chooses") {
+    // clang-format off
+    const std::pair<const char*, const wchar_t*> rows[] = {
+        {"LANGUAGE=ja\0",
+         L"常に手前|十字を表示|サイズ固定|色反転|ドラック時も拡大||枠設定|倍率設定||初期設定ツール|ヘルプ|最小化|終了|\n"
+         L"枠無し|黒枠|\n"
+         L"倍率x 1|倍率x 1.5|倍率x 2|倍率x 3|倍率x 4|倍率x 5|倍率x 6|倍率x 7|倍率x 8|倍率x16|\n"
+         L"ヘルプ|元のｻｲｽﾞに戻す||終了|\n"},
+        {"LANGUAGE=en\0",
+         L"Always on Top|Show Crosshair|Fixed Size|Invert Colors|Magnify While Dragging||Frame|Zoom||"
+         L"Settings...|Help|Minimize|Exit|\n"
+         L"No Frame|Black Frame|\n"
+         L"1x|1.5x|2x|3x|4x|5x|6x|7x|8x|16x|\n"
+         L"Help|Restore||Exit|\n"}};
+    // clang-format on
+    for (const auto& r : rows) {
+        LiveWindow live(r.first);
+        CHECK(menuLabels() == r.second);
+    }
+    setLanguage(kJapanese);
+}

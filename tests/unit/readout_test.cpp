@@ -1,0 +1,57 @@
+// The readout's lines and the colour it reads.
+#include <windows.h>
+
+#include <string>
+#include "view/readout.h"
+#include "tests/unit/support.h"
+
+TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an anchor") {
+    // clang-format off
+    const struct {
+        int picking, average, anchored, anchorX, anchorY;
+        COLORREF anchorColor, color;
+        const char* lines;  // joined by '|'
+    } rows[] = {
+        {0, 1, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203"},
+        {1, 1, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203|PICK"},
+        {0, 3, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203|avg 3x3"},
+        {1, 4, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203|PICK avg 5x5"},
+        {0, 1, 1, 297, 196, RGB(0, 0, 0), RGB(255, 255, 255), "300, 200 #FFFFFF|+3, +4 5.00px 21.00:1"},
+        {0, 1, 1, 310, 201, RGB(255, 255, 255), RGB(119, 119, 119), "300, 200 #777777|-10, -1 10.05px 4.48:1"},
+        {1, 3, 1, 300, 200, RGB(255, 255, 0), RGB(0, 0, 255), "300, 200 #0000FF|PICK avg 3x3|+0, +0 0.00px 8.00:1"},
+        {0, 1, 1, 0, 0, RGB(255, 0, 0), RGB(255, 255, 255), "300, 200 #FFFFFF|+300, +200 360.56px 4.00:1"}};
+    // clang-format on
+    for (const auto& r : rows) {
+        MagnifierState& s = magnifier = MagnifierState();
+        s.settings.averageSize = r.average;
+        s.loupe = {r.picking, r.anchored, r.anchorX, r.anchorY, r.anchorColor};
+        s.view.pointX = 300, s.view.pointY = 200, s.view.pointColor = r.color;
+        char lines[kReadoutLines][kReadoutLineLength];
+        std::string joined;
+        for (int i = 0, count = readoutText(&s, lines); i < count; ++i)
+            joined += (i ? "|" : "") + std::string(lines[i]);
+        CHECK(joined == r.lines);
+    }
+}
+
+TEST_CASE("the colour read is the mean of the AVERAGE square round the cursor") {
+    const char* blackInWhite =
+        "wwwww"
+        "wwwww"
+        "wwbww"
+        "wwwww"
+        "wwwww";
+    const struct {
+        int average;
+        bool atLeftEdge;  // the square's left column is outside the view
+        COLORREF mean;
+    } rows[] = {{1, false, RGB(0, 0, 0)},
+                {2, false, RGB(227, 227, 227)},  // 8 of 9 white: 226.7
+                {3, false, RGB(227, 227, 227)},
+                {5, false, RGB(245, 245, 245)},  // 24 of 25: 244.8
+                {3, true, RGB(213, 213, 213)}};  // 5 of the 6 shown: 212.5
+    for (const auto& r : rows) {
+        FlatFrame frame(kZoom4, blackInWhite, 0, r.average, r.atLeftEdge);
+        CHECK(magnifier.view.pointColor == r.mean);
+    }
+}

@@ -1,0 +1,130 @@
+// What the unit tests share: a fresh state loaded from given settings, frames rendered into
+// memory, and the real magnifier window made from its template.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include <doctest/doctest.h>
+
+#include "common/settings.h"
+#include "res/resource.h"
+#include "tests/common/pattern.h"
+#include "view/geometry.h"
+#include "view/render.h"
+#include "window/dialog.h"
+#include "window/menus.h"
+#include "window/placement.h"
+#include "window/settings.h"
+#include "window/state.h"
+
+// A fresh process's state, then loadSettings in a scratch directory whose QILO.INI holds the
+// [INIT] keys given as "key=value\0" pairs (no file when null), as the program does at start.
+inline void loadSettingsFrom(const char* keys) {
+    char directory[MAX_PATH], previous[MAX_PATH];
+    GetTempPathA(MAX_PATH, directory);
+    lstrcatA(directory, "qilo-unit");
+    CreateDirectoryA(directory, nullptr);
+    std::string file = std::string(directory) + "\\QILO.INI";
+    DeleteFileA(file.c_str());
+    if (keys)
+        WritePrivateProfileSectionA("INIT", keys, file.c_str());
+    magnifier = MagnifierState();
+    session = Session();
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(directory);
+    loadSettings();
+    SetCurrentDirectoryA(previous);
+}
+
+using Six = std::array<int, 6>;
+
+// A frame's surfaces in memory: a 1024 x 768 "screen" of the pattern, the back buffer and the
+// "window"; the settings are the defaults (no crosshair), 2x.
+struct MemoryFrame {
+    Dib screen{1024, 768}, back{194, 130}, window{194, 130};
+
+    MemoryFrame() {
+        screen.fill(0, 0);
+        loadSettingsFrom(nullptr);
+        magnifier.surfaces.sourceDC = screen.dc;
+        magnifier.surfaces.backDC = back.dc;
+        magnifier.surfaces.backBits = back.bits;
+        magnifier.surfaces.windowDC = window.dc;
+        selectZoom(kZoom2, &magnifier.view);
+        updateView();
+    }
+};
+
+// A frame at the zoom round (500, 300) over a screen of one colour but for the patch of 5 x 5
+// whose middle is the cursor, at (500, 300) or at the view's left edge; the settings as given.
+struct FlatFrame : MemoryFrame {
+    FlatFrame(int zoomCommand,
+              const char* patch,
+              int grid = 0,
+              int averageSize = 1,
+              bool atLeftEdge = false,
+              int viewHeight = 130,
+              int frameWidth = 1) {
+        screen.fill(RGB(90, 120, 150));
+        magnifier.view.viewHeight = viewHeight;
+        magnifier.view.frameWidth = frameWidth;
+        magnifier.settings.showInfo = 1;
+        magnifier.settings.grid = grid;
+        magnifier.settings.averageSize = averageSize;
+        magnifier.settings.zoomCommand = zoomCommand;
+        selectZoom(zoomCommand, &magnifier.view);
+        updateView();
+        View& v = magnifier.view;
+        v.srcX = 500 - v.srcHalfWidth, v.srcY = 300 - v.srcHalfHeight;
+        v.pointX = atLeftEdge ? v.srcX : 500, v.pointY = 300;
+        v.monitor = {0, 0, 1024, 768};
+        for (int i = 0; patch[i]; ++i)  // black and white read the same either way round
+            screen.bits[(298 + i / 5) * screen.width + v.pointX - 2 + i % 5] =
+                patch[i] == 'b' ? 0 : 0xFFFFFF;
+        renderFrame(&magnifier, TRUE);
+    }
+};
+
+// The real magnifier window, made from its template with its dialog procedure, with the
+// settings given; it registers no hot key.
+struct LiveWindow {
+    HWND window;
+
+    explicit LiveWindow(const char* keys) {
+        loadSettingsFrom(keys);
+        magnifier.settings.hotkeyEnabled = 0;
+        window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAGNIFIER),
+                                    nullptr, magnifierDialogProc, 0);
+        ShowWindow(window, SW_SHOW);
+        updateView();
+        pump();  // the always-on-top command posted at initialisation
+    }
+    ~LiveWindow() {
+        DestroyWindow(window);
+        pump();
+    }
+    static void pump() {
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageA(&msg);
+    }
+};
+
+// The check marks as initials: T always on top, C crosshair, F fixed size, I inverted,
+// S see-through, N no frame, B black frame, then the zoom entry's factor.
+inline std::string checkMarks() {
+    const UINT ids[] = {ID_ALWAYS_TOP, ID_CROSS,      ID_SIZE_FIXED, ID_INVERT,
+                        IDOJI_TOKA,    ID_FRAME_NONE, ID_FRAME_BLACK};
+    std::string marks;
+    for (int i = 0; i < 7; ++i) {
+        if (GetMenuState(i < 5 ? mainMenu : frameMenu, ids[i], MF_BYCOMMAND) & MF_CHECKED)
+            marks += "TCFISNB"[i];
+    }
+    for (const ZoomEntry& e : zoomTable) {
+        if (GetMenuState(zoomMenu, e.command, MF_BYCOMMAND) & MF_CHECKED)
+            marks += " x" + std::to_string(e.factor);
+    }
+    return marks;
+}
