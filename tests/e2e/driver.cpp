@@ -1,3 +1,6 @@
+// The driver's means: checks and waiting, the pattern on the screen, the programs started in
+// scratch directories, real mouse and keyboard input, and the stand-ins for the shell and the
+// help program.
 #include "tests/e2e/driver.h"
 
 // ---- checks and waiting ---------------------------------------------------------------------
