@@ -82,13 +82,15 @@ void caseSetupTool() {
          fileIs(kToolWritten)});
     // The language: Automatic, 日本語, English; a choice is written in place, Automatic
     // removes the key.
-    // The loupe's settings shown as read (an even AVERAGE as the next size up) and written.
-    run({toolInNewFolder("[INIT]\r\nLANGUAGE=ja\r\nX=5\r\nVK_SPACE=0\r\nGRID=1\r\nAVERAGE="
-                         "4\r\nCOLOR_FORMAT=3\r\n"
+    // The readout and the loupe's settings shown as read (an even AVERAGE as the next size up)
+    // and written in place.
+    run({toolInNewFolder("[INIT]\r\nLANGUAGE=ja\r\nX=5\r\nVK_SPACE=0\r\nGRID=1\r\nINFO=1\r\n"
+                         "AVERAGE=4\r\nCOLOR_FORMAT=3\r\n"
                          "SAVE_FOLDER=D:\\x\r\n"),
          chosen(IDC_LANGUAGE, 1),
          checkedIs(IDC_HOTKEY, 0),
          checkedIs(IDC_GRID, 1),
+         checkedIs(IDC_INFO, 1),
          chosen(IDC_COLOR_FORMAT, 3),
          chosen(IDC_AVERAGE, 2),
          shows(IDC_SAVE_FOLDER, "D:\\x"),
@@ -101,9 +103,9 @@ void caseSetupTool() {
          chooseItem(IDC_LANGUAGE, 2),
          click(IDOK),
          toolEnds(),
-         fileIs("[INIT]\r\nLANGUAGE=en\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nAVERAGE=5\r\nCOLOR_FORMAT="
-                "3\r\n"
-                "SAVE_FOLDER=D:\\x\r\nCOLOR=128\r\nINT_TIME=60\r\nINFO=0\r\nHK_FREEZE=0\r\nHK_COPY="
+         fileIs("[INIT]\r\nLANGUAGE=en\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nINFO=1\r\nAVERAGE=5\r\n"
+                "COLOR_FORMAT=3\r\n"
+                "SAVE_FOLDER=D:\\x\r\nCOLOR=128\r\nINT_TIME=60\r\nHK_FREEZE=0\r\nHK_COPY="
                 "0\r\n"
                 "HK_PICK=0\r\nHK_ANCHOR=0\r\nHK_SAVE=0\r\n"),
          toolHere(),
@@ -111,9 +113,9 @@ void caseSetupTool() {
          chooseItem(IDC_LANGUAGE, 0),
          click(IDOK),
          toolEnds(),
-         fileIs("[INIT]\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nAVERAGE=5\r\nCOLOR_FORMAT=3\r\nSAVE_"
-                "FOLDER=D:\\x\r\n"
-                "COLOR=128\r\nINT_TIME=60\r\nINFO=0\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\nHK_"
+         fileIs("[INIT]\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nINFO=1\r\nAVERAGE=5\r\nCOLOR_FORMAT=3\r\n"
+                "SAVE_FOLDER=D:\\x\r\n"
+                "COLOR=128\r\nINT_TIME=60\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\nHK_"
                 "ANCHOR=0\r\n"
                 "HK_SAVE=0\r\n")});
     // A magnifier that does not quit within 10 s: told, nothing saved, the tool stays open.

@@ -26,10 +26,15 @@ TEST_CASE("the grid lines every source pixel from 6x up in black and white, none
         CHECK_MESSAGE(wrong == 0, factor);
         CHECK(lines == (factor >= 6 ? 192 / factor - 1 : 0));
         CHECK(down == (factor >= 6 ? magnifier.view.srcHeight - 1 : 0));
-        // Down a line, and along one, black and white take turns.
-        if (factor >= 6)
-            CHECK((frame.window.at(f + factor, 10) != frame.window.at(f + factor, 11) &&
-                   frame.window.at(150, firstRow) != frame.window.at(151, firstRow)));
+        // Down a line, and along one from edge to edge, black and white take turns.
+        if (factor >= 6) {
+            CHECK(frame.window.at(f + factor, 10) != frame.window.at(f + factor, 11));
+            int turns = 0;
+            for (int x = f + 1; x < 194 - f; ++x)
+                turns += isLine(frame.window.at(x, firstRow)) &&
+                         frame.window.at(x, firstRow) != frame.window.at(x - 1, firstRow);
+            CHECK_MESSAGE(turns == 194 - 2 * f - 1, factor);
+        }
     }
     // An odd inner height without a frame: the vertical lines still reach the last row.
     FlatFrame odd(kZoom8, "", 1, 1, false, 129, 0);
