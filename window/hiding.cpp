@@ -73,6 +73,10 @@ void dropTaskbarButton(HWND window) {
     ShowWindow(window, SW_HIDE);
     setExtendedStyle(window, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
     ShowWindow(window, SW_SHOW);
+    // Put back in its band's front explicitly: a window shown again after a style change is
+    // not always restacked above the windows shown meanwhile (seen under Wine).
+    SetWindowPos(window, magnifier.settings.isTop ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     redrawFrame(window);
 }
 
