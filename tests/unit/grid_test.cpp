@@ -1,6 +1,8 @@
 // The pixel grid and the marked pixel's outline.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "tests/unit/support.h"
 
 TEST_CASE("the grid lines every source pixel from 6x up in black and white, none below") {
@@ -48,16 +50,13 @@ TEST_CASE("the pixel under the cursor is framed black outside, white inside, at 
     FlatFrame frame(kZoom8, "", 1);
     const View& v = magnifier.view;
     int left = v.frameWidth + 8 * (v.pointX - v.srcX), top = v.frameWidth + 8 * (v.pointY - v.srcY);
-    const struct {
-        int x, y;
-        COLORREF color;
-    } rows[] = {{left, top, 0},
-                {left + 8, top + 8, 0},
-                {left + 7, top, 0},
-                {left, top + 7, 0},
-                {left + 1, top + 1, 0xFFFFFF},
-                {left + 7, top + 4, 0xFFFFFF},
-                {left + 4, top + 4, RGB(90, 120, 150)}};
-    for (const auto& r : rows)
-        CHECK(frame.window.at(r.x, r.y) == r.color);
+    // The square from its line to the next one, and the row beneath it: the outer ring black,
+    // the one inside it white, the rest the source's colour.
+    for (int dy = 0; dy <= 9; ++dy) {
+        for (int dx = dy == 9 ? 1 : 0; dx <= (dy == 9 ? 7 : 8); ++dx) {
+            int ring = std::min(std::min(dx, dy), std::min(8 - dx, 8 - dy));
+            COLORREF expected = ring == 0 ? 0 : ring == 1 ? 0xFFFFFF : RGB(90, 120, 150);
+            CHECK_MESSAGE(frame.window.at(left + dx, top + dy) == expected, dx, ", ", dy);
+        }
+    }
 }
