@@ -1,0 +1,61 @@
+// The one hot-key table: the README's list of keys is drawn from it.
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "common/hotkeys.h"
+#include "tests/unit/support.h"
+
+// The README's name of a settings field: the key that stores it.
+static std::string settingName(int Settings::*field) {
+    for (int i = 0; i < kSettingKeyCount; ++i) {
+        if (field && kSettingKeys[i].field == field) {
+            const wchar_t* name = kSettingKeys[i].name;
+            return "`" + std::string(name, name + lstrlenW(name)) + "`";
+        }
+    }
+    return "\xE2\x80\x94";  // an em dash: none
+}
+
+static std::string keyName(const Hotkey& h) {
+    if (h.stored)
+        return "chosen";
+    const struct {
+        UINT key;
+        const char* name;
+    } names[] = {{VK_SPACE, "Space"}, {VK_LEFT, "Left"},    {VK_RIGHT, "Right"}, {VK_UP, "Up"},
+                 {VK_DOWN, "Down"},   {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"}};
+    std::string name = std::string(h.modifiers & MOD_CONTROL ? "Ctrl+" : "") +
+                       (h.modifiers & MOD_ALT ? "Alt+" : "") +
+                       (h.modifiers & MOD_SHIFT ? "Shift+" : "");
+    for (const auto& n : names) {
+        if (n.key == h.key)
+            return name + n.name;
+    }
+    return name + "?";
+}
+
+TEST_CASE("the README lists every hot key of the table, in its order, as the table has it") {
+    std::ifstream file(QILO_SOURCE_DIR "/README.md", std::ios::binary);
+    const std::string readme((std::istreambuf_iterator<char>(file)), {});
+    const std::string header =
+        "\n| Key | Setting | Registered | Held down | Does |\n|---|---|---|---|---|\n";
+    size_t at = readme.find(header), end = readme.find("\n\n", at);
+    REQUIRE(at != std::string::npos);
+    at += header.size() - 1;
+    for (const Hotkey& h : kHotkeys) {
+        std::string row = "\n| " + keyName(h) + " | " +
+                          settingName(h.stored ? h.stored : h.turnedOnBy) + " | " +
+                          (h.time == kWhileRunning ? "from the start" : "in pick mode") + " | " +
+                          (h.repeats ? "repeats" : "acts once") + " | ";
+        if (h.action == kPickStep) {
+            int step = std::abs(h.dx) + std::abs(h.dy);
+            row += "moves the cursor " + std::to_string(step) + (step == 1 ? " pixel" : " pixels");
+        }
+        CHECK_MESSAGE(readme.compare(at, row.size(), row) == 0, row);
+        at = readme.find('\n', at + 1);
+    }
+    CHECK(at == end);  // and no other row
+}
