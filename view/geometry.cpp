@@ -27,22 +27,55 @@ void computeGeometry(const Settings& settings, View* view) {
     int innerW = view->viewWidth - 2 * view->frameWidth;
     int innerH = view->viewHeight - 2 * view->frameWidth;
     if (entry && entry->factor == -1) {
-        // 1.5x: two thirds of the inner size; the crosshair sits at half the magnified
-        // source, which is three quarters of the source size.
+        // 1.5x: two thirds of the inner size.
         view->srcWidth = (2 * innerW) / 3;
         view->srcHeight = (2 * innerH) / 3;
-        view->crossX = (3 * view->srcWidth) / 4;
-        view->crossY = (3 * view->srcHeight) / 4;
     } else {
         // Unknown ZOOM values from the settings file stretch 1:1.
         int divisor = entry ? entry->factor : 1;
         view->srcWidth = innerW / divisor;
         view->srcHeight = innerH / divisor;
-        view->crossX = view->viewWidth / 2;
-        view->crossY = view->viewHeight / 2;
     }
     view->srcHalfWidth = view->srcWidth / 2;
     view->srcHalfHeight = view->srcHeight / 2;
+    // The crosshair marks the source's centre pixel.
+    view->crossX = view->frameWidth + viewSpanStart(view->srcHalfWidth, innerW, view->srcWidth);
+    view->crossY = view->frameWidth + viewSpanStart(view->srcHalfHeight, innerH, view->srcHeight);
+}
+
+// The first view pixel whose stretch starts at or after source pixel d: d * viewSize /
+// sourceSize rounded up. (Stretching, the system shows source pixel d on that pixel whether it
+// rounds from the pixels' corners or from their centres.)
+int viewSpanStart(int d, int viewSize, int sourceSize) {
+    return sourceSize > 0 ? (d * viewSize + sourceSize - 1) / sourceSize : d;
+}
+
+POINT viewSpanStartOf(const View& view, int x, int y) {
+    int f = view.frameWidth;
+    return {f + viewSpanStart(x - view.srcX, view.viewWidth - 2 * f, view.srcWidth),
+            f + viewSpanStart(y - view.srcY, view.viewHeight - 2 * f, view.srcHeight)};
+}
+
+void centreSource(View* view, POINT centre) {
+    view->srcX = centre.x - view->srcHalfWidth;
+    view->srcY = centre.y - view->srcHalfHeight;
+    view->pointX = centre.x;
+    view->pointY = centre.y;
+}
+
+// A source wider than the monitor ends at its right edge (the left check comes first).
+static int keepInRange(int value, int low, int high) {
+    if (value < low)
+        value = low;
+    if (value > high)
+        value = high;
+    return value;
+}
+
+void keepSourceOnMonitor(View* view) {
+    const RECT& m = view->monitor;
+    view->srcX = keepInRange(view->srcX, m.left, m.right - view->srcWidth);
+    view->srcY = keepInRange(view->srcY, m.top, m.bottom - view->srcHeight);
 }
 
 void findMonitor(POINT point, RECT* rect) {

@@ -21,6 +21,20 @@ const ZoomEntry* findZoomEntry(int command);
 
 // The source size, its halves and the crosshair from the zoom in force and the view's size.
 void computeGeometry(const Settings& settings, View* view);
+
+// Where source pixels land in the view, the one mapping the crosshair, the grid and the readout
+// share: along an axis of viewSize pixels showing sourceSize source pixels, source pixel d
+// (from the source's first) is stretched over the view pixels from viewSpanStart(d) up to
+// viewSpanStart(d + 1), counted from the view's first inner pixel.
+int viewSpanStart(int d, int viewSize, int sourceSize);
+// The first view pixel (window coordinates) of the source point (x, y): where the crosshair
+// goes, and where the readout reads the point's colour.
+POINT viewSpanStartOf(const View& view, int x, int y);
+
+// The source of a frame: centred on a screen point, which the crosshair then marks.
+void centreSource(View* view, POINT centre);
+// Pushes the source back onto the monitor in view->monitor; the point stays where it was.
+void keepSourceOnMonitor(View* view);
 // The whole rectangle of the monitor nearest to a point (the primary screen when the system
 // names none).
 void findMonitor(POINT point, RECT* rect);

@@ -2,13 +2,10 @@
 
 #include "view/grid.h"
 
+#include "view/geometry.h"
+
 // Below this zoom a source pixel is too small for a grid to help.
 static const int kMinGridZoom = 6;
-
-// The first view pixel of source column (or row) k of the source's n, stretched over size.
-static int gridLine(int k, int size, int n) {
-    return (k * size + n - 1) / n;
-}
 
 // Black and white in turn along every line, as on a chessboard, which shows on any background.
 static const DWORD kBlack = 0, kWhite = 0x00FFFFFF;
@@ -65,9 +62,10 @@ static void frameRect(DWORD* bits, int stride, const RECT& r, DWORD color) {
 // The marked pixel's square, on the lines round it, framed black outside and white inside.
 static void outlineMarkedPixel(const View& view, DWORD* bits, int w, int h) {
     int f = view.frameWidth, column = view.pointX - view.srcX, row = view.pointY - view.srcY;
-    RECT cell = {f + gridLine(column, w, view.srcWidth), f + gridLine(row, h, view.srcHeight),
-                 f + gridLine(column + 1, w, view.srcWidth),
-                 f + gridLine(row + 1, h, view.srcHeight)};
+    RECT cell = {f + viewSpanStart(column, w, view.srcWidth),
+                 f + viewSpanStart(row, h, view.srcHeight),
+                 f + viewSpanStart(column + 1, w, view.srcWidth),
+                 f + viewSpanStart(row + 1, h, view.srcHeight)};
     RECT inner = {f, f, f + w - 1, f + h - 1};
     if (!IntersectRect(&cell, &cell, &inner) || cell.right - cell.left < 2 ||
         cell.bottom - cell.top < 2)
@@ -86,8 +84,8 @@ void drawGrid(const MagnifierState* state) {
     int f = view.frameWidth, stride = view.viewWidth;
     int w = view.viewWidth - 2 * f, h = view.viewHeight - 2 * f;
     for (int k = 1; k < view.srcWidth; ++k)
-        drawColumn(bits, stride, f + gridLine(k, w, view.srcWidth), f, f + h);
+        drawColumn(bits, stride, f + viewSpanStart(k, w, view.srcWidth), f, f + h);
     for (int k = 1; k < view.srcHeight; ++k)
-        drawRow(bits, stride, f + gridLine(k, h, view.srcHeight), f, f + w);
+        drawRow(bits, stride, f + viewSpanStart(k, h, view.srcHeight), f, f + w);
     outlineMarkedPixel(view, bits, w, h);
 }

@@ -5,6 +5,8 @@
 
 #include "view/readout.h"
 
+#include "view/geometry.h"
+
 #include "common/hotkeys.h"
 #include "view/color.h"
 
@@ -69,7 +71,8 @@ void openReadout(MagnifierState* state, int dpi) {
     int advances[kGlyphCount];
     for (int& advance : advances)
         advance = l.cellWidth;
-    ExtTextOutW(l.dc, l.padding, glyphTop + l.padding, 0, nullptr, glyphText, kGlyphCount, advances);
+    ExtTextOutW(l.dc, l.padding, glyphTop + l.padding, 0, nullptr, glyphText, kGlyphCount,
+                advances);
     GdiFlush();
     memset(l.composed, 0, sizeof l.composed);
 }
@@ -94,30 +97,13 @@ void closeReadout(MagnifierState* state) {
     l.bits = nullptr;
 }
 
-// Where the source pixel offset by d lands in the view: the first view pixel of its stretched
-// span (at 1.5x the one nearest the span's middle).
-static int viewOffset(int d, int zoomFactor) {
-    if (zoomFactor > 0)
-        return d * zoomFactor;
-    if (zoomFactor == 0)
-        return d;
-    return (3 * d + 1) / 2;
-}
-
-// The view pixel that shows source pixel (x, y).
-static POINT viewPointOf(const View& view, int x, int y) {
-    int f = view.frameWidth;
-    return {f + viewOffset(x - view.srcX, view.zoomFactor),
-            f + viewOffset(y - view.srcY, view.zoomFactor)};
-}
-
 // The mean of the AVERAGE square round the point, over those of its pixels the view shows.
 COLORREF readMarkedPixel(const MagnifierState* state) {
     const View& view = state->view;
     HDC back = state->surfaces.backDC;
     int radius = state->settings.averageSize / 2;
     if (radius == 0) {
-        POINT p = viewPointOf(view, view.pointX, view.pointY);
+        POINT p = viewSpanStartOf(view, view.pointX, view.pointY);
         return GetPixel(back, p.x, p.y);
     }
     int r = 0, g = 0, b = 0, count = 0;
@@ -126,7 +112,7 @@ COLORREF readMarkedPixel(const MagnifierState* state) {
             if (x < view.srcX || y < view.srcY || x >= view.srcX + view.srcWidth ||
                 y >= view.srcY + view.srcHeight)
                 continue;
-            POINT p = viewPointOf(view, x, y);
+            POINT p = viewSpanStartOf(view, x, y);
             COLORREF c = GetPixel(back, p.x, p.y);
             r += GetRValue(c), g += GetGValue(c), b += GetBValue(c), ++count;
         }

@@ -6,10 +6,6 @@
 
 #include "view/state.h"
 
-// The distance the crosshair moves, in view pixels, when the source is pushed by d screen
-// pixels at the given zoom factor.
-int crosshairShift(int d, int zoomFactor);
-
 // Composes one frame from the source DC into the back buffer and copies it into the window
 // DC. With keepOnMonitor the source is first pushed back onto the monitor (a see-through
 // drag's snapshot is read as it is). Creates no GDI object.

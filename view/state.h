@@ -38,8 +38,8 @@ struct ReadoutLabel {
     HBITMAP bitmap;
     DWORD* bits;  // 32-bit, top-down
     int stride;
-    int padding;     // white round the text
-    int cellWidth;   // the fixed-pitch font's character cell
+    int padding;    // white round the text
+    int cellWidth;  // the fixed-pitch font's character cell
     int cellHeight;
     char composed[kReadoutLines][kLabelCells];  // the characters the text cells hold now
 };

@@ -14,18 +14,9 @@ static BOOL seeThroughDragRunning() {
 // The source round the cursor, or during a see-through drag beneath the window's centre.
 static void placeSource(POINT cursor) {
     const Settings& s = magnifier.settings;
-    View& view = magnifier.view;
-    if (seeThroughDragRunning()) {
-        view.srcX = s.windowX + (view.viewWidth >> 1) - view.srcHalfWidth;
-        view.srcY = s.windowY + (view.viewHeight >> 1) - view.srcHalfHeight;
-        view.pointX = view.srcX + view.srcHalfWidth;
-        view.pointY = view.srcY + view.srcHalfHeight;
-    } else {
-        view.srcX = cursor.x - view.srcHalfWidth;
-        view.srcY = cursor.y - view.srcHalfHeight;
-        view.pointX = cursor.x;
-        view.pointY = cursor.y;
-    }
+    const View& view = magnifier.view;
+    POINT windowCentre = {s.windowX + (view.viewWidth >> 1), s.windowY + (view.viewHeight >> 1)};
+    centreSource(&magnifier.view, seeThroughDragRunning() ? windowCentre : cursor);
 }
 
 // A frame of the source round the cursor (or beneath the window during a see-through drag).

@@ -3,16 +3,16 @@
 
 #include "tests/unit/support.h"
 
-TEST_CASE("the source rectangle and crosshair follow the zoom and the view") {
+TEST_CASE("the source rectangle follows the zoom and the view") {
     const struct {
         int zoom, width, height, frame;
-        Six source;  // width, height, half width, half height, crosshair x and y
+        std::array<int, 4> source;  // width, height, half width, half height
     } rows[] = {
-        {kZoom2, 194, 130, 1, {96, 64, 48, 32, 97, 65}},
-        {kZoom1_5, 194, 130, 1, {128, 85, 64, 42, 96, 63}},  // crosshair at 3/4 of it
-        {kZoom16, 194, 130, 0, {12, 8, 6, 4, 97, 65}},
-        {kZoom4, 300, 200, 0, {75, 50, 37, 25, 150, 100}},
-        {ID_SIZE_FIXED, 194, 130, 1, {192, 128, 96, 64, 97, 65}},  // no zoom entry: 1:1
+        {kZoom2, 194, 130, 1, {96, 64, 48, 32}},
+        {kZoom1_5, 194, 130, 1, {128, 85, 64, 42}},
+        {kZoom16, 194, 130, 0, {12, 8, 6, 4}},
+        {kZoom4, 300, 200, 0, {75, 50, 37, 25}},
+        {ID_SIZE_FIXED, 194, 130, 1, {192, 128, 96, 64}},  // no zoom entry: 1:1
     };
     for (const auto& r : rows) {
         MagnifierState& s = magnifier = MagnifierState();
@@ -21,8 +21,63 @@ TEST_CASE("the source rectangle and crosshair follow the zoom and the view") {
         s.view.viewHeight = r.height;
         s.view.frameWidth = r.frame;
         computeGeometry(s.settings, &s.view);
-        CHECK(Six{s.view.srcWidth, s.view.srcHeight, s.view.srcHalfWidth, s.view.srcHalfHeight,
-                  s.view.crossX, s.view.crossY} == r.source);
+        CHECK(std::array<int, 4>{s.view.srcWidth, s.view.srcHeight, s.view.srcHalfWidth,
+                                 s.view.srcHalfHeight} == r.source);
+    }
+}
+
+// The screen point a view pixel shows, read back from the pattern's colour.
+static POINT patternPointOf(COLORREF c) {
+    return {GetRValue(c) | (GetBValue(c) & 0x0F) << 8, GetGValue(c) | (GetBValue(c) >> 4) << 8};
+}
+
+TEST_CASE("the crosshair lies on the view pixels of the cursor's own pixel, pushed or not") {
+    const struct {
+        int zoom, width, height, frame, cursorX, cursorY;
+        bool integral;  // a whole zoom that fills the view: the lines are the span's first pixels
+    } rows[] = {
+        {kZoom2, 194, 130, 1, 500, 300, true},    {kZoom2, 194, 130, 1, 3, 2, true},
+        {kZoom2, 194, 130, 1, 1020, 765, true},   {kZoom8, 194, 130, 1, 1023, 0, true},
+        {kZoom1_5, 194, 130, 1, 500, 300, false}, {kZoom1_5, 194, 130, 1, 1, 766, false},
+        {kZoom4, 300, 200, 0, 500, 300, true},    {kZoom4, 301, 203, 1, 1022, 300, false},
+        {kZoom16, 194, 130, 0, 0, 767, false},    {ID_SIZE_FIXED, 194, 130, 1, 700, 9, true},
+    };
+    for (const auto& r : rows) {
+        MemoryFrame frame;
+        Dib back(r.width, r.height), window(r.width, r.height);
+        magnifier.surfaces.backDC = back.dc;
+        magnifier.surfaces.backBits = back.bits;
+        magnifier.surfaces.windowDC = window.dc;
+        View& v = magnifier.view;
+        v.viewWidth = r.width, v.viewHeight = r.height, v.frameWidth = r.frame;
+        magnifier.settings.zoomCommand = r.zoom;
+        selectZoom(r.zoom, &v);
+        computeGeometry(magnifier.settings, &v);
+        v.monitor = {0, 0, 1024, 768};
+        auto render = [&](int cross) {
+            magnifier.settings.isCross = cross;
+            centreSource(&v, {r.cursorX, r.cursorY});
+            renderFrame(&magnifier, TRUE);
+        };
+        // The crosshair's lines, drawn with the black pen (the pattern's only black is (0, 0)).
+        render(1);
+        int f = r.frame, crossX = -1, crossY = -1;
+        for (int x = f; x < r.width - f; ++x)
+            crossX = window.at(x, f + 1) == 0 && window.at(x, r.height - f - 2) == 0 ? x : crossX;
+        for (int y = f; y < r.height - f; ++y)
+            crossY = window.at(f + 1, y) == 0 && window.at(r.width - f - 2, y) == 0 ? y : crossY;
+        // Without it, those pixels show the cursor's pixel; with a whole zoom, the one before
+        // them shows its neighbour.
+        render(0);
+        CAPTURE(r.cursorX);
+        CAPTURE(r.cursorY);
+        REQUIRE((crossX >= 0 && crossY >= 0));
+        POINT shown = patternPointOf(window.at(crossX, crossY));
+        CHECK((shown.x == r.cursorX && shown.y == r.cursorY));
+        if (r.integral && crossX > f && crossY > f) {
+            CHECK(patternPointOf(window.at(crossX - 1, crossY)).x == r.cursorX - 1);
+            CHECK(patternPointOf(window.at(crossX, crossY - 1)).y == r.cursorY - 1);
+        }
     }
 }
 
