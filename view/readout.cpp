@@ -202,8 +202,9 @@ void drawReadout(MagnifierState* state, int crossX, int crossY) {
     int f = view.frameWidth;
     int width = longest * l.cellWidth + 2 * l.padding;
     int height = count * l.cellHeight + 2 * l.padding;
-    int x = crossX < view.viewWidth / 2 ? view.viewWidth - f - width : f;
-    int y = crossY < view.viewHeight / 2 ? view.viewHeight - f - height : f;
+    // Top left, unless the source was pushed onto the monitor and the crosshair with it.
+    int x = crossX < view.crossX ? view.viewWidth - f - width : f;
+    int y = crossY < view.crossY ? view.viewHeight - f - height : f;
     BitBlt(state->surfaces.backDC, x, y, width, height, l.dc, 0, 0, SRCCOPY);
 }
 

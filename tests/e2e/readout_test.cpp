@@ -21,7 +21,7 @@ void caseReadout() {
          readoutOf(500, 400), readoutOf(801, 123), readoutOf(3, 5, kBottomRight),
          pressWith(VK_CONTROL, VK_F9), clipboardHoldsColorOf(3, 5),
          readoutOf(40, 300, kTopRight),  // the crosshair pushed left of the middle, above a third
-         closeWindow(), start("X=20 Y=20 INFO=1 ZOOM=40024"), readoutOf(500, 400, kBottomRight), closeWindow()});
+         closeWindow(), start("X=20 Y=20 INFO=1 ZOOM=40024"), readoutOf(500, 400), closeWindow()});
 }
 
 // Freeze (Ctrl+F8 here) holds the view while the screen changes, until pressed again or hidden.
