@@ -50,25 +50,19 @@ struct Qilo {
 };
 // ---- the scenarios' steps -------------------------------------------------------------------
 
-// The steps of a scenario: an operation and its arguments, made by the functions named for
-// what they do (below, "the steps, by name"), which the scenarios are written in.
+// The steps of a scenario: what a step does or checks, and its arguments, made by the
+// functions named for what they do (below, "the steps, by name"), which the scenarios are
+// written in.
 // clang-format off
-enum Op { Start, StartShown, SecondCopy, Pattern, Move, Mouse, Drag, RightClick, Key, CtrlSpace,
-          Keys, Wheel, Menu, Tray, Restore, Command, Place, Display, EndSession, Shell, ShellBack, Restack, Wait, Close,
-          Tool, Type, KeyInto, Choose, Click, ToolGone, HelpFile, Unwritable, ToolFrom, HotkeyIs,
-          Rect, OnScreen, Is, View, Source, Stretch, MenuAt, NoMenu, IconAdds, Saved, File, Shows,
-          Help, Restarted, Readout, Clipboard, SaveFailed, Face, Chosen, IconAsAsked,
-          IconsRemoved, Swatch, CursorAt, KeyFree, Pictures, TakeNames, MoveAway, Stubborn, ReadoutHere,
-          HitTest, Typing, Typed, ShellAnswer, OldWindows, SessionChange, InFront };
 enum Property { Visible = 1, Topmost = 2, Sizable = 4, Iconic = 8, Titled = 16, HotkeyTaken = 32,
                 HighPriority = 64, TaskbarButton = 128, ThickFrame = 256 };
 // clang-format on
 
 struct Step {
-    Op op;
+    bool (*run)(const Step& step);  // the operation: true when it did, or saw, what it should
     int a, b, c, d;
-    const char* text;
-    const char* name;  // the function that made it, which a failure names
+    const char* text = "";
+    const char* name = "";  // the function that made it, which a failure names
 };
 
 inline Step named(const char* name, Step step) {
@@ -136,14 +130,10 @@ std::wstring makeScratchDir(const std::string& settings, const wchar_t* folder =
 // The exit code once the process ends; after the time-out it is ended, with -1.
 // Starts Qilo.exe (or the program given) in the directory with the show command (-1: none, which
 // gives SW_SHOWDEFAULT); startQilo also waits for its window.
-bool launchQilo(Qilo& q,
-                const std::wstring& dir,
-                int showCommand,
-                const std::wstring& exe = qiloPath);
-bool startQilo(Qilo& q,
-               const std::wstring& dir,
-               int showCommand,
-               const std::wstring& exe = qiloPath);
+// clang-format off
+bool launchQilo(Qilo& q, const std::wstring& dir, int showCommand, const std::wstring& exe = qiloPath);
+bool startQilo(Qilo& q, const std::wstring& dir, int showCommand, const std::wstring& exe = qiloPath);
+// clang-format on
 int waitExit(Qilo& q, DWORD timeoutMs = 10000);
 void send(std::vector<INPUT> inputs);
 void moveCursor(int x, int y);
@@ -227,144 +217,163 @@ bool sameText(const char* what, const std::string& found, const std::string& exp
 // See Face. The texts users see are spelled out here; the help and the note above the tool's
 // buttons, too long for that, are the program's own, read back through the windows.
 bool checkFace();
-// clang-format off
-bool runStep(const Step& s);
 // Runs the steps in order; a failed step is reported with what the program shows then.
 void run(std::initializer_list<Step> steps);
 
 // ---- the steps, by name --------------------------------------------------------------------
 
+// The operations of more than a line (steps.cpp).
+// clang-format off
+bool stepStart(const Step&), stepSecondCopy(const Step&), stepDrag(const Step&),
+    stepRightClick(const Step&), stepKey(const Step&), stepKeyInto(const Step&),
+    stepWheel(const Step&), stepMenu(const Step&), stepDisplay(const Step&),
+    stepEndSession(const Step&), stepShell(const Step&), stepRestack(const Step&),
+    stepClose(const Step&), stepTool(const Step&), stepType(const Step&),
+    stepUnwritable(const Step&), stepMoveAway(const Step&), stepStubborn(const Step&),
+    stepHotkeyIs(const Step&), stepRect(const Step&), stepOnScreen(const Step&),
+    stepInFront(const Step&), stepSource(const Step&), stepStretch(const Step&),
+    stepMenuAt(const Step&), stepSaved(const Step&), stepShows(const Step&),
+    stepReadout(const Step&), stepSwatch(const Step&), stepClipboard(const Step&),
+    stepKeyFree(const Step&), stepHelp(const Step&), stepSaveFailed(const Step&),
+    stepRestarted(const Step&);
+// clang-format on
+// A pause for the programs to act; true.
+inline bool settle(DWORD ms) {
+    pump(ms);
+    return true;
+}
+
 // clang-format off
 
 // Actions. A start is in a new scratch directory whose QILO.INI holds the settings ("K=V K=V",
 // or the whole file when they begin with "["; none when empty).
-inline Step start(const char* settings = "") { return named("start", {Start, 0, 0, 0, 0, settings}); }
+inline Step start(const char* settings = "") { return named("start", {stepStart, 0, 0, 0, 0, settings}); }
 // A copy of Qilo.exe alone in the directory.
-inline Step startAlone(const char* settings = "") { return named("startAlone", {Start, 0, 1, 0, 0, settings}); }
+inline Step startAlone(const char* settings = "") { return named("startAlone", {stepStart, 0, 1, 0, 0, settings}); }
 // A directory named outside the Japanese and the Western code page, with both programs in it.
-inline Step startInUnusualFolder(const char* settings = "") { return named("startInUnusualFolder", {Start, 0, 2, 0, 0, settings}); }
-inline Step startAgain() { return named("startAgain", {Start, 0, 3}); }  // in the last directory
+inline Step startInUnusualFolder(const char* settings = "") { return named("startInUnusualFolder", {stepStart, 0, 2, 0, 0, settings}); }
+inline Step startAgain() { return named("startAgain", {stepStart, 0, 3}); }  // in the last directory
 // Both programs in the directory's folder bin, and another set-up tool in the directory.
-inline Step startWithToolsBesideAndPlanted() { return named("startWithToolsBesideAndPlanted", {Start, 0, 4}); }
+inline Step startWithToolsBesideAndPlanted() { return named("startWithToolsBesideAndPlanted", {stepStart, 0, 4}); }
 // The magnifier alone in bin, a set-up tool in the directory only.
-inline Step startWithPlantedToolOnly() { return named("startWithPlantedToolOnly", {Start, 0, 5}); }
+inline Step startWithPlantedToolOnly() { return named("startWithPlantedToolOnly", {stepStart, 0, 5}); }
 // With a show command (-1: none, which gives SW_SHOWDEFAULT).
-inline Step startShown(int showCommand, const char* settings = "") { return named("startShown", {StartShown, showCommand, 0, 0, 0, settings}); }
+inline Step startShown(int showCommand, const char* settings = "") { return named("startShown", {[](const Step& s) { dir = makeScratchDir(settingsText(s.text)); return startQilo(q, dir, s.a); }, showCommand, 0, 0, 0, settings}); }
 // Another start in another directory ends at once with exit code 0 and writes nothing.
-inline Step secondCopyEndsAtOnce() { return named("secondCopyEndsAtOnce", {SecondCopy}); }
-inline Step showPattern(int variant = 0) { return named("showPattern", {Pattern, variant}); }
-inline Step moveTo(int x, int y) { return named("moveTo", {Move, x, y}); }
-inline Step mouse(DWORD buttonFlags) { return named("mouse", {Mouse, (int)buttonFlags}); }  // MOUSEEVENTF_
-inline Step drag(int fromX, int fromY, int byX, int byY) { return named("drag", {Drag, fromX, fromY, byX, byY}); }
-inline Step rightClick(int x, int y) { return named("rightClick", {RightClick, x, y}); }
-inline Step press(WORD vk) { return named("press", {Key, vk, 0}); }
-inline Step holdDown(WORD vk) { return named("holdDown", {Key, vk, 1}); }
-inline Step letUp(WORD vk) { return named("letUp", {Key, vk, 2}); }
-inline Step ctrlSpace() { return named("ctrlSpace", {CtrlSpace}); }
-inline Step pressWith(WORD modifier, WORD vk) { return named("pressWith", {Keys, modifier, vk}); }
-inline Step wheel(int delta) { return named("wheel", {Wheel, delta}); }  // 120 a notch, away from the user
+inline Step secondCopyEndsAtOnce() { return named("secondCopyEndsAtOnce", {stepSecondCopy}); }
+inline Step showPattern(int variant = 0) { return named("showPattern", {[](const Step& s) { paintPattern(s.a); return true; }, variant}); }
+inline Step moveTo(int x, int y) { return named("moveTo", {[](const Step& s) { moveCursor(s.a, s.b); return true; }, x, y}); }
+inline Step mouse(DWORD buttonFlags) { return named("mouse", {[](const Step& s) { mouseButton(s.a); return true; }, (int)buttonFlags}); }  // MOUSEEVENTF_
+inline Step drag(int fromX, int fromY, int byX, int byY) { return named("drag", {stepDrag, fromX, fromY, byX, byY}); }
+inline Step rightClick(int x, int y) { return named("rightClick", {stepRightClick, x, y}); }
+inline Step press(WORD vk) { return named("press", {stepKey, vk, 0}); }
+inline Step holdDown(WORD vk) { return named("holdDown", {stepKey, vk, 1}); }
+inline Step letUp(WORD vk) { return named("letUp", {stepKey, vk, 2}); }
+inline Step ctrlSpace() { return named("ctrlSpace", {[](const Step&) { keyCombo(VK_CONTROL, VK_SPACE); return true; }}); }
+inline Step pressWith(WORD modifier, WORD vk) { return named("pressWith", {[](const Step& s) { keyCombo(s.a, s.b); return settle(200); }, modifier, vk}); }
+inline Step wheel(int delta) { return named("wheel", {stepWheel, delta}); }  // 120 a notch, away from the user
 // A right click on the window, then the entry chosen with the keyboard, and in its submenu
 // the subentry (1 the first).
-inline Step chooseFromMenu(int entry, int subentry = 0) { return named("chooseFromMenu", {Menu, entry, subentry}); }
-inline Step iconMouse(UINT mouseMessage) { return named("iconMouse", {Tray, (int)mouseMessage}); }
-inline Step restoreFromTaskbar() { return named("restoreFromTaskbar", {Restore}); }  // SC_RESTORE, as the taskbar sends
-inline Step command(int id) { return named("command", {Command, id}); }  // sent as WM_COMMAND
-inline Step placeAt(int x, int y) { return named("placeAt", {Place, x, y}); }  // by another program
-inline Step displayMode(int width, int height) { return named("displayMode", {Display, width, height}); }
-inline Step defaultDisplayMode() { return named("defaultDisplayMode", {Display}); }
+inline Step chooseFromMenu(int entry, int subentry = 0) { return named("chooseFromMenu", {stepMenu, entry, subentry}); }
+inline Step iconMouse(UINT mouseMessage) { return named("iconMouse", {[](const Step& s) { PostMessageA(q.window, WM_TRAYNOTIFY, 1, s.a); return settle(300); }, (int)mouseMessage}); }
+inline Step restoreFromTaskbar() { return named("restoreFromTaskbar", {[](const Step&) { PostMessageA(q.window, WM_SYSCOMMAND, SC_RESTORE, 0); return settle(300); }}); }  // SC_RESTORE, as the taskbar sends
+inline Step command(int id) { return named("command", {[](const Step& s) { SendMessageA(q.window, WM_COMMAND, s.a, 0); return true; }, id}); }  // sent as WM_COMMAND
+inline Step placeAt(int x, int y) { return named("placeAt", {[](const Step& s) { return SetWindowPos(q.window, nullptr, s.a, s.b, 0, 0, SWP_NOSIZE | SWP_NOZORDER) != 0; }, x, y}); }  // by another program
+inline Step displayMode(int width, int height) { return named("displayMode", {stepDisplay, width, height}); }
+inline Step defaultDisplayMode() { return named("defaultDisplayMode", {stepDisplay}); }
 // Logoff: WM_QUERYENDSESSION and WM_ENDSESSION, each answered at once, then the process ends.
-inline Step endSession() { return named("endSession", {EndSession}); }
+inline Step endSession() { return named("endSession", {stepEndSession}); }
 // A stand-in notification area that answers each request so (TRUE, FALSE); none.
-inline Step shellAnswering(LRESULT answer) { return named("shellAnswering", {Shell, (int)answer}); }
-inline Step noShell() { return named("noShell", {Shell, -1}); }
-inline Step shellAnnouncesItself() { return named("shellAnnouncesItself", {ShellBack}); }  // "TaskbarCreated"
-inline Step shellNowAnswering(LRESULT answer) { return named("shellNowAnswering", {ShellAnswer, (int)answer}); }  // the same shell
-inline Step userTypesElsewhere() { return named("userTypesElsewhere", {Typing}); }  // in a text box of another program
-inline Step typingGoesOnThere() { return named("typingGoesOnThere", {Typed}); }
+inline Step shellAnswering(LRESULT answer) { return named("shellAnswering", {stepShell, (int)answer}); }
+inline Step noShell() { return named("noShell", {stepShell, -1}); }
+inline Step shellAnnouncesItself() { return named("shellAnnouncesItself", {[](const Step&) { return PostMessageA(q.window, RegisterWindowMessageA("TaskbarCreated"), 0, 0) != 0; }}); }  // "TaskbarCreated"
+inline Step shellNowAnswering(LRESULT answer) { return named("shellNowAnswering", {[](const Step& s) { shellAnswer = s.a; return true; }, (int)answer}); }  // the same shell
+inline Step userTypesElsewhere() { return named("userTypesElsewhere", {[](const Step&) { startTyping(); return GetFocus() == typingBox; }}); }  // in a text box of another program
+inline Step typingGoesOnThere() { return named("typingGoesOnThere", {[](const Step&) { return typingGoesOn(); }}); }
 // The magnifier is the window seen at its own centre, in front of every other.
-inline Step inFront() { return named("inFront", {InFront}); }
-inline Step windowsBeforeVista(bool on) { return named("windowsBeforeVista", {OldWindows, on}); }  // for the programs started next
-inline Step sessionChange(int change) { return named("sessionChange", {SessionChange, change}); }  // WTS_SESSION_LOCK ...
-inline Step restack() { return named("restack", {Restack}); }  // Wine puts the topmost window's X window on top
-inline Step waitMs(int ms) { return named("waitMs", {Wait, ms}); }
-inline Step closeWindow() { return named("closeWindow", {Close}); }  // WM_CLOSE, and the end with exit code 0
-inline Step closeWithoutWaiting() { return named("closeWithoutWaiting", {Close, 1}); }
+inline Step inFront() { return named("inFront", {stepInFront}); }
+inline Step windowsBeforeVista(bool on) { return named("windowsBeforeVista", {[](const Step& s) { return pretendOldWindows(s.a); }, on}); }  // for the programs started next
+inline Step sessionChange(int change) { return named("sessionChange", {[](const Step& s) { PostMessageA(q.window, WM_WTSSESSION_CHANGE, s.a, 0); return settle(200); }, change}); }  // WTS_SESSION_LOCK ...
+inline Step restack() { return named("restack", {stepRestack}); }  // Wine puts the topmost window's X window on top
+inline Step waitMs(int ms) { return named("waitMs", {[](const Step& s) { return settle(s.a); }, ms}); }
+inline Step closeWindow() { return named("closeWindow", {stepClose}); }  // WM_CLOSE, and the end with exit code 0
+inline Step closeWithoutWaiting() { return named("closeWithoutWaiting", {stepClose, 1}); }
 // The set-up tool's window: started in a new directory with the file given, in the scenario's
 // directory, or by the magnifier.
-inline Step toolInNewFolder(const char* settings) { return named("toolInNewFolder", {Tool, 0, 0, 0, 0, settings}); }
-inline Step toolHere() { return named("toolHere", {Tool, 1}); }
-inline Step toolFromMagnifier() { return named("toolFromMagnifier", {Tool, 2}); }
+inline Step toolInNewFolder(const char* settings) { return named("toolInNewFolder", {stepTool, 0, 0, 0, 0, settings}); }
+inline Step toolHere() { return named("toolHere", {stepTool, 1}); }
+inline Step toolFromMagnifier() { return named("toolFromMagnifier", {stepTool, 2}); }
 // The front dialog's control (the tool, the magnifier or their open popup).
-inline Step typeInto(int control, const char* text) { return named("typeInto", {Type, control, 0, 0, 0, text}); }
-inline Step hotkeyInto(int control, int hotkey) { return named("hotkeyInto", {Type, control, hotkey}); }
-inline Step keyInto(int control, WORD vk, WORD modifier = 0) { return named("keyInto", {KeyInto, control, vk, modifier}); }
-inline Step chooseItem(int control, int item) { return named("chooseItem", {Choose, control, item}); }
-inline Step click(int control) { return named("click", {Click, control}); }
-inline Step toolEnds() { return named("toolEnds", {ToolGone}); }  // with exit code 0
+inline Step typeInto(int control, const char* text) { return named("typeInto", {stepType, control, 0, 0, 0, text}); }
+inline Step hotkeyInto(int control, int hotkey) { return named("hotkeyInto", {stepType, control, hotkey, 1}); }
+inline Step keyInto(int control, WORD vk, WORD modifier = 0) { return named("keyInto", {stepKeyInto, control, vk, modifier}); }
+inline Step chooseItem(int control, int item) { return named("chooseItem", {[](const Step& s) { return SendDlgItemMessageW(frontDialog(), s.a, CB_SETCURSEL, s.b, 0) == s.b; }, control, item}); }
+inline Step click(int control) { return named("click", {[](const Step& s) { PostMessageA(GetDlgItem(frontDialog(), s.a), BM_CLICK, 0, 0); return settle(300); }, control}); }
+inline Step toolEnds() { return named("toolEnds", {[](const Step&) { tool.window = nullptr; return waitExit(tool, 5000) == 0; }}); }  // with exit code 0
 // A help file in the directory and a stand-in help program that counts requests.
-inline Step helpFileAndProgram() { return named("helpFileAndProgram", {HelpFile}); }
+inline Step helpFileAndProgram() { return named("helpFileAndProgram", {[](const Step&) { standInHelpProgram(); return true; }}); }
 // A magnifier that never quits (this program, with the magnifier's event and window); none.
-inline Step stubbornMagnifierRuns() { return named("stubbornMagnifierRuns", {Stubborn, 1}); }
-inline Step stubbornMagnifierGone() { return named("stubbornMagnifierGone", {Stubborn, 0}); }
-inline Step magnifierWithoutWindow() { return named("magnifierWithoutWindow", {Stubborn, 2}); }
+inline Step stubbornMagnifierRuns() { return named("stubbornMagnifierRuns", {stepStubborn, 1}); }
+inline Step stubbornMagnifierGone() { return named("stubbornMagnifierGone", {stepStubborn, 0}); }
+inline Step magnifierWithoutWindow() { return named("magnifierWithoutWindow", {stepStubborn, 2}); }
 // The file in the scenario's directory renamed, as while a program it holds runs.
-inline Step moveAway(const char* file) { return named("moveAway", {MoveAway, 0, 0, 0, 0, file}); }
-inline Step folderNamed(const char* name) { return named("folderNamed", {Unwritable, 0, 0, 0, 0, name}); }  // no file there
+inline Step moveAway(const char* file) { return named("moveAway", {stepMoveAway, 0, 0, 0, 0, file}); }
+inline Step folderNamed(const char* name) { return named("folderNamed", {stepUnwritable, 0, 0, 0, 0, name}); }  // no file there
 
 // Checks.
-inline Step windowAt(int left, int top, int right, int bottom) { return named("windowAt", {Rect, left, top, right, bottom}); }
-inline Step usableOnScreen() { return named("usableOnScreen", {OnScreen}); }  // 32 x 32 at least, on the screen
+inline Step windowAt(int left, int top, int right, int bottom) { return named("windowAt", {stepRect, left, top, right, bottom}); }
+inline Step usableOnScreen() { return named("usableOnScreen", {stepOnScreen}); }  // 32 x 32 at least, on the screen
 // Every property of has holds and none of hasNot (Property bits).
-inline Step is(int has, int hasNot = 0) { return named("is", {Is, has, hasNot}); }
-inline Step hitTestIs(int x, int y, int code) { return named("hitTestIs", {HitTest, x, y, code}); }  // WM_NCHITTEST
+inline Step is(int has, int hasNot = 0) { return named("is", {[](const Step& s) { return waitUntil([&] { return (properties() & (s.a | s.b)) == s.a; }, 2000); }, has, hasNot}); }
+inline Step hitTestIs(int x, int y, int code) { return named("hitTestIs", {[](const Step& s) { return SendMessageA(q.window, WM_NCHITTEST, 0, MAKELPARAM(s.a, s.b)) == s.c; }, x, y, code}); }  // WM_NCHITTEST
 // The view round the cursor at (x, y), frame and zoom as given; what: "inverted", "second"
 // (the pattern's variant 1), "cross" (the crosshair in the middle), "framed".
-inline Step viewOf(int x, int y, int frame, int zoom, const char* what = "") { return named("viewOf", {View, frame, zoom, x, y, what}); }
+inline Step viewOf(int x, int y, int frame, int zoom, const char* what = "") { return named("viewOf", {[](const Step& s) { return checkView(s, windowRect(q.window), s.text); }, frame, zoom, x, y, what}); }
 // 2x and framed: the view of (x, y) with the default pen's crosshair at (crossX, crossY)
 // (-1: none).
-inline Step sourceAt(int x, int y, int crossX, int crossY) { return named("sourceAt", {Source, x, y, crossX, crossY}); }
+inline Step sourceAt(int x, int y, int crossX, int crossY) { return named("sourceAt", {stepSource, x, y, crossX, crossY}); }
 // The framed square view is a size x size source round the cursor, put at (x, y).
-inline Step stretched(int size, int x, int y) { return named("stretched", {Stretch, size, x, y}); }
-inline Step menuAt(int x, int y, int height) { return named("menuAt", {MenuAt, x, y, height}); }  // +-40 high
-inline Step noMenu() { return named("noMenu", {NoMenu}); }
-inline Step iconsAdded(int count) { return named("iconsAdded", {IconAdds, count}); }  // since the stand-in came
-inline Step iconAsAsked() { return named("iconAsAsked", {IconAsAsked}); }  // its window, id, message, tip and size
-inline Step iconsRemoved(int count) { return named("iconsRemoved", {IconsRemoved, count}); }
-inline Step saved(const char* lines) { return named("saved", {Saved, 0, 0, 0, 0, lines}); }  // "K=V K=V"
-inline Step fileIs(const char* text) { return named("fileIs", {File, 0, 0, 0, 0, text}); }
-inline Step shows(int control, const char* text) { return named("shows", {Shows, control, 0, 0, 0, text}); }
-inline Step checkedIs(int control, int state) { return named("checkedIs", {Shows, control, state}); }
-inline Step chosen(int control, int item) { return named("chosen", {Chosen, control, item}); }
-inline Step hotkeyShows(int control, int hotkey) { return named("hotkeyShows", {HotkeyIs, control, hotkey}); }
+inline Step stretched(int size, int x, int y) { return named("stretched", {stepStretch, size, x, y}); }
+inline Step menuAt(int x, int y, int height) { return named("menuAt", {stepMenuAt, x, y, height}); }  // +-40 high
+inline Step noMenu() { return named("noMenu", {[](const Step&) { return !waitForMenu(true, 300); }}); }
+inline Step iconsAdded(int count) { return named("iconsAdded", {[](const Step& s) { return waitUntil([&] { return iconAdds == s.a; }, 2000); }, count}); }  // since the stand-in came
+inline Step iconAsAsked() { return named("iconAsAsked", {[](const Step&) { return waitUntil(iconAddedAsAsked, 2000); }}); }  // its window, id, message, tip and size
+inline Step iconsRemoved(int count) { return named("iconsRemoved", {[](const Step& s) { return waitUntil([&] { return iconDeletes == s.a; }, 2000); }, count}); }
+inline Step saved(const char* lines) { return named("saved", {stepSaved, 0, 0, 0, 0, lines}); }  // "K=V K=V"
+inline Step fileIs(const char* text) { return named("fileIs", {[](const Step& s) { return readFileText(dir + L"\\QILO.INI") == settingsText(s.text); }, 0, 0, 0, 0, text}); }
+inline Step shows(int control, const char* text) { return named("shows", {stepShows, control, 0, 0, 0, text}); }
+inline Step checkedIs(int control, int state) { return named("checkedIs", {stepShows, control, state}); }
+inline Step chosen(int control, int item) { return named("chosen", {[](const Step& s) { return SendDlgItemMessageW(frontDialog(), s.a, CB_GETCURSEL, 0, 0) == s.b; }, control, item}); }
+inline Step hotkeyShows(int control, int hotkey) { return named("hotkeyShows", {stepHotkeyIs, control, hotkey}); }
 // How many help windows are open (one has its close button focused), and requests made to the
 // help program.
-inline Step helpWindows(int open, int requests = 0) { return named("helpWindows", {Help, open, requests}); }
-inline Step toolStartedFrom(const char* path) { return named("toolStartedFrom", {ToolFrom, 0, 0, 0, 0, path}); }
+inline Step helpWindows(int open, int requests = 0) { return named("helpWindows", {stepHelp, open, requests}); }
+inline Step toolStartedFrom(const char* path) { return named("toolStartedFrom", {[](const Step& s) { return toolImage() == narrow(dir) + "\\" + s.text; }, 0, 0, 0, 0, path}); }
 // The magnifier has ended with exit code 0, and a new one draws the crosshair in this colour.
-inline Step restartedWithPen(COLORREF pen) { return named("restartedWithPen", {Restarted, (int)pen}); }
+inline Step restartedWithPen(COLORREF pen) { return named("restartedWithPen", {stepRestarted, (int)pen}); }
 // The label of the pattern pixel at (x, y) in the view's corner.
 enum Corner { kTopLeft, kTopRight, kBottomLeft, kBottomRight };
-inline Step readoutOf(int x, int y, Corner corner = kTopLeft, const char* more = "") { return named("readoutOf", {Readout, x, y, corner & 1, corner >> 1, more}); }
+inline Step readoutOf(int x, int y, Corner corner = kTopLeft, const char* more = "") { return named("readoutOf", {stepReadout, x, y, corner & 1, corner >> 1, more}); }
 // The same in the top left corner, the cursor left where it is.
-inline Step readoutHereOf(int x, int y) { return named("readoutHereOf", {ReadoutHere, x, y, 0, 0, ""}); }
+inline Step readoutHereOf(int x, int y) { return named("readoutHereOf", {[](const Step& s) { return waitUntil([&] { return readoutShown(Capture(q.window), s.a, s.b, false, false, ""); }, 2000); }, x, y, 0, 0, ""}); }
 // The tool's colour swatch shows the colour.
-inline Step swatchShows(COLORREF color) { return named("swatchShows", {Swatch, (int)color}); }
-inline Step clipboardHoldsColorOf(int x, int y) { return named("clipboardHoldsColorOf", {Clipboard, x, y}); }
-inline Step clipboardHoldsText(const char* text) { return named("clipboardHoldsText", {Clipboard, 0, 0, 0, 0, text}); }
-inline Step cursorAt(int x, int y) { return named("cursorAt", {CursorAt, x, y}); }
+inline Step swatchShows(COLORREF color) { return named("swatchShows", {stepSwatch, (int)color}); }
+inline Step clipboardHoldsColorOf(int x, int y) { return named("clipboardHoldsColorOf", {stepClipboard, x, y}); }
+inline Step clipboardHoldsText(const char* text) { return named("clipboardHoldsText", {stepClipboard, 0, 0, 0, 0, text}); }
+inline Step cursorAt(int x, int y) { return named("cursorAt", {[](const Step& s) { return waitUntil([&] { POINT p; return GetCursorPos(&p) && p.x == s.a && p.y == s.b; }, 2000); }, x, y}); }
 // Whether another program can register the key (MOD_ modifiers) now.
-inline Step keyFree(WORD vk, UINT modifiers = 0) { return named("keyFree", {KeyFree, vk, (int)modifiers, 1}); }
-inline Step keyTaken(WORD vk, UINT modifiers = 0) { return named("keyTaken", {KeyFree, vk, (int)modifiers, 0}); }
+inline Step keyFree(WORD vk, UINT modifiers = 0) { return named("keyFree", {stepKeyFree, vk, (int)modifiers, 1}); }
+inline Step keyTaken(WORD vk, UINT modifiers = 0) { return named("keyTaken", {stepKeyFree, vk, (int)modifiers, 0}); }
 // How many PNG files the scenario's directory's folder holds.
-inline Step picturesSaved(const char* folder, int count) { return named("picturesSaved", {Pictures, count, 0, 0, 0, folder}); }
+inline Step picturesSaved(const char* folder, int count) { return named("picturesSaved", {[](const Step& s) { return waitUntil([&] { return picturesIn(dir + L"\\" + widen(s.text)) == s.a; }, 3000); }, count, 0, 0, 0, folder}); }
 // The names pictures saved in the folder in the next seconds would take are taken.
-inline Step pictureNamesTaken(const char* folder, int seconds) { return named("pictureNamesTaken", {TakeNames, seconds, 0, 0, 0, folder}); }
+inline Step pictureNamesTaken(const char* folder, int seconds) { return named("pictureNamesTaken", {[](const Step& s) { takePictureNames(dir + L"\\" + widen(s.text), s.a); return true; }, seconds, 0, 0, 0, folder}); }
 // The file's path and the system's text for the error in a message box, whose OK is clicked;
 // the magnifier then ends with exit code 0, the tool stays open.
-inline Step magnifierTellsSaveFailed(DWORD error) { return named("magnifierTellsSaveFailed", {SaveFailed, 0, (int)error}); }
-inline Step toolTellsSaveFailed(DWORD error) { return named("toolTellsSaveFailed", {SaveFailed, 1, (int)error}); }
+inline Step magnifierTellsSaveFailed(DWORD error) { return named("magnifierTellsSaveFailed", {stepSaveFailed, 0, (int)error}); }
+inline Step toolTellsSaveFailed(DWORD error) { return named("toolTellsSaveFailed", {stepSaveFailed, 1, (int)error}); }
 // Every text of the magnifier (titled, without an icon), its help and the tool is the face's.
-inline Step everyTextInFace() { return named("everyTextInFace", {Face}); }
+inline Step everyTextInFace() { return named("everyTextInFace", {[](const Step&) { return checkFace(); }}); }
 // clang-format on
 
 inline constexpr int kLeftDown = MOUSEEVENTF_LEFTDOWN, kLeftUp = MOUSEEVENTF_LEFTUP;

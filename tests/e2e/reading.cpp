@@ -219,14 +219,11 @@ bool checkView(const Step& s, RECT r, const char* text) {
     moveCursor(s.c, s.d);
     bool cross = strstr(text, "cross"), framed = strstr(text, "framed");
     int w = r.right - r.left, h = r.bottom - r.top;
-    ExpectedView view = {s.a,
-                         s.b,
-                         s.c - (w - 2 * s.a) / s.b / 2,
-                         s.d - (h - 2 * s.a) / s.b / 2,
-                         strstr(text, "inverted") != nullptr,
-                         strstr(text, "second") ? 1 : 0,
-                         cross ? w / 2 : -1,
-                         cross ? h / 2 : -1};
+    // clang-format off
+    ExpectedView view = {s.a, s.b, s.c - (w - 2 * s.a) / s.b / 2, s.d - (h - 2 * s.a) / s.b / 2,
+                         strstr(text, "inverted") != nullptr, strstr(text, "second") ? 1 : 0,
+                         cross ? w / 2 : -1, cross ? h / 2 : -1};
+    // clang-format on
     if (waitForView(q.window, view) != 0)
         return false;
     Capture c(q.window);

@@ -18,106 +18,54 @@ static const char kToolWritten[] =
 
 void caseSetupTool() {
     RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_F7);
-    run({toolInNewFolder(kToolFile),
-         hotkeyShows(IDC_COPY_KEY, 632),
-         swatchShows(RGB(255, 255, 255)),
-         keyInto(IDC_FREEZE_KEY, VK_F6),
+    // clang-format off
+    run({toolInNewFolder(kToolFile), hotkeyShows(IDC_COPY_KEY, 632),
+         swatchShows(RGB(255, 255, 255)), keyInto(IDC_FREEZE_KEY, VK_F6),
          hotkeyShows(IDC_FREEZE_KEY, 0x275),  // Ctrl added
-         keyInto(IDC_FREEZE_KEY, VK_F9, VK_SHIFT),
-         hotkeyShows(IDC_FREEZE_KEY, 0x278),  // Ctrl, not Shift alone
-         keyInto(IDC_FREEZE_KEY, VK_F6),
-         hotkeyShows(IDC_FREEZE_KEY, 0x275),
-         keyInto(IDC_COPY_KEY, VK_F7),
-         shows(kMessageText, "ほかのプログラム"),
-         click(IDOK),  // said when chosen
-         shows(IDC_INTERVAL, "10000"),
-         checkedIs(IDC_HOTKEY, 1),
-         shows(IDC_OK_NOTE, "QILO.INI"),
-         typeInto(IDC_INTERVAL, "5"),
-         click(IDOK),
-         shows(kMessageText, "10 から 10000 ミリ秒"),
+         keyInto(IDC_FREEZE_KEY, VK_F9, VK_SHIFT), hotkeyShows(IDC_FREEZE_KEY, 0x278),  // Ctrl, not Shift alone
+         keyInto(IDC_FREEZE_KEY, VK_F6), hotkeyShows(IDC_FREEZE_KEY, 0x275),
+         keyInto(IDC_COPY_KEY, VK_F7), shows(kMessageText, "ほかのプログラム"), click(IDOK),  // said when chosen
+         shows(IDC_INTERVAL, "10000"), checkedIs(IDC_HOTKEY, 1), shows(IDC_OK_NOTE, "QILO.INI"),
+         typeInto(IDC_INTERVAL, "5"), click(IDOK), shows(kMessageText, "10 から 10000 ミリ秒"),
          click(IDOK),  // refused, the tool stays
-         typeInto(IDC_INTERVAL, "250"),
-         click(IDC_HOTKEY),
-         click(IDC_COLOR_BUTTON),
-         typeInto(kRedBox, "0"),
-         typeInto(kGreenBox, "0"),
-         typeInto(kBlueBox, "255"),
-         click(IDOK),
-         swatchShows(RGB(0, 0, 255)),
-         click(IDC_INFO),
-         hotkeyInto(IDC_COPY_KEY, 0),
+         typeInto(IDC_INTERVAL, "250"), click(IDC_HOTKEY), click(IDC_COLOR_BUTTON),
+         typeInto(kRedBox, "0"), typeInto(kGreenBox, "0"), typeInto(kBlueBox, "255"), click(IDOK),
+         swatchShows(RGB(0, 0, 255)), click(IDC_INFO), hotkeyInto(IDC_COPY_KEY, 0),
          hotkeyInto(IDC_FREEZE_KEY, 0x276),  // Ctrl+F7, held here
-         click(IDC_GRID),
-         chooseItem(IDC_COLOR_FORMAT, 2),
-         chooseItem(IDC_AVERAGE, 1),
-         hotkeyInto(IDC_PICK_KEY, 0x250),
-         hotkeyInto(IDC_SAVE_KEY, 0x276),
-         click(IDOK),
-         shows(kMessageText, "ほかの機能"),
-         click(IDOK),  // the freeze key's
-         hotkeyInto(IDC_SAVE_KEY, 0),
-         typeInto(IDC_SAVE_FOLDER, "c:\\WINDOWS\\SYSTEM32"),
-         click(IDC_BROWSE),
-         waitMs(1000),
-         click(IDOK),  // the browser
-         shows(IDC_SAVE_FOLDER,
-               "C:\\windows\\system32"),  // starts at the folder shown, and its choice is shown
-         typeInto(IDC_SAVE_FOLDER, "D:\\Zoë"),
-         click(IDOK),
-         shows(kMessageText, "保存できない文字"),
+         click(IDC_GRID), chooseItem(IDC_COLOR_FORMAT, 2), chooseItem(IDC_AVERAGE, 1),
+         hotkeyInto(IDC_PICK_KEY, 0x250), hotkeyInto(IDC_SAVE_KEY, 0x276), click(IDOK),
+         shows(kMessageText, "ほかの機能"), click(IDOK),  // the freeze key's
+         hotkeyInto(IDC_SAVE_KEY, 0), typeInto(IDC_SAVE_FOLDER, "c:\\WINDOWS\\SYSTEM32"),
+         click(IDC_BROWSE), waitMs(1000), click(IDOK),  // the browser
+         shows(IDC_SAVE_FOLDER, "C:\\windows\\system32"),  // starts at the folder shown, and its choice is shown
+         typeInto(IDC_SAVE_FOLDER, "D:\\Zoë"), click(IDOK), shows(kMessageText, "保存できない文字"),
          click(IDOK),  // not in code page 932
-         typeInto(IDC_SAVE_FOLDER, "D:\\shots"),
-         click(IDOK),
-         shows(kMessageText, "ほかのプログラム"),
-         click(IDOK),
-         click(IDOK),
-         toolEnds(),
-         fileIs(kToolWritten),
-         toolHere(),
-         typeInto(IDC_INTERVAL, "500"),
-         click(IDC_HOTKEY),
-         click(IDCANCEL),
-         toolEnds(),
+         typeInto(IDC_SAVE_FOLDER, "D:\\shots"), click(IDOK), shows(kMessageText, "ほかのプログラム"),
+         click(IDOK), click(IDOK), toolEnds(), fileIs(kToolWritten), toolHere(),
+         typeInto(IDC_INTERVAL, "500"), click(IDC_HOTKEY), click(IDCANCEL), toolEnds(),
          fileIs(kToolWritten)});
+    // clang-format on
     // The language: Automatic, 日本語, English; a choice is written in place, Automatic
     // removes the key.
     // The readout and the loupe's settings shown as read (an even AVERAGE as the next size up)
     // and written in place.
-    run({toolInNewFolder("[INIT]\r\nLANGUAGE=ja\r\nX=5\r\nVK_SPACE=0\r\nGRID=1\r\nINFO=1\r\n"
-                         "AVERAGE=4\r\nCOLOR_FORMAT=3\r\n"
-                         "SAVE_FOLDER=D:\\x\r\n"),
-         chosen(IDC_LANGUAGE, 1),
-         checkedIs(IDC_HOTKEY, 0),
-         checkedIs(IDC_GRID, 1),
-         checkedIs(IDC_INFO, 1),
-         chosen(IDC_COLOR_FORMAT, 3),
-         chosen(IDC_AVERAGE, 2),
-         shows(IDC_SAVE_FOLDER, "D:\\x"),
-         click(IDC_HOTKEY),
-         hotkeyInto(IDC_SAVE_KEY, 0x220),
-         click(IDOK),
-         shows(kMessageText, "ほかの機能"),  // Ctrl+Space
-         click(IDOK),
-         hotkeyInto(IDC_SAVE_KEY, 0),
-         chooseItem(IDC_LANGUAGE, 2),
-         click(IDOK),
+    // clang-format off
+    run({toolInNewFolder("[INIT]\r\nLANGUAGE=ja\r\nX=5\r\nVK_SPACE=0\r\nGRID=1\r\nINFO=1\r\nAVERAGE=4\r\n"
+                         "COLOR_FORMAT=3\r\nSAVE_FOLDER=D:\\x\r\n"),
+         chosen(IDC_LANGUAGE, 1), checkedIs(IDC_HOTKEY, 0), checkedIs(IDC_GRID, 1),
+         checkedIs(IDC_INFO, 1), chosen(IDC_COLOR_FORMAT, 3), chosen(IDC_AVERAGE, 2),
+         shows(IDC_SAVE_FOLDER, "D:\\x"), click(IDC_HOTKEY), hotkeyInto(IDC_SAVE_KEY, 0x220),
+         click(IDOK), shows(kMessageText, "ほかの機能"),  // Ctrl+Space
+         click(IDOK), hotkeyInto(IDC_SAVE_KEY, 0), chooseItem(IDC_LANGUAGE, 2), click(IDOK),
          toolEnds(),
-         fileIs("[INIT]\r\nLANGUAGE=en\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nINFO=1\r\nAVERAGE=5\r\n"
-                "COLOR_FORMAT=3\r\n"
-                "SAVE_FOLDER=D:\\x\r\nCOLOR=128\r\nINT_TIME=60\r\nHK_FREEZE=0\r\nHK_COPY="
-                "0\r\n"
-                "HK_PICK=0\r\nHK_ANCHOR=0\r\nHK_SAVE=0\r\n"),
-         toolHere(),
-         chosen(IDC_LANGUAGE, 2),
-         chooseItem(IDC_LANGUAGE, 0),
-         click(IDOK),
-         toolEnds(),
+         fileIs("[INIT]\r\nLANGUAGE=en\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nINFO=1\r\nAVERAGE=5\r\nCOLOR_FORMAT=3\r\n"
+                "SAVE_FOLDER=D:\\x\r\nCOLOR=128\r\nINT_TIME=60\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\n"
+                "HK_ANCHOR=0\r\nHK_SAVE=0\r\n"),
+         toolHere(), chosen(IDC_LANGUAGE, 2), chooseItem(IDC_LANGUAGE, 0), click(IDOK), toolEnds(),
          fileIs("[INIT]\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nINFO=1\r\nAVERAGE=5\r\nCOLOR_FORMAT=3\r\n"
-                "SAVE_FOLDER=D:\\x\r\n"
-                "COLOR=128\r\nINT_TIME=60\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\nHK_"
-                "ANCHOR=0\r\n"
-                "HK_SAVE=0\r\n")});
+                "SAVE_FOLDER=D:\\x\r\nCOLOR=128\r\nINT_TIME=60\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\n"
+                "HK_ANCHOR=0\r\nHK_SAVE=0\r\n")});
+    // clang-format on
     // A magnifier that does not quit within 10 s: told, nothing saved, the tool stays open.
     run({stubbornMagnifierRuns(), toolInNewFolder(""), click(IDOK), waitMs(10500),
          shows(kMessageText, "終了できません"), click(IDOK), shows(IDC_OK_NOTE, "動作中"),

@@ -39,7 +39,7 @@ void caseShell() {
          // Refused at the start and accepted when the shell announces itself: hiding hides.
          showPattern(), shellAnswering(FALSE), start("X=400 Y=300 VK_SPACE=0"),
          command(ID_MINIMIZE), is(Iconic | TaskbarButton), restoreFromTaskbar(),
-         is(Visible, Iconic | TaskbarButton), viewOf(700, 500, 1, 2), shellAnswering(TRUE),
+         is(Visible, Iconic | TaskbarButton), restack(), viewOf(700, 500, 1, 2), shellAnswering(TRUE),
          shellAnnouncesItself(), iconsAdded(1), command(ID_MINIMIZE), is(0, Visible | Iconic),
          iconMouse(WM_LBUTTONDOWN), is(Visible | Topmost, TaskbarButton), closeWindow(),
          shellAnswering(FALSE), startShown(SW_SHOWMINIMIZED), is(Iconic), ctrlSpace(),
@@ -48,27 +48,14 @@ void caseShell() {
          iconsRemoved(2), noShell()});  // removed before it is added again, and at the end
     // Minimised and restored three times, the window keeps its size; quit while minimised,
     // it saves its place and size, not the minimised window's.
-    run({shellAnswering(FALSE),
-         start("X=300 Y=200 WSIZE=0 VK_SPACE=0"),
-         windowAt(300, 200, 492, 328),
-         command(ID_MINIMIZE),
-         is(Iconic),
-         restoreFromTaskbar(),
-         is(Visible, Iconic),
-         command(ID_MINIMIZE),
-         is(Iconic),
-         restoreFromTaskbar(),
-         is(Visible, Iconic),
-         command(ID_MINIMIZE),
-         is(Iconic),
-         restoreFromTaskbar(),
-         is(Visible, Iconic),
-         windowAt(300, 200, 492, 328),
-         command(ID_MINIMIZE),
-         is(Iconic),
-         closeWindow(),
-         saved("X=300 Y=200 WIDTH=192 HEIGHT=128"),
-         noShell()});
+    // clang-format off
+    run({shellAnswering(FALSE), start("X=300 Y=200 WSIZE=0 VK_SPACE=0"),
+         windowAt(300, 200, 492, 328), command(ID_MINIMIZE), is(Iconic), restoreFromTaskbar(),
+         is(Visible, Iconic), command(ID_MINIMIZE), is(Iconic), restoreFromTaskbar(),
+         is(Visible, Iconic), command(ID_MINIMIZE), is(Iconic), restoreFromTaskbar(),
+         is(Visible, Iconic), windowAt(300, 200, 492, 328), command(ID_MINIMIZE), is(Iconic),
+         closeWindow(), saved("X=300 Y=200 WIDTH=192 HEIGHT=128"), noShell()});
+    // clang-format on
     // A shell too busy to answer in time may have added the icon all the same: asked again,
     // it has it, and hiding hides to it.
     run({shellAnswering(FALSE), start(), iconsAdded(1), shellNowAnswering(TRUE), waitMs(1500),
