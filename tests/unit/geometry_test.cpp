@@ -43,11 +43,7 @@ TEST_CASE("the crosshair lies on the view pixels of the cursor's own pixel, push
         {kZoom16, 194, 130, 0, 0, 767, false},    {ID_SIZE_FIXED, 194, 130, 1, 700, 9, true},
     };
     for (const auto& r : rows) {
-        MemoryFrame frame;
-        Dib back(r.width, r.height), window(r.width, r.height);
-        magnifier.surfaces.backDC = back.dc;
-        magnifier.surfaces.backBits = back.bits;
-        magnifier.surfaces.windowDC = window.dc;
+        MemoryFrame frame(r.width, r.height);
         View& v = magnifier.view;
         v.viewWidth = r.width, v.viewHeight = r.height, v.frameWidth = r.frame;
         magnifier.settings.zoomCommand = r.zoom;
@@ -62,21 +58,21 @@ TEST_CASE("the crosshair lies on the view pixels of the cursor's own pixel, push
         // The crosshair's lines, drawn with the black pen (the pattern's only black is (0, 0)).
         render(1);
         int f = r.frame, crossX = -1, crossY = -1;
+        const Dib& w = frame.window;
         for (int x = f; x < r.width - f; ++x)
-            crossX = window.at(x, f + 1) == 0 && window.at(x, r.height - f - 2) == 0 ? x : crossX;
+            crossX = w.at(x, f + 1) == 0 && w.at(x, r.height - f - 2) == 0 ? x : crossX;
         for (int y = f; y < r.height - f; ++y)
-            crossY = window.at(f + 1, y) == 0 && window.at(r.width - f - 2, y) == 0 ? y : crossY;
+            crossY = w.at(f + 1, y) == 0 && w.at(r.width - f - 2, y) == 0 ? y : crossY;
         // Without it, those pixels show the cursor's pixel; with a whole zoom, the one before
         // them shows its neighbour.
         render(0);
-        CAPTURE(r.cursorX);
-        CAPTURE(r.cursorY);
+        INFO("the cursor at ", r.cursorX, ", ", r.cursorY);
         REQUIRE((crossX >= 0 && crossY >= 0));
-        POINT shown = patternPointOf(window.at(crossX, crossY));
+        POINT shown = patternPointOf(frame.window.at(crossX, crossY));
         CHECK((shown.x == r.cursorX && shown.y == r.cursorY));
         if (r.integral && crossX > f && crossY > f) {
-            CHECK(patternPointOf(window.at(crossX - 1, crossY)).x == r.cursorX - 1);
-            CHECK(patternPointOf(window.at(crossX, crossY - 1)).y == r.cursorY - 1);
+            CHECK(patternPointOf(frame.window.at(crossX - 1, crossY)).x == r.cursorX - 1);
+            CHECK(patternPointOf(frame.window.at(crossX, crossY - 1)).y == r.cursorY - 1);
         }
     }
 }

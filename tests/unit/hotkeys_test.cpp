@@ -19,22 +19,17 @@ static std::string settingName(int Settings::*field) {
     return "\xE2\x80\x94";  // an em dash: none
 }
 
+// The README's name of a key: "chosen" for one the user sets, else its modifiers and name.
 static std::string keyName(const Hotkey& h) {
-    if (h.stored)
-        return "chosen";
-    const struct {
-        UINT key;
-        const char* name;
-    } names[] = {{VK_SPACE, "Space"}, {VK_LEFT, "Left"},    {VK_RIGHT, "Right"}, {VK_UP, "Up"},
-                 {VK_DOWN, "Down"},   {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"}};
+    const std::pair<UINT, const char*> names[] = {
+        {VK_SPACE, "Space"}, {VK_LEFT, "Left"},    {VK_RIGHT, "Right"}, {VK_UP, "Up"},
+        {VK_DOWN, "Down"},   {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"}};
     std::string name = std::string(h.modifiers & MOD_CONTROL ? "Ctrl+" : "") +
                        (h.modifiers & MOD_ALT ? "Alt+" : "") +
                        (h.modifiers & MOD_SHIFT ? "Shift+" : "");
-    for (const auto& n : names) {
-        if (n.key == h.key)
-            return name + n.name;
-    }
-    return name + "?";
+    for (const auto& n : names)
+        name += n.first == h.key ? n.second : "";
+    return h.stored ? "chosen" : name;
 }
 
 TEST_CASE("the README lists every hot key of the table, in its order, as the table has it") {

@@ -42,11 +42,12 @@ inline void loadSettingsFrom(const char* keys) {
 using Six = std::array<int, 6>;
 
 // A frame's surfaces in memory: a 1024 x 768 "screen" of the pattern, the back buffer and the
-// "window"; the settings are the defaults (no crosshair), 2x.
+// "window" of the size given; the settings are the defaults (no crosshair), 2x.
 struct MemoryFrame {
-    Dib screen{1024, 768}, back{194, 130}, window{194, 130};
+    Dib screen{1024, 768}, back, window;
 
-    MemoryFrame() {
+    explicit MemoryFrame(int width = 194, int height = 130)
+        : back(width, height), window(width, height) {
         screen.fill(0, 0);
         loadSettingsFrom(nullptr);
         magnifier.surfaces.sourceDC = screen.dc;
@@ -61,13 +62,10 @@ struct MemoryFrame {
 // A frame at the zoom round (500, 300) over a screen of one colour but for the patch of 5 x 5
 // whose middle is the cursor, at (500, 300) or at the view's left edge; the settings as given.
 struct FlatFrame : MemoryFrame {
-    FlatFrame(int zoomCommand,
-              const char* patch,
-              int grid = 0,
-              int averageSize = 1,
-              bool atLeftEdge = false,
-              int viewHeight = 130,
-              int frameWidth = 1) {
+    // clang-format off
+    FlatFrame(int zoomCommand, const char* patch, int grid = 0, int averageSize = 1,
+              bool atLeftEdge = false, int viewHeight = 130, int frameWidth = 1) {
+        // clang-format on
         screen.fill(RGB(90, 120, 150));
         magnifier.view.viewHeight = viewHeight;
         magnifier.view.frameWidth = frameWidth;
