@@ -45,6 +45,7 @@ static constexpr TextRow kTexts[] = {
     {kErrorNumber, L"エラー %lu", L"Error %lu"},
     {kHelpCaption, L"ＱＦ拡大鏡 ヘルプ", L"QF Magnifier Help"},
     {kHelpClose, L"閉じる", L"Close"},
+    {kHelpVersion, L"ＱＦ拡大鏡 (Qilo) バージョン %s", L"QF Magnifier (Qilo) version %s"},
     {kHelpText,
      L"■ 拡大表示\r\n"
      L"マウスカーソルの周りをこのウィンドウに拡大して表示します。「十字を表示」の十字線は"

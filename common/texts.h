@@ -40,6 +40,7 @@ enum TextId {
     kErrorNumber,  // the reason when the system has no text for it: "%lu"
     kHelpCaption,
     kHelpClose,
+    kHelpVersion,
     kHelpText,
     kToolCaption,
     kToolColor,

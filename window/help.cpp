@@ -2,18 +2,28 @@
 
 #include <versionhelpers.h>
 
+#include <string>
+
 #include "window/help.h"
 
 #include "common/texts.h"
 #include "res/resource.h"
+#include "res/version.h"
 
 static const wchar_t kHelpFile[] = L"Qilo.hlp";
 
 static HWND helpWindow;
 
+// The help's text, and the version below it.
+static std::wstring helpText() {
+    wchar_t version[128];
+    wsprintfW(version, text(kHelpVersion), QILO_VERSION_WIDE);
+    return std::wstring(text(kHelpText)) + L"\r\n\r\n" + version;
+}
+
 static INT_PTR onHelpInit(HWND dlg) {
     SetWindowTextW(dlg, text(kHelpCaption));
-    SetDlgItemTextW(dlg, IDC_HELP_TEXT, text(kHelpText));
+    SetDlgItemTextW(dlg, IDC_HELP_TEXT, helpText().c_str());
     SetDlgItemTextW(dlg, IDOK, text(kHelpClose));
     // The button, not the text, takes the focus: the text would open all selected.
     SetFocus(GetDlgItem(dlg, IDOK));

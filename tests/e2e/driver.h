@@ -26,6 +26,7 @@
 #include "common/texts.h"
 #include "res/qconf.h"
 #include "res/resource.h"
+#include "res/version.h"
 #include "tests/common/pattern.h"
 
 // ---- checks and waiting ---------------------------------------------------------------------
@@ -217,6 +218,8 @@ bool sameText(const char* what, const std::string& found, const std::string& exp
 // See Face. The texts users see are spelled out here; the help and the note above the tool's
 // buttons, too long for that, are the program's own, read back through the windows.
 bool checkFace();
+// Both programs' version resources hold this build's version and their own file names.
+bool carryVersion();
 // Runs the steps in order; a failed step is reported with what the program shows then.
 void run(std::initializer_list<Step> steps);
 
@@ -374,6 +377,7 @@ inline Step magnifierTellsSaveFailed(DWORD error) { return named("magnifierTells
 inline Step toolTellsSaveFailed(DWORD error) { return named("toolTellsSaveFailed", {stepSaveFailed, 1, (int)error}); }
 // Every text of the magnifier (titled, without an icon), its help and the tool is the face's.
 inline Step everyTextInFace() { return named("everyTextInFace", {[](const Step&) { return checkFace(); }}); }
+inline Step programsCarryVersion() { return named("programsCarryVersion", {[](const Step&) { return carryVersion(); }}); }
 // clang-format on
 
 inline constexpr int kLeftDown = MOUSEEVENTF_LEFTDOWN, kLeftUp = MOUSEEVENTF_LEFTUP;

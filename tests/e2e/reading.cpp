@@ -315,12 +315,43 @@ static bool helpSays(const std::string& help, bool ja) {
     const char* const parts[] = {
         ja ? "■ 拡大表示\r\nマウスカーソルの周りをこのウィンドウに拡大して表示します。"
            : "THE VIEW\r\nThis window shows the screen round the mouse cursor, enlarged.",
-        ja ? "■ 初期設定ツール" : "THE SETTINGS TOOL", "QILO.INI"};
+        ja ? "■ 初期設定ツール" : "THE SETTINGS TOOL", "QILO.INI",
+        ja ? "ＱＦ拡大鏡 (Qilo) バージョン " QILO_VERSION_TEXT
+           : "QF Magnifier (Qilo) version " QILO_VERSION_TEXT};
     bool all = help.find(parts[0]) == 0;
     for (const char* part : parts)
         all = all && help.find(part) != std::string::npos;
     if (!all)
         printf("  help text: \"%.80s...\"\n", help.c_str());
+    return all;
+}
+
+// A value of a program's version resource (its first language), or empty.
+static std::string versionValue(const std::wstring& program, const wchar_t* name) {
+    std::vector<BYTE> data(GetFileVersionInfoSizeW(program.c_str(), nullptr) + 1);
+    DWORD* languages = nullptr;
+    wchar_t* value = nullptr;
+    UINT size = 0;
+    if (!GetFileVersionInfoW(program.c_str(), 0, (DWORD)data.size(), data.data()) ||
+        !VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", (void**)&languages, &size))
+        return "";
+    wchar_t path[64];
+    wsprintfW(path, L"\\StringFileInfo\\%04x%04x\\%s", LOWORD(*languages), HIWORD(*languages),
+              name);
+    return VerQueryValueW(data.data(), path, (void**)&value, &size) ? narrow(value) : "";
+}
+
+// Both programs carry the version, as Explorer's Properties show it, with their own names.
+bool carryVersion() {
+    bool all = true;
+    for (const wchar_t* name : {L"Qilo.exe", L"QConf.exe"}) {
+        std::wstring program = buildFolder() + name;
+        all &= sameText("file version", versionValue(program, L"FileVersion"), QILO_VERSION_TEXT) &&
+               sameText("product version", versionValue(program, L"ProductVersion"),
+                        QILO_VERSION_TEXT) &&
+               sameText("file name", versionValue(program, L"OriginalFilename"), narrow(name)) &&
+               sameText("product", versionValue(program, L"ProductName"), "Qilo");
+    }
     return all;
 }
 

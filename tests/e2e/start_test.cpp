@@ -10,7 +10,7 @@ static const char kEveryKey[] =
 
 // clang-format off
 void caseFirstStart() {
-    run({showPattern(), start(), windowAt(0, 0, 194, 130),
+    run({programsCarryVersion(), showPattern(), start(), windowAt(0, 0, 194, 130),
          is(Visible | Topmost | HotkeyTaken | HighPriority, Sizable | Titled | ThickFrame),
          viewOf(500, 400, 1, 2), secondCopyEndsAtOnce(), is(Visible), closeWindow(),
          fileIs("WSIZE=1 X=0 Y=0 IsTop=1 ZOOM=40003 INT_TIME=60 IsCross=0 WIDTH=194 "
