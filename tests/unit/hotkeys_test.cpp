@@ -1,4 +1,4 @@
-// The one hot-key table: the README's list of keys is drawn from it.
+// The one hot-key table: the list of keys in docs/using.md is drawn from it.
 #include <windows.h>
 
 #include <cstdlib>
@@ -8,7 +8,7 @@
 #include "common/hotkeys.h"
 #include "tests/unit/support.h"
 
-// The README's name of a settings field: the key that stores it.
+// The list's name of a settings field: the key that stores it.
 static std::string settingName(int Settings::*field) {
     for (int i = 0; i < kSettingKeyCount; ++i) {
         if (field && kSettingKeys[i].field == field) {
@@ -19,7 +19,7 @@ static std::string settingName(int Settings::*field) {
     return "\xE2\x80\x94";  // an em dash: none
 }
 
-// The README's name of a key: "chosen" for one the user sets, else its modifiers and name.
+// The list's name of a key: "chosen" for one the user sets, else its modifiers and name.
 static std::string keyName(const Hotkey& h) {
     const std::pair<UINT, const char*> names[] = {
         {VK_SPACE, "Space"}, {VK_LEFT, "Left"},    {VK_RIGHT, "Right"}, {VK_UP, "Up"},
@@ -32,8 +32,8 @@ static std::string keyName(const Hotkey& h) {
     return h.stored ? "chosen" : name;
 }
 
-TEST_CASE("the README lists every hot key of the table, in its order, as the table has it") {
-    std::ifstream file(QILO_SOURCE_DIR "/README.md", std::ios::binary);
+TEST_CASE("docs/using.md lists every hot key of the table, in its order, as the table has it") {
+    std::ifstream file(QILO_SOURCE_DIR "/docs/using.md", std::ios::binary);
     const std::string readme((std::istreambuf_iterator<char>(file)), {});
     const std::string header =
         "\n| Key | Setting | Registered | Held down | Does |\n|---|---|---|---|---|\n";

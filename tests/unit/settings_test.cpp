@@ -1,4 +1,4 @@
-// The one settings table: the README's copy of it, and the ranges it brings values into.
+// The one settings table: its copy in docs/settings.md, and the ranges it brings values into.
 #include <windows.h>
 
 #include <fstream>
@@ -7,8 +7,10 @@
 #include "common/settings.h"
 #include "tests/unit/support.h"
 
-TEST_CASE("the README's table of keys is the settings table: order, defaults, ranges, writers") {
-    std::ifstream file(QILO_SOURCE_DIR "/README.md", std::ios::binary);
+TEST_CASE(
+    "the settings file's documented keys are the settings table: order, defaults, ranges, "
+    "writers") {
+    std::ifstream file(QILO_SOURCE_DIR "/docs/settings.md", std::ios::binary);
     const std::string readme((std::istreambuf_iterator<char>(file)), {});
     size_t previous = 0;
     for (int i = 0; i < kSettingKeyCount; ++i) {
