@@ -12,7 +12,7 @@ TEST_CASE("a number in the settings file reads as the profile functions convert 
         {L"", 7}, {L"0", 0}, {L"42", 42}, {L"-350", -350}, {L"-32000", -32000}, {L"+5", 5},
         {L" \t-12", -12}, {L"0x40", 64}, {L"0o17", 15}, {L"0b101", 5}, {L"0X40", 0}, {L"1e9", 1},
         {L"12abc", 12}, {L"abc", 0}, {L"-", 0}, {L"2147483647", 2147483647},
-        {L"-2147483648", (int)0x80000000u}, {L"4294967295", -1}, {L"4294967296", 0}};
+        {L"-2147483648", (int)0x80000000u}, {L"4294967295", -1}, {L"4294967296", 0}, {L"0xaA", 170}};
     // clang-format on
     for (const auto& r : rows) {
         CAPTURE(r.second);
