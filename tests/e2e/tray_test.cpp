@@ -39,11 +39,11 @@ void caseShell() {
          // Refused at the start and accepted when the shell announces itself: hiding hides.
          showPattern(), shellAnswering(FALSE), start("X=400 Y=300 VK_SPACE=0"),
          command(ID_MINIMIZE), is(Iconic | TaskbarButton), restoreFromTaskbar(),
-         is(Visible, Iconic | TaskbarButton), restack(), viewOf(700, 500, 1, 2), shellAnswering(TRUE),
-         shellAnnouncesItself(), iconsAdded(1), command(ID_MINIMIZE), is(0, Visible | Iconic),
-         iconMouse(WM_LBUTTONDOWN), is(Visible | Topmost, TaskbarButton), closeWindow(),
-         shellAnswering(FALSE), startShown(SW_SHOWMINIMIZED), is(Iconic), ctrlSpace(),
-         is(Visible, Iconic | TaskbarButton), closeWindow(), noShell(), start(),
+         is(Visible, Iconic | TaskbarButton), restack(), viewOf(700, 500, 1, 2),
+         shellAnswering(TRUE), shellAnnouncesItself(), iconsAdded(1), command(ID_MINIMIZE),
+         is(0, Visible | Iconic), iconMouse(WM_LBUTTONDOWN), is(Visible | Topmost, TaskbarButton),
+         closeWindow(), shellAnswering(FALSE), startShown(SW_SHOWMINIMIZED), is(Iconic),
+         ctrlSpace(), is(Visible, Iconic | TaskbarButton), closeWindow(), noShell(), start(),
          shellAnswering(TRUE), shellAnnouncesItself(), iconsAdded(1), iconAsAsked(), closeWindow(),
          iconsRemoved(2), noShell()});  // removed before it is added again, and at the end
     // Minimised and restored three times, the window keeps its size; quit while minimised,
