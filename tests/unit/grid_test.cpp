@@ -39,7 +39,7 @@ TEST_CASE("the grid lines every source pixel from 6x up in black and white, none
         }
     }
     // An odd inner height without a frame: the vertical lines still reach the last row.
-    FlatFrame odd(kZoom8, "", 1, 1, false, 129, 0);
+    FlatFrame odd(kZoom8, "", 1, 1, kMiddle, 129, 0);
     int firstLine = 1;
     while (firstLine < 194 && odd.window.at(firstLine, 0) == RGB(90, 120, 150))
         ++firstLine;

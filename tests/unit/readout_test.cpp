@@ -42,16 +42,23 @@ TEST_CASE("the colour read is the mean of the AVERAGE square round the cursor") 
         "wwwww"
         "wwwww";
     const struct {
-        int average;
-        bool atLeftEdge;  // the square's left column is outside the view
+        int zoom, average;
+        CursorPlace place;  // at an edge, a row or column of the square is outside the view
         COLORREF mean;
-    } rows[] = {{1, false, RGB(0, 0, 0)},
-                {2, false, RGB(227, 227, 227)},  // 8 of 9 white: 226.7
-                {3, false, RGB(227, 227, 227)},
-                {5, false, RGB(245, 245, 245)},  // 24 of 25: 244.8
-                {3, true, RGB(213, 213, 213)}};  // 5 of the 6 shown: 212.5
+    } rows[] = {{kZoom4, 1, kMiddle, RGB(0, 0, 0)},
+                {kZoom1, 1, kMiddle, RGB(0, 0, 0)},
+                {kZoom1_5, 1, kMiddle, RGB(0, 0, 0)},
+                {kZoom4, 1, kBottomEdge, RGB(0, 0, 0)},
+                {kZoom4, 2, kMiddle, RGB(227, 227, 227)},  // 8 of 9 white: 226.7
+                {kZoom4, 3, kMiddle, RGB(227, 227, 227)},
+                {kZoom4, 5, kMiddle, RGB(245, 245, 245)},    // 24 of 25: 244.8
+                {kZoom4, 3, kLeftEdge, RGB(213, 213, 213)},  // 5 of the 6 shown: 212.5
+                {kZoom4, 3, kRightEdge, RGB(213, 213, 213)},
+                {kZoom4, 3, kTopEdge, RGB(213, 213, 213)},
+                {kZoom4, 3, kBottomEdge, RGB(213, 213, 213)}};
     for (const auto& r : rows) {
-        FlatFrame frame(kZoom4, blackInWhite, 0, r.average, r.atLeftEdge);
+        FlatFrame frame(r.zoom, blackInWhite, 0, r.average, r.place);
+        CAPTURE(r.place);
         CHECK(magnifier.view.pointColor == r.mean);
     }
 }

@@ -59,12 +59,15 @@ struct MemoryFrame {
     }
 };
 
+// Where a frame's cursor is: (500, 300) in the middle, or on a source pixel at an edge.
+enum CursorPlace { kMiddle, kLeftEdge, kRightEdge, kTopEdge, kBottomEdge };
+
 // A frame at the zoom round (500, 300) over a screen of one colour but for the patch of 5 x 5
-// whose middle is the cursor, at (500, 300) or at the view's left edge; the settings as given.
+// whose middle is the cursor; the settings as given.
 struct FlatFrame : MemoryFrame {
     // clang-format off
     FlatFrame(int zoomCommand, const char* patch, int grid = 0, int averageSize = 1,
-              bool atLeftEdge = false, int viewHeight = 130, int frameWidth = 1) {
+              CursorPlace place = kMiddle, int viewHeight = 130, int frameWidth = 1) {
         // clang-format on
         screen.fill(RGB(90, 120, 150));
         magnifier.view.viewHeight = viewHeight;
@@ -77,10 +80,15 @@ struct FlatFrame : MemoryFrame {
         updateView();
         View& v = magnifier.view;
         v.srcX = 500 - v.srcHalfWidth, v.srcY = 300 - v.srcHalfHeight;
-        v.pointX = atLeftEdge ? v.srcX : 500, v.pointY = 300;
+        const POINT places[] = {{500, 300},
+                                {v.srcX, 300},
+                                {v.srcX + v.srcWidth - 1, 300},
+                                {500, v.srcY},
+                                {500, v.srcY + v.srcHeight - 1}};
+        v.pointX = places[place].x, v.pointY = places[place].y;
         v.monitor = {0, 0, 1024, 768};
         for (int i = 0; patch[i]; ++i)  // black and white read the same either way round
-            screen.bits[(298 + i / 5) * screen.width + v.pointX - 2 + i % 5] =
+            screen.bits[(v.pointY - 2 + i / 5) * screen.width + v.pointX - 2 + i % 5] =
                 patch[i] == 'b' ? 0 : 0xFFFFFF;
         renderFrame(&magnifier, TRUE);
     }
