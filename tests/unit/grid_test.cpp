@@ -28,14 +28,21 @@ TEST_CASE("the grid lines every source pixel from 6x up in black and white, none
         CHECK_MESSAGE(wrong == 0, factor);
         CHECK(lines == (factor >= 6 ? 192 / factor - 1 : 0));
         CHECK(down == (factor >= 6 ? magnifier.view.srcHeight - 1 : 0));
-        // Down a line, and along one from edge to edge, black and white take turns.
+        // Down a line and along one, from edge to edge, black and white take turns; nothing
+        // is written below the view (the back buffer's frame row stays as it was).
         if (factor >= 6) {
-            CHECK(frame.window.at(f + factor, 10) != frame.window.at(f + factor, 11));
             int turns = 0;
+            const Dib& w = frame.window;
             for (int x = f + 1; x < 194 - f; ++x)
-                turns += isLine(frame.window.at(x, firstRow)) &&
-                         frame.window.at(x, firstRow) != frame.window.at(x - 1, firstRow);
-            CHECK_MESSAGE(turns == 194 - 2 * f - 1, factor);
+                turns += isLine(w.at(x, firstRow)) && w.at(x, firstRow) != w.at(x - 1, firstRow);
+            for (int y = f + 1; y < 130 - f; ++y)
+                turns +=
+                    isLine(w.at(f + factor, y)) && w.at(f + factor, y) != w.at(f + factor, y - 1);
+            DWORD* row = frame.back.bits + 129 * 194;  // sentinels beneath the view
+            std::fill(row, row + 194, 0x123456u);
+            renderFrame(&magnifier, TRUE);
+            long below = 194 - std::count(row, row + 194, 0x123456u);
+            CHECK_MESSAGE((turns == 194 + 130 - 4 * f - 2 && below == 0), factor);
         }
     }
     // An odd inner height without a frame: the vertical lines still reach the last row.
