@@ -10,6 +10,7 @@ void caseWheel() {
          moveTo(400, 350), wheel(-120), wheel(-60), stretched(120, 701, 300),
          moveTo(400, 350), wheel(-60), stretched(160, 702, 300),
          moveTo(400, 350), wheel(60), wheel(60), stretched(120, 703, 300),
+         moveTo(400, 350), wheel(-60), wheel(120), stretched(80, 705, 300),  // a turn back starts afresh
          moveTo(400, 350), wheel(12 * 120), stretched(15, 704, 300),
          closeWindow(), saved("ZOOM=40006 WIDTH=240")});
 }
