@@ -192,6 +192,12 @@ bool stepReadout(const Step& s) {
     return waitUntil([&] { return readoutShown(Capture(q.window), s.a, s.b, s.c, s.d, s.text); }, 2000);
 }
 
+bool stepReadoutAtTyping(const Step& s) {
+    POINT spot = typingSpot(s.a);
+    bool shown = waitUntil([&] { return readoutShown(Capture(q.window), spot.x, spot.y, false, false, nullptr); }, 2000);
+    return check(shown, "the label reads %d, %d", (int)spot.x, (int)spot.y);
+}
+
 bool stepSwatch(const Step& s) {
     RECT swatch = windowRect(GetDlgItem(tool.window, IDC_COLOR_SWATCH));
     POINT middle = {(swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2};
@@ -221,6 +227,7 @@ bool stepSaveFailed(const Step& s) {
 bool stepRestarted(const Step& s) {
     if (waitExit(q) != 0 || !waitUntil([&] { return findWindowOf(q = Qilo(), nullptr) != nullptr; }, 10000))
         return false;
+    stepRestack(s);  // Wine may leave the new window's X window under the pattern's
     moveCursor(500, 400);
     return waitUntil([&] { Capture c(q.window); return penPixels(c, s.a, c.width / 2, c.height / 2) == c.width + c.height - 4; }, 3000);
 }
