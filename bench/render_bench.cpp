@@ -2,9 +2,13 @@
 // DC and the back buffer, all made by openSurfaces) against a bare baseline of the same GDI
 // calls with their arguments computed up front, interleaved round by round.
 //   qilo_render_bench.exe [ROUNDS [FRAMES]]     default 15 rounds of 40 frames per config
-//   qilo_render_bench.exe --count WxH ZOOM FRAMES render|baseline|readout|grid
+//   qilo_render_bench.exe --count WxH ZOOM FRAMES render|baseline|readout|grid|resting|following
 //       runs the frames of one config between two callgrind client requests that switch its
-//       counting on and off (tools/bench count); without valgrind they do nothing
+//       counting on and off (tools/bench count); without valgrind they do nothing. resting and
+//       following run the timer's ticks with the cursor at rest instead (a frame every tenth),
+//       following with FOLLOW_FOCUS on (tools/bench ticks).
+//   qilo_render_bench.exe --caret SECONDS
+//       a window in front with a caret, where a user would type, for that long
 // Prints a row per view size and zoom: milliseconds per frame for each (median and quartiles
 // over the rounds), the median of the rounds' own ratios (both batches of a round run within
 // milliseconds of each other), and the most GDI objects a batch of renderFrame left behind.
@@ -27,6 +31,7 @@
 #include "view/render.h"
 #include "window/state.h"
 #include "window/surfaces.h"
+#include "window/tick.h"
 
 namespace {
 
@@ -117,8 +122,30 @@ void setZoom(int command) {
     findMonitor(cursor, &magnifier.view.monitor);
 }
 
-// --count WxH ZOOM FRAMES render|baseline|readout|grid (renderFrame with the readout or the
-// pixel grid on)
+int ticksDone;
+
+LRESULT CALLBACK tickingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_TIMER)
+        return DefWindowProcA(window, message, wParam, lParam);
+    magnifyTick(window);
+    ++ticksDone;
+    return 0;
+}
+
+// Ticks of a resting cursor as the program has them, each a timer message taken and handled;
+// following: FOLLOW_FOCUS on (with another program's caret in front: --caret).
+void restingTicks(HWND window, int ticks, bool following) {
+    magnifier.settings.followFocus = following;
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tickingProc));
+    SetTimer(window, 1, USER_TIMER_MINIMUM, nullptr);
+    MSG msg;
+    for (ticksDone = 0; ticksDone < ticks && GetMessageA(&msg, nullptr, 0, 0);)
+        DispatchMessageA(&msg);
+    KillTimer(window, 1);
+}
+
+// --count WxH ZOOM FRAMES render|baseline|readout|grid|resting|following (renderFrame with the
+// readout or the pixel grid on; ticks)
 int countFrames(char** argv) {
     SIZE size = {};
     int command = 0, frames = std::atoi(argv[4]);
@@ -139,8 +166,13 @@ int countFrames(char** argv) {
     }
     renderFrames(kWarmUpFrames, cursor);
     baselineFrames(kWarmUpFrames, magnifier.view.crossX, magnifier.view.crossY);
+    bool ticking = std::strcmp(argv[5], "resting") == 0 || std::strcmp(argv[5], "following") == 0;
+    if (ticking)
+        restingTicks(window, kWarmUpFrames, argv[5][0] == 'f');
     CALLGRIND_TOGGLE_COLLECT;
-    if (std::strcmp(argv[5], "baseline") != 0)
+    if (ticking)
+        restingTicks(window, frames, argv[5][0] == 'f');
+    else if (std::strcmp(argv[5], "baseline") != 0)
         renderFrames(frames, cursor);
     else
         baselineFrames(frames, magnifier.view.crossX, magnifier.view.crossY);
@@ -156,6 +188,16 @@ int main(int argc, char** argv) {
     wc.lpfnWndProc = DefWindowProcA;
     wc.lpszClassName = "QiloRenderBench";
     RegisterClassA(&wc);
+    if (argc == 3 && std::strcmp(argv[1], "--caret") == 0) {
+        HWND window = openView({300, 60});
+        SetForegroundWindow(window);
+        CreateCaret(window, nullptr, 2, 16);
+        SetCaretPos(40, 20);
+        for (DWORD end = GetTickCount() + 1000 * std::atoi(argv[2]); GetTickCount() < end;
+             Sleep(50))
+            pumpMessages();
+        return 0;
+    }
     if (argc == 6 && std::strcmp(argv[1], "--count") == 0)
         return countFrames(argv);
     int rounds = argc > 1 ? std::atoi(argv[1]) : 15;

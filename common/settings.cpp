@@ -48,6 +48,7 @@ const SettingKey kSettingKeys[] = {
     {L"HK_ANCHOR", &Settings::anchorHotkey,   0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
     {L"HK_SAVE",   &Settings::saveHotkey,     0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
     {L"SAVE_FOLDER", &Settings::saveFolder, kToolWrites},
+    {L"FOLLOW_FOCUS", &Settings::followFocus, 0,    kAnyValue, kAllBits, kNumber, kToolWrites},
 };
 // clang-format on
 const int kSettingKeyCount = ARRAYSIZE(kSettingKeys);

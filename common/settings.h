@@ -58,6 +58,7 @@ struct Settings {
     int anchorHotkey;    // HK_SAVE)
     int saveHotkey;
     wchar_t saveFolder[MAX_PATH];  // where saved views go; empty: the Pictures folder (SAVE_FOLDER)
+    int followFocus;  // the view follows the text caret and the keyboard focus (FOLLOW_FOCUS)
 };
 
 // Who writes a key back.

@@ -51,6 +51,10 @@ static constexpr TextRow kTexts[] = {
      L"マウスカーソルの周りをこのウィンドウに拡大して表示します。「十字を表示」の十字線は"
      L"カーソルの位置を示します。画面の端では表示範囲が止まり、十字線がカーソルを追います。"
      L"モニターが複数あるときは、カーソルのあるモニターを拡大します。\r\n"
+     L"初期設定ツールで「文字カーソルとキーボード フォーカスを追う」(FOLLOW_FOCUS) を選ぶと、"
+     L"文字を入力したり矢印キーで動かしたりして文字カーソルが動くと、その位置を拡大します。"
+     L"文字カーソルのないボタンなどにフォーカスが移ると、その部品を拡大します。マウスを動かすと、"
+     L"ふたたびマウスカーソルの周りを拡大します。\r\n"
      L"ウィンドウの上でホイールを回すと倍率が変わります (奥へ回すと拡大)。\r\n\r\n"
      L"■ 色の表示・静止・コピー\r\n"
      L"初期設定ツールで「カーソルの位置と色を表示する」を選ぶと、カーソルの位置と色 (#RRGGBB) を"
@@ -103,6 +107,10 @@ static constexpr TextRow kTexts[] = {
      L"This window shows the screen round the mouse cursor, enlarged. The crosshair of \"Show "
      L"Crosshair\" marks the cursor. At the edges of the screen the view stops and the crosshair "
      L"follows the cursor. With several monitors, the monitor under the cursor is magnified.\r\n"
+     L"With \"Follow the text cursor and keyboard focus\" (FOLLOW_FOCUS) chosen in the settings "
+     L"tool, the view moves to the text cursor as you type or move it with the arrow keys, and to "
+     L"a button or any other control without a text cursor when the keyboard focus moves there. "
+     L"Moving the mouse brings the view back to the mouse cursor.\r\n"
      L"Turn the wheel over the window to change the zoom (away from you zooms in).\r\n\r\n"
      L"READOUT, FREEZE AND COPY\r\n"
      L"With \"Show the cursor's position and color\" chosen in the settings tool, the cursor's "
@@ -212,6 +220,7 @@ static constexpr TextRow kTexts[] = {
     {kToolKeyTwice,
      L"このキーはほかの機能にも使われています。別のキーを選んでください。",
      L"This key is already given to another of the magnifier's functions. Choose another key."},
+    {kToolFollowFocus, L"文字カーソルとキーボード フォーカスを追う", L"Follow the text cursor and keyboard focus"},
 };
 // clang-format on
 

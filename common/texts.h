@@ -78,6 +78,7 @@ enum TextId {
     kToolChooseFolder,
     kToolFolderNotStorable,
     kToolKeyTwice,
+    kToolFollowFocus,
     kTextCount
 };
 

@@ -42,6 +42,7 @@ void showSettings(HWND dlg, const Settings& shown) {
     SendDlgItemMessageW(dlg, IDC_COLOR_FORMAT, CB_SETCURSEL, shown.colorFormat, 0);
     SendDlgItemMessageW(dlg, IDC_AVERAGE, CB_SETCURSEL, shown.averageSize / 2, 0);
     SetDlgItemTextW(dlg, IDC_SAVE_FOLDER, shown.saveFolder);
+    check(dlg, IDC_FOLLOW_FOCUS, shown.followFocus);
 }
 
 // The settings as the controls show them. A period that is no number (empty, letters, too
@@ -64,6 +65,7 @@ Settings chosenSettings(HWND dlg, const Settings& shown) {
     chosen.colorFormat = chosenItem(dlg, IDC_COLOR_FORMAT);
     chosen.averageSize = 2 * chosenItem(dlg, IDC_AVERAGE) + 1;
     GetDlgItemTextW(dlg, IDC_SAVE_FOLDER, chosen.saveFolder, MAX_PATH);
+    chosen.followFocus = checked(dlg, IDC_FOLLOW_FOCUS) ? 1 : 0;
     return chosen;
 }
 
@@ -90,6 +92,7 @@ void showTexts(HWND dlg) {
                   {IDC_AVERAGE_LABEL, text(kToolAverage)},
                   {IDC_SAVE_FOLDER_LABEL, text(kToolSaveFolder)},
                   {IDC_BROWSE, text(kToolBrowse)},
+                  {IDC_FOLLOW_FOCUS, text(kToolFollowFocus)},
                   {IDOK, text(kOk)},
                   {IDCANCEL, text(kCancel)}};
     SetWindowTextW(dlg, text(kToolCaption));

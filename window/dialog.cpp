@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "view/geometry.h"
 #include "window/drag.h"
+#include "window/focus.h"
 #include "window/hiding.h"
 #include "window/hotkeys.h"
 #include "window/loupe.h"
@@ -44,6 +45,7 @@ static INT_PTR onInitDialog(HWND dlg) {
     WTSRegisterSessionNotification(dlg, NOTIFY_FOR_THIS_SESSION);
     askForSquareCorners(dlg);
     keepDialogUnscaled(dlg);
+    startFollowingFocus();
     startTicking(dlg);
     return TRUE;
 }
@@ -107,6 +109,7 @@ void reportUnsavedSettings() {
 static INT_PTR onDestroy(HWND dlg) {
     WTSUnRegisterSessionNotification(dlg);
     endPickMode(dlg);
+    stopFollowingFocus();
     removeTrayIcon(dlg);
     dropDragSnapshot();
     closeSurfaces(dlg, &magnifier);

@@ -18,6 +18,10 @@ struct Session {
     int lastCursorX;  // the cursor of the last frame, and the ticks it has rested since
     int lastCursorY;
     int stillTicks;
+    int typingLeads;  // the view centres on where the user types, not on the mouse
+    int typingKnown;  // where the user types has been seen, and that spot on the screen
+    int typingX;
+    int typingY;
     int renderBusy;
     UINT_PTR timerId;
 };

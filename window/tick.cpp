@@ -4,6 +4,7 @@
 
 #include "view/geometry.h"
 #include "view/render.h"
+#include "window/focus.h"
 #include "window/hiding.h"
 #include "window/state.h"
 
@@ -19,7 +20,8 @@ static void placeSource(POINT cursor) {
     centreSource(&magnifier.view, seeThroughDragRunning() ? windowCentre : cursor);
 }
 
-// A frame of the source round the cursor (or beneath the window during a see-through drag).
+// A frame of the source round the cursor, or where the user types when that leads (or beneath
+// the window during a see-through drag).
 static BOOL renderAt(POINT cursor) {
     if (session.renderBusy)
         return FALSE;
@@ -29,11 +31,12 @@ static BOOL renderAt(POINT cursor) {
         return FALSE;
     }
     session.renderBusy = 1;
-    // The cursor's monitor is looked up again only when the cursor leaves it (a change of the
+    POINT centre = session.typingLeads ? POINT{session.typingX, session.typingY} : cursor;
+    // The point's monitor is looked up again only when the point leaves it (a change of the
     // display looks it up anew through updateView).
-    if (!PtInRect(&magnifier.view.monitor, cursor))
-        findMonitor(cursor, &magnifier.view.monitor);
-    placeSource(cursor);
+    if (!PtInRect(&magnifier.view.monitor, centre))
+        findMonitor(centre, &magnifier.view.monitor);
+    placeSource(centre);
     renderFrame(&magnifier, !seeThroughDragRunning());
     session.lastCursorX = cursor.x;
     session.lastCursorY = cursor.y;
@@ -51,7 +54,9 @@ BOOL magnifyTick(HWND window) {
     // last frame stays.
     if (!GetCursorPos(&cursor))
         return FALSE;
-    if (cursor.x == session.lastCursorX && cursor.y == session.lastCursorY && !session.dragging) {
+    BOOL mouseMoved = cursor.x != session.lastCursorX || cursor.y != session.lastCursorY;
+    BOOL typingMoved = magnifier.settings.followFocus && typingSpotMoved(mouseMoved);
+    if (!mouseMoved && !typingMoved && !session.dragging) {
         if (++session.stillTicks < kStillTickPeriod)
             return FALSE;
         session.stillTicks = 0;

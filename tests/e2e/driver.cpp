@@ -308,18 +308,31 @@ void standInHelpProgram() {
     writeFileText(dir + L"\\Qilo.hlp", "");
 }
 
-// A window of another program with a text box, where the user types.
-HWND typingWindow, typingBox;
+// A window of another program with a text box, where the user types, and a button.
+HWND typingWindow, typingBox, typingButton;
 
 void startTyping() {
     DestroyWindow(typingWindow);
     typingWindow = CreateWindowExA(0, "STATIC", "typing", WS_POPUP | WS_VISIBLE | WS_BORDER, 600,
-                                   600, 300, 60, nullptr, nullptr, nullptr, nullptr);
+                                   600, 300, 90, nullptr, nullptr, nullptr, nullptr);
     typingBox = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 5, 280, 40, typingWindow,
                                 nullptr, nullptr, nullptr);
+    typingButton = CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE, 5, 50, 100, 30,
+                                   typingWindow, nullptr, nullptr, nullptr);
     SetForegroundWindow(typingWindow);
     SetFocus(typingBox);
     pump(300);
+}
+
+POINT typingSpot(bool caret) {
+    GUITHREADINFO info = {sizeof info};
+    RECT r = {};
+    if (!caret)
+        GetWindowRect(typingButton, &r);
+    else if (GetGUIThreadInfo(GetCurrentThreadId(), &info) && info.hwndCaret)
+        MapWindowPoints(info.hwndCaret, nullptr, reinterpret_cast<POINT*>(&info.rcCaret), 2);
+    r = caret ? info.rcCaret : r;
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 // A key typed now reaches the text box: the text grows by one character.

@@ -161,8 +161,10 @@ void standInShell(LRESULT answer);
 extern Qilo tool;  // the set-up tool, and the stand-in help program's requests
 extern int helpRequests;
 void standInHelpProgram();
-extern HWND typingWindow, typingBox;
+extern HWND typingWindow, typingBox, typingButton;
 void startTyping();
+// The centre of the text box's caret, or of the button, on the screen.
+POINT typingSpot(bool caret);
 // A key typed now reaches the text box: the text grows by one character.
 bool typingGoesOn();
 // Wine takes the Windows version a program sees from the prefix, per program.
@@ -181,6 +183,7 @@ bool helpButtonFocused();
 std::string colorText(COLORREF c);
 // The readout label of pattern pixel (x, y) as the view must show it, black on white with two
 // pixels round the text, in a corner inside the frame; below, the lines given ('|' between).
+// With more null, the label's position alone, of a pixel anywhere.
 bool readoutShown(const Dib& view, int x, int y, bool right, bool bottom, const char* more);
 // In this program, which ignores the quit command: the magnifier's event and a window that
 // says it is the magnifier's (1), the event alone, as while a magnifier starts (2); neither (0).
@@ -238,7 +241,7 @@ bool stepStart(const Step&), stepSecondCopy(const Step&), stepDrag(const Step&),
     stepMenuAt(const Step&), stepSaved(const Step&), stepShows(const Step&),
     stepReadout(const Step&), stepSwatch(const Step&), stepClipboard(const Step&),
     stepKeyFree(const Step&), stepHelp(const Step&), stepSaveFailed(const Step&),
-    stepRestarted(const Step&);
+    stepRestarted(const Step&), stepReadoutAtTyping(const Step&);
 // clang-format on
 // A pause for the programs to act; true.
 inline bool settle(DWORD ms) {
@@ -292,6 +295,9 @@ inline Step noShell() { return named("noShell", {stepShell, -1}); }
 inline Step shellAnnouncesItself() { return named("shellAnnouncesItself", {[](const Step&) { return PostMessageA(q.window, RegisterWindowMessageA("TaskbarCreated"), 0, 0) != 0; }}); }  // "TaskbarCreated"
 inline Step shellNowAnswering(LRESULT answer) { return named("shellNowAnswering", {[](const Step& s) { shellAnswer = s.a; return true; }, (int)answer}); }  // the same shell
 inline Step userTypesElsewhere() { return named("userTypesElsewhere", {[](const Step&) { startTyping(); return GetFocus() == typingBox; }}); }  // in a text box of another program
+inline Step focusOnButton() { return named("focusOnButton", {[](const Step&) { SetFocus(typingButton); return settle(200); }}); }  // of the typing window
+// The focused button moves and says the focus is on it, as a control that is no window does.
+inline Step focusedButtonMoves() { return named("focusedButtonMoves", {[](const Step&) { MoveWindow(typingButton, 150, 50, 100, 30, TRUE); NotifyWinEvent(EVENT_OBJECT_FOCUS, typingButton, OBJID_CLIENT, CHILDID_SELF); return settle(200); }}); }
 inline Step typingGoesOnThere() { return named("typingGoesOnThere", {[](const Step&) { return typingGoesOn(); }}); }
 // The magnifier is the window seen at its own centre, in front of every other.
 inline Step inFront() { return named("inFront", {stepInFront}); }
@@ -359,6 +365,9 @@ enum Corner { kTopLeft, kTopRight, kBottomLeft, kBottomRight };
 inline Step readoutOf(int x, int y, Corner corner = kTopLeft, const char* more = "") { return named("readoutOf", {stepReadout, x, y, corner & 1, corner >> 1, more}); }
 // The same in the top left corner, the cursor left where it is.
 inline Step readoutHereOf(int x, int y) { return named("readoutHereOf", {[](const Step& s) { return waitUntil([&] { return readoutShown(Capture(q.window), s.a, s.b, false, false, ""); }, 2000); }, x, y, 0, 0, ""}); }
+// The label in the top left corner reads the centre of the typing window's caret, or its button.
+inline Step readoutAtCaret() { return named("readoutAtCaret", {stepReadoutAtTyping, 1}); }
+inline Step readoutAtButton() { return named("readoutAtButton", {stepReadoutAtTyping, 0}); }
 // The tool's colour swatch shows the colour.
 inline Step swatchShows(COLORREF color) { return named("swatchShows", {stepSwatch, (int)color}); }
 inline Step clipboardHoldsColorOf(int x, int y) { return named("clipboardHoldsColorOf", {stepClipboard, x, y}); }

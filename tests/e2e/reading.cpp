@@ -68,9 +68,9 @@ std::string colorText(COLORREF c) {
 // The readout label of pattern pixel (x, y) as the view must show it, black on white with two
 // pixels round the text, in a corner inside the frame; below, the lines given ('|' between).
 bool readoutShown(const Dib& view, int x, int y, bool right, bool bottom, const char* more) {
-    std::vector<std::string> lines = {std::to_string(x) + ", " + std::to_string(y) + " " +
-                                      colorText(patternColor(x, y))};
-    for (const char* p = more; *p; p += strcspn(p, "|") + (p[strcspn(p, "|")] != 0))
+    std::vector<std::string> lines = {std::to_string(x) + ", " + std::to_string(y) +
+                                      (more ? " " + colorText(patternColor(x, y)) : "")};
+    for (const char* p = more; p && *p; p += strcspn(p, "|") + (p[strcspn(p, "|")] != 0))
         lines.push_back(std::string(p, strcspn(p, "|")));
     Dib label(400, 60);
     SelectObject(label.dc, GetStockObject(ANSI_FIXED_FONT));
@@ -365,6 +365,7 @@ bool checkFace() {
         {IDC_INTERVAL_LABEL, ja ? "更新間隔:" : "Refresh every:"},           {IDC_INTERVAL_UNIT, ja ? "ミリ秒 (10～10000)" : "ms (10 to 10000)"},
         {IDC_INFO, ja ? "カーソルの位置と色を表示する" : "Show the cursor's position and color"},
         {IDC_FREEZE_LABEL, ja ? "静止キー:" : "Freeze key:"},              {IDC_COPY_LABEL, ja ? "コピーキー:" : "Copy key:"},
+        {IDC_FOLLOW_FOCUS, ja ? "文字カーソルとキーボード フォーカスを追う" : "Follow the text cursor and keyboard focus"},
         {IDC_LANGUAGE_LABEL, ja ? "表示言語:" : "Language:"},                 {IDOK, "OK"},
         {IDCANCEL, ja ? "キャンセル" : "Cancel"},                {IDC_OK_NOTE, ja ? "拡大鏡は動作中です。OK で拡大鏡をいったん終了し、設定を保存してから起動し直します。"
                        : "The magnifier is running. OK closes it, saves the settings and starts it again."}};

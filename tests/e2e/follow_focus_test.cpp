@@ -1,0 +1,17 @@
+// The view follows where the user types in another program, and the mouse takes it back.
+#include "tests/e2e/driver.h"
+
+// clang-format off
+void caseFollowFocus() {
+    run({showPattern(), start("X=20 Y=20 INFO=1 FOLLOW_FOCUS=1"), moveTo(300, 200),
+         readoutHereOf(300, 200), userTypesElsewhere(),
+         typingGoesOnThere(), readoutAtCaret(), typingGoesOnThere(), readoutAtCaret(),
+         press(VK_LEFT), readoutAtCaret(),
+         focusOnButton(), readoutAtButton(), focusedButtonMoves(), readoutAtButton(),
+         moveTo(310, 210), readoutHereOf(310, 210), waitMs(700), readoutHereOf(310, 210),
+         closeWindow(),
+         // Off, typing leaves the view on the mouse.
+         start("X=20 Y=20 INFO=1"), moveTo(300, 200), userTypesElsewhere(), typingGoesOnThere(),
+         focusOnButton(), waitMs(700), readoutHereOf(300, 200), closeWindow()});
+}
+// clang-format on
