@@ -9,7 +9,7 @@
 void startFollowingFocus();
 void stopFollowingFocus();
 
-// Looks once where the user types (a tick's one query). TRUE when that spot moved while the mouse
-// rested: the view then centres on it (session.typingLeads) until the mouse moves, drags the
-// window or picks a pixel.
+// Looks where the user types, once a tick (the foreground thread's caret and focus). TRUE when
+// that spot moved while the mouse rested: the view then centres on it (session.typingLeads)
+// until the mouse moves, drags the window or picks a pixel.
 BOOL typingSpotMoved(BOOL mouseMoved);

@@ -17,6 +17,7 @@ TEST_CASE("the caret leads the view when it moves while the mouse rests, drags a
         {"resting", 20, FALSE, 0, 0, FALSE, 1},       {"mouse moved", 30, TRUE, 0, 0, FALSE, 0},
         {"both resting", 30, FALSE, 0, 0, FALSE, 0},  {"while dragging", 40, FALSE, 1, 0, FALSE, 0},
         {"while picking", 50, FALSE, 0, 1, FALSE, 0}, {"moved again", 60, FALSE, 0, 0, TRUE, 1},
+        {"caret gone", -1, FALSE, 0, 0, FALSE, 1},  // the view stays where the caret was
     };
     loadSettingsFrom("FOLLOW_FOCUS=1\0");
     // A window of this program in front, with a caret 2 x 10 pixels.
@@ -26,6 +27,8 @@ TEST_CASE("the caret leads the view when it moves while the mouse rests, drags a
     CreateCaret(window, nullptr, 2, 10);
     for (const auto& row : rows) {
         INFO(row.what);
+        if (row.caretX < 0)
+            DestroyCaret();
         SetCaretPos(row.caretX, 5);
         session.dragging = row.dragging;
         magnifier.loupe.picking = row.picking;
@@ -34,6 +37,5 @@ TEST_CASE("the caret leads the view when it moves while the mouse rests, drags a
     }
     CHECK(session.typingX == 100 + 60 + 1);  // the caret's centre on the screen
     CHECK(session.typingY == 100 + 5 + 5);
-    DestroyCaret();
     DestroyWindow(window);
 }
