@@ -78,6 +78,8 @@ void checkResources(bool soak) {
         if (!IsWindowVisible(q.window))
             keyCombo(VK_CONTROL, VK_SPACE);
     }
+    // The first look at Wine's GDI handle table commits its 1.5 MiB in the window's process.
+    measure(before);
     measure(before);
     for (int round = 0; round < 40 && !soak; ++round)
         workTheProgram(round);
