@@ -12,7 +12,7 @@ static const char kToolFile[] =
 
 static const char kToolWritten[] =
     "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR=16711680\r\n"
-    "VK_SPACE=0\r\nINT_TIME=250\r\nFOO=bar\r\nHK_COPY=0\r\nINFO=1\r\n"
+    "VK_SPACE=0\r\nINT_TIME=10000\r\nFOO=bar\r\nHK_COPY=0\r\nINFO=1\r\n"
     "HK_FREEZE=630\r\nGRID=1\r\nCOLOR_FORMAT=2\r\nAVERAGE=3\r\n"
     "HK_PICK=592\r\nHK_ANCHOR=0\r\nHK_SAVE=0\r\nSAVE_FOLDER=D:\\shots\r\nFOLLOW_FOCUS=1\r\n";
 
@@ -26,9 +26,9 @@ void caseSetupTool() {
          keyInto(IDC_FREEZE_KEY, VK_F6), hotkeyShows(IDC_FREEZE_KEY, 0x275),
          keyInto(IDC_COPY_KEY, VK_F7), shows(kMessageText, "ほかのプログラム"), click(IDOK),  // said when chosen
          shows(IDC_INTERVAL, "10000"), checkedIs(IDC_HOTKEY, 1), shows(IDC_OK_NOTE, "QILO.INI"),
-         typeInto(IDC_INTERVAL, "5"), click(IDOK), shows(kMessageText, "10 から 10000 ミリ秒"),
+         typeInto(IDC_INTERVAL, "9"), click(IDOK), shows(kMessageText, "10 から 10000 ミリ秒"),
          click(IDOK),  // refused, the tool stays
-         typeInto(IDC_INTERVAL, "250"), click(IDC_HOTKEY), click(IDC_COLOR_BUTTON),
+         typeInto(IDC_INTERVAL, "10000"), click(IDC_HOTKEY), click(IDC_COLOR_BUTTON),
          typeInto(kRedBox, "0"), typeInto(kGreenBox, "0"), typeInto(kBlueBox, "255"), click(IDOK),
          swatchShows(RGB(0, 0, 255)), click(IDC_INFO), hotkeyInto(IDC_COPY_KEY, 0),
          hotkeyInto(IDC_FREEZE_KEY, 0x276),  // Ctrl+F7, held here

@@ -15,8 +15,8 @@ void caseTray() {
          // Not always on top, under the window the user types in: restored, it comes in front
          // and is still not on top, and the user types on where he did.
          start("X=650 Y=580 IsTop=0"), userTypesElsewhere(), iconMouse(WM_LBUTTONDOWN),
-         iconMouse(WM_LBUTTONDOWN), is(Visible, Topmost), inFront(), typingGoesOnThere(),
-         closeWindow()});
+         iconMouse(WM_LBUTTONDOWN), is(Visible, Topmost), windowAt(650, 580, 844, 710), inFront(),
+         typingGoesOnThere(), closeWindow()});
 }
 
 void caseHotkey() {
@@ -43,9 +43,13 @@ void caseShell() {
          shellAnswering(TRUE), shellAnnouncesItself(), iconsAdded(1), command(ID_MINIMIZE),
          is(0, Visible | Iconic), iconMouse(WM_LBUTTONDOWN), is(Visible | Topmost, TaskbarButton),
          closeWindow(), shellAnswering(FALSE), startShown(SW_SHOWMINIMIZED), is(Iconic),
-         ctrlSpace(), is(Visible, Iconic | TaskbarButton), closeWindow(), noShell(), start(),
-         shellAnswering(TRUE), shellAnnouncesItself(), iconsAdded(1), iconAsAsked(), closeWindow(),
-         iconsRemoved(2), noShell()});  // removed before it is added again, and at the end
+         ctrlSpace(), is(Visible, Iconic | TaskbarButton), closeWindow(),
+         // Started minimised to a shell that is late with the icon: once it is there, hidden to it.
+         shellAnswering(FALSE), startShown(SW_SHOWMINIMIZED), is(Iconic), shellNowAnswering(TRUE),
+         waitMs(1500), is(0, Visible), iconMouse(WM_LBUTTONDOWN), is(Visible, Iconic),
+         closeWindow(), noShell(), start(), shellAnswering(TRUE), shellAnnouncesItself(),
+         iconsAdded(1), iconAsAsked(), closeWindow(), iconsRemoved(2),
+         noShell()});  // removed before it is added again, and at the end
     // Minimised and restored three times, the window keeps its size; quit while minimised,
     // it saves its place and size, not the minimised window's.
     // clang-format off
