@@ -31,8 +31,8 @@ void caseLoupe() {
          readoutOf(250, 221, kTopLeft, "+0, +0 0.00px 1.00:1"), pressWith(VK_CONTROL, VK_F3), viewOf(250, 221, 1, 2),
          pictureNamesTaken("shots", 20), pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 21),
          pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 22), closeWindow()});
-    // Between two ticks, the anchor is set (and taken off), and Enter copies, at the pixel the cursor is on now;
-    // the pick key pressed again ends pick mode.
+    // Between two ticks, the anchor is set (and taken off), and Enter copies, at the pixel the
+    // cursor is on now; the pick key pressed again ends pick mode.
     run({showPattern(), start("X=20 Y=20 HK_PICK=625 HK_ANCHOR=626 INT_TIME=10000"),
          moveTo(400, 300), pressWith(VK_CONTROL, VK_F3), readoutOf(400, 300, kTopLeft, "+0, +0 0.00px 1.00:1"),
          pressWith(VK_CONTROL, VK_F3), pressWith(VK_CONTROL, VK_F2), moveTo(1023, 0), press(VK_RETURN), clipboardHoldsColorOf(1023, 0),
