@@ -65,6 +65,9 @@ void caseShell() {
     run({shellAnswering(FALSE), start(), iconsAdded(1), shellNowAnswering(TRUE), waitMs(1500),
          command(ID_MINIMIZE), is(0, Visible | Iconic), iconMouse(WM_LBUTTONDOWN),
          is(Visible, Titled), closeWindow(),
+         // Minimised by the user before the icon came: it stays on its taskbar button.
+         shellAnswering(FALSE), start(), command(ID_MINIMIZE), shellNowAnswering(TRUE),
+         waitMs(1500), is(Visible | Iconic | TaskbarButton), closeWindow(),
          // Refused every time, the icon is asked for five times more, once a second, then no more.
          shellAnswering(FALSE), start(), waitMs(6500), iconsAdded(6), waitMs(1500), iconsAdded(6),
          closeWindow(), noShell()});
