@@ -231,17 +231,21 @@ void run(std::initializer_list<Step> steps);
 // The operations of more than a line (steps.cpp).
 // clang-format off
 bool stepStart(const Step&), stepSecondCopy(const Step&), stepDrag(const Step&),
-    stepRightClick(const Step&), stepKey(const Step&), stepKeyInto(const Step&),
-    stepWheel(const Step&), stepMenu(const Step&), stepDisplay(const Step&),
-    stepEndSession(const Step&), stepShell(const Step&), stepRestack(const Step&),
-    stepClose(const Step&), stepTool(const Step&), stepType(const Step&),
-    stepUnwritable(const Step&), stepMoveAway(const Step&), stepStubborn(const Step&),
+    stepRightClick(const Step&), stepKeyInto(const Step&), stepWheel(const Step&),
+    stepMenu(const Step&), stepDisplay(const Step&), stepEndSession(const Step&),
+    stepRestack(const Step&), stepClose(const Step&), stepTool(const Step&), stepType(const Step&),
     stepHotkeyIs(const Step&), stepRect(const Step&), stepOnScreen(const Step&),
     stepInFront(const Step&), stepSource(const Step&), stepStretch(const Step&),
     stepMenuAt(const Step&), stepSaved(const Step&), stepShows(const Step&),
     stepReadout(const Step&), stepSwatch(const Step&), stepClipboard(const Step&),
     stepKeyFree(const Step&), stepHelp(const Step&), stepSaveFailed(const Step&),
     stepRestarted(const Step&), stepReadoutAtTyping(const Step&);
+// The operations of a line.
+inline bool stepKey(const Step& s) { pressKey(s.a, s.b != 2, s.b != 1); return true; }
+inline bool stepShell(const Step& s) { standInShell(s.a); return true; }
+inline bool stepStubborn(const Step& s) { return stubbornMagnifier(s.a); }
+inline bool stepMoveAway(const Step& s) { std::wstring file = dir + L"\\" + widen(s.text); return MoveFileExW(file.c_str(), (file + L".gone").c_str(), MOVEFILE_REPLACE_EXISTING) != 0; }
+inline bool stepUnwritable(const Step& s) { std::wstring file = dir + L"\\" + widen(s.text); DeleteFileW(file.c_str()); return CreateDirectoryW(file.c_str(), nullptr) != 0; }
 // clang-format on
 // A pause for the programs to act; true.
 inline bool settle(DWORD ms) {

@@ -35,11 +35,6 @@ bool stepRightClick(const Step& s) {
     return true;
 }
 
-bool stepKey(const Step& s) {
-    pressKey(s.a, s.b != 2, s.b != 1);
-    return true;
-}
-
 bool stepKeyInto(const Step& s) {
     SetForegroundWindow(frontDialog());
     PostMessageW(frontDialog(), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(frontDialog(), s.a), TRUE);
@@ -87,11 +82,6 @@ bool stepEndSession(const Step&) {
     return waitExit(q) == 0 && answered;
 }
 
-bool stepShell(const Step& s) {
-    standInShell(s.a);
-    return true;
-}
-
 bool stepRestack(const Step&) {
     const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     SetWindowPos(q.window, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
@@ -118,20 +108,6 @@ bool stepType(const Step& s) {
     if (s.c)
         SendDlgItemMessageA(frontDialog(), s.a, HKM_SETHOTKEY, s.b, 0);
     return s.c || SetDlgItemTextW(frontDialog(), s.a, widen(s.text).c_str());
-}
-
-bool stepUnwritable(const Step& s) {
-    DeleteFileW((dir + L"\\" + widen(s.text)).c_str());
-    return CreateDirectoryW((dir + L"\\" + widen(s.text)).c_str(), nullptr);
-}
-
-bool stepMoveAway(const Step& s) {
-    return MoveFileExW((dir + L"\\" + widen(s.text)).c_str(), (dir + L"\\" + widen(s.text) + L".gone").c_str(),
-                       MOVEFILE_REPLACE_EXISTING);
-}
-
-bool stepStubborn(const Step& s) {
-    return stubbornMagnifier(s.a);
 }
 
 bool stepHotkeyIs(const Step& s) {

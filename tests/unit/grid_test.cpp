@@ -58,17 +58,21 @@ TEST_CASE("the grid lines every source pixel from 6x up in black and white, none
     CHECK((odd.window.at(192, lineRow) ^ odd.window.at(193, lineRow)) == 0xFFFFFF);
 }
 
-TEST_CASE("the pixel under the cursor is framed black outside, white inside, at 8x") {
-    FlatFrame frame(kZoom8, "", 1);
-    const View& v = magnifier.view;
-    int left = v.frameWidth + 8 * (v.pointX - v.srcX), top = v.frameWidth + 8 * (v.pointY - v.srcY);
-    // The square from its line to the next one, and the row beneath it: the outer ring black,
-    // the one inside it white, the rest the source's colour.
-    for (int dy = 0; dy <= 9; ++dy) {
-        for (int dx = dy == 9 ? 1 : 0; dx <= (dy == 9 ? 7 : 8); ++dx) {
-            int ring = std::min(std::min(dx, dy), std::min(8 - dx, 8 - dy));
-            COLORREF expected = ring == 0 ? 0 : ring == 1 ? 0xFFFFFF : RGB(90, 120, 150);
-            CHECK_MESSAGE(frame.window.at(left + dx, top + dy) == expected, dx, ", ", dy);
+TEST_CASE("the pixel under the cursor is framed black outside, white inside, within the view") {
+    for (CursorPlace place : {kMiddle, kLeftEdge, kRightEdge, kTopEdge, kBottomEdge}) {
+        FlatFrame frame(kZoom8, "", 1, 1, place);
+        const View& v = magnifier.view;
+        // The square from its line to the next one, cut at the view's edges, and the row
+        // beneath it: the outer ring black, the one inside it white, the rest the source's.
+        int left = 1 + 8 * (v.pointX - v.srcX), top = 1 + 8 * (v.pointY - v.srcY);
+        int right = std::min(left + 8, 192), bottom = std::min(top + 8, 128), wrong = 0;
+        for (int y = top; y <= std::min(bottom + 1, 128); ++y) {
+            for (int x = y > bottom ? left + 1 : left; x <= (y > bottom ? right - 1 : right); ++x) {
+                int ring = std::min(std::min(x - left, y - top), std::min(right - x, bottom - y));
+                COLORREF expected = ring == 0 ? 0 : ring == 1 ? 0xFFFFFF : RGB(90, 120, 150);
+                wrong += frame.window.at(x, y) != expected;
+            }
         }
+        CHECK_MESSAGE(wrong == 0, place);
     }
 }

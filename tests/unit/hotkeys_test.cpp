@@ -54,3 +54,13 @@ TEST_CASE("docs/using.md lists every hot key of the table, in its order, as the 
     }
     CHECK(at == end);  // and no other row
 }
+
+TEST_CASE("a key of the actions asked for counts only when the user set it") {
+    Settings s = {};
+    const unsigned copyOrAnchor = actionBit(kCopy) | actionBit(kAnchor);
+    CHECK(!anyHotkeySet(s, copyOrAnchor));
+    s.freezeHotkey = 0x243;  // a key, but not of those actions
+    CHECK(!anyHotkeySet(s, copyOrAnchor));
+    s.anchorHotkey = 0x243;
+    CHECK((anyHotkeySet(s, copyOrAnchor) && !anyHotkeySet(s, actionBit(kPickMode))));
+}
