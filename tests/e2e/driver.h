@@ -188,7 +188,8 @@ bool readoutShown(const Dib& view, int x, int y, bool right, bool bottom, const 
 // In this program, which ignores the quit command: the magnifier's event and a window that
 // says it is the magnifier's (1), the event alone, as while a magnifier starts (2); neither (0).
 bool stubbornMagnifier(int there);
-int picturesIn(const std::wstring& folder);
+// The PNG files in the folder; with plain, those named without a number.
+int picturesIn(const std::wstring& folder, bool plain = false);
 // Puts a one-byte file under the name a picture saved in each of the next seconds would take.
 void takePictureNames(const std::wstring& folder, int seconds);
 bool clipboardHolds(const std::string& text);
@@ -380,8 +381,8 @@ inline Step cursorAt(int x, int y) { return named("cursorAt", {[](const Step& s)
 // Whether another program can register the key (MOD_ modifiers) now.
 inline Step keyFree(WORD vk, UINT modifiers = 0) { return named("keyFree", {stepKeyFree, vk, (int)modifiers, 1}); }
 inline Step keyTaken(WORD vk, UINT modifiers = 0) { return named("keyTaken", {stepKeyFree, vk, (int)modifiers, 0}); }
-// How many PNG files the scenario's directory's folder holds.
-inline Step picturesSaved(const char* folder, int count) { return named("picturesSaved", {[](const Step& s) { return waitUntil([&] { return picturesIn(dir + L"\\" + widen(s.text)) == s.a; }, 3000); }, count, 0, 0, 0, folder}); }
+// How many PNG files the scenario's directory's folder holds (named without a number).
+inline Step picturesSaved(const char* folder, int count, bool plain = false) { return named("picturesSaved", {[](const Step& s) { return waitUntil([&] { return picturesIn(dir + L"\\" + widen(s.text), s.b) == s.a; }, 3000); }, count, plain, 0, 0, folder}); }
 // The names pictures saved in the folder in the next seconds would take are taken.
 inline Step pictureNamesTaken(const char* folder, int seconds) { return named("pictureNamesTaken", {[](const Step& s) { takePictureNames(dir + L"\\" + widen(s.text), s.a); return true; }, seconds, 0, 0, 0, folder}); }
 // The file's path and the system's text for the error in a message box, whose OK is clicked;

@@ -37,6 +37,9 @@ void caseLoupe() {
          moveTo(400, 300), pressWith(VK_CONTROL, VK_F3), readoutOf(400, 300, kTopLeft, "+0, +0 0.00px 1.00:1"),
          pressWith(VK_CONTROL, VK_F3), pressWith(VK_CONTROL, VK_F2), moveTo(1023, 0), press(VK_RETURN), clipboardHoldsColorOf(1023, 0),
          pressWith(VK_CONTROL, VK_F2), pressWith(VK_CONTROL, VK_F2), keyFree(VK_LEFT), closeWindow()});
+    // The first picture of a second takes the name without a number.
+    run({start("X=20 Y=20 HK_SAVE=628 SAVE_FOLDER=shots"), pressWith(VK_CONTROL, VK_F5),
+         picturesSaved("shots", 1, true), closeWindow()});
     // A folder that cannot be made: the failure is told.
     run({start("X=20 Y=20 HK_SAVE=628 SAVE_FOLDER=QILO.INI\\x"), pressWith(VK_CONTROL, VK_F5),
          shows(kMessageText, "QILO.INI\\x"), click(IDOK), closeWindow()});

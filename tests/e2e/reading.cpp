@@ -110,12 +110,12 @@ bool stubbornMagnifier(int there) {
                                 (window && SetPropW(window, kMagnifierWindowProperty, window))));
 }
 
-int picturesIn(const std::wstring& folder) {
+int picturesIn(const std::wstring& folder, bool plain) {
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((folder + L"\\*.png").c_str(), &found);
     int count = 0;
     for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
-        count += found.nFileSizeLow > 0;
+        count += found.nFileSizeLow > 0 && !(plain && wcschr(found.cFileName, L'('));
     if (search != INVALID_HANDLE_VALUE)
         FindClose(search);
     return count;
