@@ -18,10 +18,12 @@ static void measure(int resources[2]) {
 
 // A round of every path that makes or frees GDI objects, sent straight to the window so that
 // forty take seconds: a plain drag; a see-through drag pressed twice and ended by a lost
-// capture; a frame command; a resize; the z-order both ways; a hide and a restore; a copy.
+// capture; a change of scale; a frame command; a resize; the z-order both ways; a hide and a
+// restore; a copy.
 static void workTheProgram(int round) {
-    const UINT messages[] = {WM_LBUTTONDOWN, WM_MOUSEMOVE,   WM_LBUTTONUP,      WM_COMMAND,
-                             WM_LBUTTONDOWN, WM_LBUTTONDOWN, WM_CAPTURECHANGED, WM_COMMAND};
+    const UINT messages[] = {WM_LBUTTONDOWN,    WM_MOUSEMOVE,   WM_LBUTTONUP,
+                             WM_COMMAND,        WM_LBUTTONDOWN, WM_LBUTTONDOWN,
+                             WM_CAPTURECHANGED, WM_COMMAND,     WM_DPICHANGED};
     SetCursorPos(320 + round % 7, 270);
     for (UINT message : messages)
         SendMessageA(q.window, message, message == WM_COMMAND ? IDOJI_TOKA : 0, 0);
