@@ -21,13 +21,13 @@ void caseLoupe() {
          pressWith(VK_CONTROL, VK_F2), sessionChange(WTS_CONSOLE_DISCONNECT), keyFree(VK_LEFT),
          pressWith(VK_CONTROL, VK_F2), sessionChange(WTS_SESSION_UNLOCK), keyTaken(VK_LEFT), closeWindow()});
     // The anchor at (400, 300), the cursor at (250, 220): the offset, the distance and the
-    // contrast of #902C11 and #FADC00; pressed a pixel below, it moves there; pressed again at
-    // its pixel, it goes with its label.
+    // contrast of #902C11 and #FADC00; pressed at another pixel, it moves there; pressed again
+    // at its pixel, it goes with its label.
     run({showPattern(), start("X=20 Y=20 WIDTH=322 HK_PICK=625 HK_ANCHOR=626 HK_SAVE=628 SAVE_FOLDER=shots"),
          moveTo(400, 300), pressWith(VK_CONTROL, VK_F3),
          readoutOf(250, 220, kTopLeft, "-150, -80 170.00px 5.99:1"),
          pressWith(VK_CONTROL, VK_F2), readoutOf(250, 220, kTopLeft, "PICK|-150, -80 170.00px 5.99:1"),
-         press(VK_ESCAPE), pressWith(VK_CONTROL, VK_F3), moveTo(250, 221), pressWith(VK_CONTROL, VK_F3),
+         press(VK_ESCAPE), moveTo(250, 221), pressWith(VK_CONTROL, VK_F3),
          readoutOf(250, 221, kTopLeft, "+0, +0 0.00px 1.00:1"), pressWith(VK_CONTROL, VK_F3), viewOf(250, 221, 1, 2),
          pictureNamesTaken("shots", 20), pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 21),
          pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 22), closeWindow()});
