@@ -127,32 +127,19 @@ std::wstring buildFolder() {
     return qiloPath.substr(0, qiloPath.rfind(L'\\') + 1);
 }
 
-// A name outside both the Japanese and the Western code page.
-
 // A new scratch directory (with folder: a folder of that name in it), with QILO.INI holding
-// the text given (none when empty).
+// the text given (none when empty). The time in its name keeps it new: Wine reuses pids.
 std::wstring makeScratchDir(const std::string& settings, const wchar_t* folder) {
     wchar_t name[MAX_PATH];
     static int counter;
     GetTempPathW(MAX_PATH, name);
-    wsprintfW(name + lstrlenW(name), L"qilo-e2e-%lu-%d", GetCurrentProcessId(), ++counter);
+    wsprintfW(name + lstrlenW(name), L"qilo-e2e-%lu-%lu-%d", GetCurrentProcessId(), GetTickCount(),
+              ++counter);
     CreateDirectoryW(name, nullptr);
     std::wstring dir = folder ? std::wstring(name) + L"\\" + folder : name;
     CreateDirectoryW(dir.c_str(), nullptr);
-    for (const wchar_t* stale : {L"Qilo.hlp", L"QConf.exe", L"Alone.exe", L"Qilo.exe"})
-        DeleteFileW((dir + L"\\" + stale).c_str());  // Wine reuses pids
-    WIN32_FIND_DATAW picture;
-    HANDLE pictures = FindFirstFileW((dir + L"\\shots\\*.png").c_str(), &picture);
-    for (BOOL more = pictures != INVALID_HANDLE_VALUE; more;
-         more = FindNextFileW(pictures, &picture))
-        DeleteFileW((dir + L"\\shots\\" + picture.cFileName).c_str());
-    if (pictures != INVALID_HANDLE_VALUE)
-        FindClose(pictures);
-    std::wstring ini = dir + L"\\QILO.INI";
-    RemoveDirectoryW(ini.c_str());
-    DeleteFileW(ini.c_str());
     if (!settings.empty())
-        writeFileText(ini, settings);
+        writeFileText(dir + L"\\QILO.INI", settings);
     return dir;
 }
 
@@ -247,9 +234,9 @@ bool waitForMenu(bool open, DWORD timeoutMs) {
 Qilo q;  // the program of the scenario, and its directory
 std::wstring dir;
 Language face;  // the face the scenario's programs show
-HWND shell;     // the stand-in notification area: its answer, the icons added and removed
+HWND shell;     // the stand-in notification area: its answer, the icons added, changed, removed
 LRESULT shellAnswer;
-int iconAdds, iconDeletes;
+int iconAdds, iconChanges, iconDeletes;
 
 IconRecord lastIconAdded;
 
@@ -258,6 +245,8 @@ LRESULT CALLBACK shellProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     const COPYDATASTRUCT* data = reinterpret_cast<COPYDATASTRUCT*>(lParam);
     iconDeletes += data->dwData == NIM_DELETE;
+    iconChanges += data->dwData == NIM_MODIFY &&
+                   static_cast<IconRecord*>(data->lpData)->window == (DWORD)(UINT_PTR)q.window;
     if (data->dwData == NIM_ADD && data->cbData >= sizeof lastIconAdded) {
         ++iconAdds;
         memcpy(&lastIconAdded, data->lpData, sizeof lastIconAdded);
@@ -283,7 +272,7 @@ void standInShell(LRESULT answer) {
     RegisterClassA(&wc);
     DestroyWindow(shell);
     shellAnswer = answer;
-    iconAdds = iconDeletes = 0;
+    iconAdds = iconChanges = iconDeletes = 0;
     lastIconAdded = IconRecord();
     // Topmost, so that it is found before the shell's own window of the class.
     if (answer >= 0)

@@ -151,7 +151,7 @@ extern std::wstring dir;
 extern Language face;  // the face the scenario's programs show
 extern HWND shell;     // the stand-in notification area: its answer, the icons added and removed
 extern LRESULT shellAnswer;
-extern int iconAdds, iconDeletes;
+extern int iconAdds, iconChanges, iconDeletes;
 extern IconRecord lastIconAdded;
 // The last icon added is the magnifier's: its window, id 1, its callback message, the face's
 // tip and an image of the size the shell asks for.
@@ -191,7 +191,7 @@ bool stubbornMagnifier(int there);
 // The PNG files in the folder; with plain, those named without a number.
 int picturesIn(const std::wstring& folder, bool plain = false);
 // Puts a one-byte file under the name a picture saved in each of the next seconds would take.
-void takePictureNames(const std::wstring& folder, int seconds);
+void takePictureNames(const std::wstring& folder, int seconds, int numbers);
 bool clipboardHolds(const std::string& text);
 // Sizable: the window's bottom-right corner sizes it.
 int properties();
@@ -307,6 +307,7 @@ inline Step typingGoesOnThere() { return named("typingGoesOnThere", {[](const St
 // The magnifier is the window seen at its own centre, in front of every other.
 inline Step inFront() { return named("inFront", {stepInFront}); }
 inline Step windowsBeforeVista(bool on) { return named("windowsBeforeVista", {[](const Step& s) { return pretendOldWindows(s.a); }, on}); }  // for the programs started next
+inline Step scaleChange() { return named("scaleChange", {[](const Step&) { PostMessageA(q.window, WM_DPICHANGED, MAKEWPARAM(144, 144), 0); return settle(300); }}); }  // WM_DPICHANGED
 inline Step sessionChange(int change) { return named("sessionChange", {[](const Step& s) { PostMessageA(q.window, WM_WTSSESSION_CHANGE, s.a, 0); return settle(200); }, change}); }  // WTS_SESSION_LOCK ...
 inline Step restack() { return named("restack", {stepRestack}); }  // Wine puts the topmost window's X window on top
 inline Step waitMs(int ms) { return named("waitMs", {[](const Step& s) { return settle(s.a); }, ms}); }
@@ -352,6 +353,7 @@ inline Step menuAt(int x, int y, int height) { return named("menuAt", {stepMenuA
 inline Step noMenu() { return named("noMenu", {[](const Step&) { return !waitForMenu(true, 300); }}); }
 inline Step iconsAdded(int count) { return named("iconsAdded", {[](const Step& s) { return waitUntil([&] { return iconAdds == s.a; }, 2000); }, count}); }  // since the stand-in came
 inline Step iconAsAsked() { return named("iconAsAsked", {[](const Step&) { return waitUntil(iconAddedAsAsked, 2000); }}); }  // its window, id, message, tip and size
+inline Step iconsChanged(int count) { return named("iconsChanged", {[](const Step& s) { return waitUntil([&] { return iconChanges == s.a; }, 2000); }, count}); }
 inline Step iconsRemoved(int count) { return named("iconsRemoved", {[](const Step& s) { return waitUntil([&] { return iconDeletes == s.a; }, 2000); }, count}); }
 inline Step saved(const char* lines) { return named("saved", {stepSaved, 0, 0, 0, 0, lines}); }  // "K=V K=V"
 inline Step fileIs(const char* text) { return named("fileIs", {[](const Step& s) { return readFileText(dir + L"\\QILO.INI") == settingsText(s.text); }, 0, 0, 0, 0, text}); }
@@ -384,7 +386,7 @@ inline Step keyTaken(WORD vk, UINT modifiers = 0) { return named("keyTaken", {st
 // How many PNG files the scenario's directory's folder holds (named without a number).
 inline Step picturesSaved(const char* folder, int count, bool plain = false) { return named("picturesSaved", {[](const Step& s) { return waitUntil([&] { return picturesIn(dir + L"\\" + widen(s.text), s.b) == s.a; }, 3000); }, count, plain, 0, 0, folder}); }
 // The names pictures saved in the folder in the next seconds would take are taken.
-inline Step pictureNamesTaken(const char* folder, int seconds) { return named("pictureNamesTaken", {[](const Step& s) { takePictureNames(dir + L"\\" + widen(s.text), s.a); return true; }, seconds, 0, 0, 0, folder}); }
+inline Step pictureNamesTaken(const char* folder, int seconds, int numbers = 1) { return named("pictureNamesTaken", {[](const Step& s) { takePictureNames(dir + L"\\" + widen(s.text), s.a, s.b); return true; }, seconds, numbers, 0, 0, folder}); }
 // The file's path and the system's text for the error in a message box, whose OK is clicked;
 // the magnifier then ends with exit code 0, the tool stays open.
 inline Step magnifierTellsSaveFailed(DWORD error) { return named("magnifierTellsSaveFailed", {stepSaveFailed, 0, (int)error}); }

@@ -37,10 +37,15 @@ void caseLoupe() {
          moveTo(400, 300), pressWith(VK_CONTROL, VK_F3), readoutOf(400, 300, kTopLeft, "+0, +0 0.00px 1.00:1"),
          pressWith(VK_CONTROL, VK_F3), pressWith(VK_CONTROL, VK_F2), moveTo(1023, 0), press(VK_RETURN), clipboardHoldsColorOf(1023, 0),
          pressWith(VK_CONTROL, VK_F2), pressWith(VK_CONTROL, VK_F2), keyFree(VK_LEFT), closeWindow()});
-    // The first picture of a second takes the name without a number.
+    // The first picture of a second takes the name without a number; with all 99 names of a
+    // second taken, the failure is told rather than the last written over.
     run({start("X=20 Y=20 HK_SAVE=628 SAVE_FOLDER=shots"), pressWith(VK_CONTROL, VK_F5),
-         picturesSaved("shots", 1, true), closeWindow()});
-    // A folder that cannot be made: the failure is told.
+         picturesSaved("shots", 1, true), pictureNamesTaken("shots", 4, 99),
+         pressWith(VK_CONTROL, VK_F5), shows(kMessageText, "shots"), click(IDOK), closeWindow()});
+    // A folder that cannot be made, and a picture that cannot be written in a "folder" that is
+    // a file: each failure is told with its path.
     run({start("X=20 Y=20 HK_SAVE=628 SAVE_FOLDER=QILO.INI\\x"), pressWith(VK_CONTROL, VK_F5),
          shows(kMessageText, "QILO.INI\\x"), click(IDOK), closeWindow()});
+    run({start("X=20 Y=20 HK_SAVE=628 SAVE_FOLDER=QILO.INI"), pressWith(VK_CONTROL, VK_F5),
+         shows(kMessageText, "QILO.INI\\Qilo "), click(IDOK), closeWindow()});
 }

@@ -13,8 +13,7 @@ HWND frontDialog() {
 
 // A window's text as UTF-8, asked for as UTF-16: a character lost on the way shows.
 std::string windowText(HWND window) {
-    static wchar_t text[8192];
-    text[0] = L'\0';
+    wchar_t text[8192] = L"";
     if (window)
         SendMessageW(window, WM_GETTEXT, 8192, reinterpret_cast<LPARAM>(text));
     return narrow(text);
@@ -41,8 +40,6 @@ HWND findWindowOf(Qilo& p, const wchar_t* title) {
     }
     return p.window = found;
 }
-
-// The captions of both faces, as the users of each see them.
 
 int helpWindows() {
     int n = 0;
@@ -98,10 +95,8 @@ bool readoutShown(const Dib& view, int x, int y, bool right, bool bottom, const 
 bool stubbornMagnifier(int there) {
     static HANDLE event;
     static HWND window;
-    if (window)
-        DestroyWindow(window);
-    if (event)
-        CloseHandle(event);
+    DestroyWindow(window);  // none the first time: harmless
+    CloseHandle(event);
     window = there == 1 ? CreateWindowW(L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr,
                                         nullptr)
                         : nullptr;
@@ -121,8 +116,9 @@ int picturesIn(const std::wstring& folder, bool plain) {
     return count;
 }
 
-// Puts a one-byte file under the name a picture saved in each of the next seconds would take.
-void takePictureNames(const std::wstring& folder, int seconds) {
+// Puts a one-byte file under each name a picture saved in each of the next seconds would
+// take: the plain one, and those with " (2)" up to " (numbers)".
+void takePictureNames(const std::wstring& folder, int seconds, int numbers) {
     CreateDirectoryW(folder.c_str(), nullptr);
     SYSTEMTIME t;
     FILETIME moment;
@@ -132,10 +128,13 @@ void takePictureNames(const std::wstring& folder, int seconds) {
     for (int i = 0; i < seconds; ++i, time.QuadPart += 10000000) {  // 100 ns units
         moment = {time.LowPart, time.HighPart};
         FileTimeToSystemTime(&moment, &t);
-        wchar_t name[64];
-        wsprintfW(name, L"\\Qilo %04d-%02d-%02d %02d%02d%02d.png", t.wYear, t.wMonth, t.wDay,
-                  t.wHour, t.wMinute, t.wSecond);
-        writeFileText(folder + name, "x");
+        for (int n = 1; n <= numbers; ++n) {
+            wchar_t name[64], suffix[8];
+            wsprintfW(suffix, n > 1 ? L" (%d)" : L"", n);
+            wsprintfW(name, L"\\Qilo %04d-%02d-%02d %02d%02d%02d%s.png", t.wYear, t.wMonth, t.wDay,
+                      t.wHour, t.wMinute, t.wSecond, suffix);
+            writeFileText(folder + name, "x");
+        }
     }
 }
 

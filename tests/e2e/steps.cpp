@@ -39,10 +39,7 @@ bool stepKeyInto(const Step& s) {
     SetForegroundWindow(frontDialog());
     PostMessageW(frontDialog(), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(frontDialog(), s.a), TRUE);
     pump(200);
-    if (s.c)
-        keyCombo(s.c, s.b);
-    else
-        pressKey(s.b);
+    s.c ? keyCombo(s.c, s.b) : pressKey(s.b);
     return settle(200);
 }
 

@@ -48,8 +48,8 @@ void caseShell() {
          shellAnswering(FALSE), startShown(SW_SHOWMINIMIZED), is(Iconic), shellNowAnswering(TRUE),
          waitMs(1500), is(0, Visible), iconMouse(WM_LBUTTONDOWN), is(Visible, Iconic),
          closeWindow(), noShell(), start(), shellAnswering(TRUE), shellAnnouncesItself(),
-         iconsAdded(1), iconAsAsked(), closeWindow(), iconsRemoved(2),
-         noShell()});  // removed before it is added again, and at the end
+         iconsAdded(1), iconAsAsked(), scaleChange(), iconsChanged(1), closeWindow(),
+         iconsRemoved(2), noShell()});  // removed before it is added again, and at the end
     // Minimised and restored three times, the window keeps its size; quit while minimised,
     // it saves its place and size, not the minimised window's.
     // clang-format off

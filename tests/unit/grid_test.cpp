@@ -29,7 +29,7 @@ TEST_CASE("the grid lines every source pixel from 6x up in black and white, none
         CHECK(lines == (factor >= 6 ? 192 / factor - 1 : 0));
         CHECK(down == (factor >= 6 ? magnifier.view.srcHeight - 1 : 0));
         // Down a line and along one, from edge to edge, black and white take turns; nothing
-        // is written below the view (the back buffer's frame row stays as it was).
+        // is written below or right of the view (the back buffer's frame stays as it was).
         if (factor >= 6) {
             int turns = 0;
             const Dib& w = frame.window;
@@ -38,11 +38,15 @@ TEST_CASE("the grid lines every source pixel from 6x up in black and white, none
             for (int y = f + 1; y < 130 - f; ++y)
                 turns +=
                     isLine(w.at(f + factor, y)) && w.at(f + factor, y) != w.at(f + factor, y - 1);
-            DWORD* row = frame.back.bits + 129 * 194;  // sentinels beneath the view
+            DWORD* row = frame.back.bits + 129 * 194;  // sentinels beneath and right of the view
             std::fill(row, row + 194, 0x123456u);
+            for (int y = 0; y < 129; ++y)
+                frame.back.bits[y * 194 + 193] = 0x123456u;
             renderFrame(&magnifier, TRUE);
-            long below = 194 - std::count(row, row + 194, 0x123456u);
-            CHECK_MESSAGE((turns == 194 + 130 - 4 * f - 2 && below == 0), factor);
+            long outside = 194 - std::count(row, row + 194, 0x123456u);
+            for (int y = 0; y < 129; ++y)
+                outside += frame.back.bits[y * 194 + 193] != 0x123456u;
+            CHECK_MESSAGE((turns == 194 + 130 - 4 * f - 2 && outside == 0), factor);
         }
     }
     // An odd inner height without a frame: the vertical lines still reach the last row.

@@ -35,29 +35,29 @@ TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an an
 }
 
 TEST_CASE("the colour read is the mean of the AVERAGE square round the cursor") {
-    const char* blackInWhite =
+    const char* greyInWhite =  // the grey is #070707: a sum one more rounds the mean up
         "wwwww"
         "wwwww"
-        "wwbww"
+        "wwgww"
         "wwwww"
         "wwwww";
     const struct {
         int zoom, average;
         CursorPlace place;  // at an edge, a row or column of the square is outside the view
         COLORREF mean;
-    } rows[] = {{kZoom4, 1, kMiddle, RGB(0, 0, 0)},
-                {kZoom1, 1, kMiddle, RGB(0, 0, 0)},
-                {kZoom1_5, 1, kMiddle, RGB(0, 0, 0)},
-                {kZoom4, 1, kBottomEdge, RGB(0, 0, 0)},
-                {kZoom4, 2, kMiddle, RGB(227, 227, 227)},  // 8 of 9 white: 226.7
+    } rows[] = {{kZoom4, 1, kMiddle, RGB(7, 7, 7)},
+                {kZoom1, 1, kMiddle, RGB(7, 7, 7)},
+                {kZoom1_5, 1, kMiddle, RGB(7, 7, 7)},
+                {kZoom4, 1, kBottomEdge, RGB(7, 7, 7)},
+                {kZoom4, 2, kMiddle, RGB(227, 227, 227)},  // 8 of 9 white: 227.44
                 {kZoom4, 3, kMiddle, RGB(227, 227, 227)},
-                {kZoom4, 5, kMiddle, RGB(245, 245, 245)},    // 24 of 25: 244.8
-                {kZoom4, 3, kLeftEdge, RGB(213, 213, 213)},  // 5 of the 6 shown: 212.5
-                {kZoom4, 3, kRightEdge, RGB(213, 213, 213)},
-                {kZoom4, 3, kTopEdge, RGB(213, 213, 213)},
-                {kZoom4, 3, kBottomEdge, RGB(213, 213, 213)}};
+                {kZoom4, 5, kMiddle, RGB(245, 245, 245)},    // 24 of 25: 245.08
+                {kZoom4, 3, kLeftEdge, RGB(214, 214, 214)},  // 5 of the 6 shown: 213.67
+                {kZoom4, 3, kRightEdge, RGB(214, 214, 214)},
+                {kZoom4, 3, kTopEdge, RGB(214, 214, 214)},
+                {kZoom4, 3, kBottomEdge, RGB(214, 214, 214)}};
     for (const auto& r : rows) {
-        FlatFrame frame(r.zoom, blackInWhite, 0, r.average, r.place);
+        FlatFrame frame(r.zoom, greyInWhite, 0, r.average, r.place);
         CAPTURE(r.place);
         CHECK(magnifier.view.pointColor == r.mean);
     }

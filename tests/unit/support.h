@@ -87,9 +87,11 @@ struct FlatFrame : MemoryFrame {
                                 {500, v.srcY + v.srcHeight - 1}};
         v.pointX = places[place].x, v.pointY = places[place].y;
         v.monitor = {0, 0, 1024, 768};
-        for (int i = 0; patch[i]; ++i)  // black and white read the same either way round
+        for (int i = 0; patch[i]; ++i)  // greys read the same either way round
             screen.bits[(v.pointY - 2 + i / 5) * screen.width + v.pointX - 2 + i % 5] =
-                patch[i] == 'b' ? 0 : 0xFFFFFF;
+                patch[i] == 'b'   ? 0
+                : patch[i] == 'g' ? 0x070707
+                                  : 0xFFFFFF;
         renderFrame(&magnifier, TRUE);
     }
 };
