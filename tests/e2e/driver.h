@@ -149,7 +149,7 @@ bool waitForMenu(bool open, DWORD timeoutMs = 3000);
 extern Qilo q;  // the program of the scenario, and its directory
 extern std::wstring dir;
 extern Language face;  // the face the scenario's programs show
-extern HWND shell;     // the stand-in notification area: its answer, the icons added and removed
+extern HWND shell;     // the stand-in notification area: its answer, the icons added, changed, removed
 extern LRESULT shellAnswer;
 extern int iconAdds, iconChanges, iconDeletes;
 extern IconRecord lastIconAdded;
@@ -190,7 +190,8 @@ bool readoutShown(const Dib& view, int x, int y, bool right, bool bottom, const 
 bool stubbornMagnifier(int there);
 // The PNG files in the folder; with plain, those named without a number.
 int picturesIn(const std::wstring& folder, bool plain = false);
-// Puts a one-byte file under the name a picture saved in each of the next seconds would take.
+// Puts a one-byte file under each name (plain, then " (2)" up to " (numbers)") a picture
+// saved in each of the next seconds would take.
 void takePictureNames(const std::wstring& folder, int seconds, int numbers);
 bool clipboardHolds(const std::string& text);
 // Sizable: the window's bottom-right corner sizes it.
@@ -353,7 +354,7 @@ inline Step menuAt(int x, int y, int height) { return named("menuAt", {stepMenuA
 inline Step noMenu() { return named("noMenu", {[](const Step&) { return !waitForMenu(true, 300); }}); }
 inline Step iconsAdded(int count) { return named("iconsAdded", {[](const Step& s) { return waitUntil([&] { return iconAdds == s.a; }, 2000); }, count}); }  // since the stand-in came
 inline Step iconAsAsked() { return named("iconAsAsked", {[](const Step&) { return waitUntil(iconAddedAsAsked, 2000); }}); }  // its window, id, message, tip and size
-inline Step iconsChanged(int count) { return named("iconsChanged", {[](const Step& s) { return waitUntil([&] { return iconChanges == s.a; }, 2000); }, count}); }
+inline Step iconsChanged(int count) { return named("iconsChanged", {[](const Step& s) { return waitUntil([&] { return iconChanges == s.a; }, 2000); }, count}); }  // the magnifier's
 inline Step iconsRemoved(int count) { return named("iconsRemoved", {[](const Step& s) { return waitUntil([&] { return iconDeletes == s.a; }, 2000); }, count}); }
 inline Step saved(const char* lines) { return named("saved", {stepSaved, 0, 0, 0, 0, lines}); }  // "K=V K=V"
 inline Step fileIs(const char* text) { return named("fileIs", {[](const Step& s) { return readFileText(dir + L"\\QILO.INI") == settingsText(s.text); }, 0, 0, 0, 0, text}); }
