@@ -178,6 +178,8 @@ std::string controlText(int id);
 // tool's title).
 HWND findWindowOf(Qilo& p, const wchar_t* title);
 int helpWindows();
+// The control has the keyboard focus in its dialog's thread.
+bool controlFocused(HWND dialog, int id);
 // The help's close button has the focus (the text, focused, would open all selected).
 bool helpButtonFocused();
 std::string colorText(COLORREF c);
@@ -359,6 +361,7 @@ inline Step iconsRemoved(int count) { return named("iconsRemoved", {[](const Ste
 inline Step saved(const char* lines) { return named("saved", {stepSaved, 0, 0, 0, 0, lines}); }  // "K=V K=V"
 inline Step fileIs(const char* text) { return named("fileIs", {[](const Step& s) { return readFileText(dir + L"\\QILO.INI") == settingsText(s.text); }, 0, 0, 0, 0, text}); }
 inline Step shows(int control, const char* text) { return named("shows", {stepShows, control, 0, 0, 0, text}); }
+inline Step readyToTypeOver(int control) { return named("readyToTypeOver", {[](const Step& s) { return waitUntil([&] { return controlFocused(frontDialog(), s.a) && SendDlgItemMessageW(frontDialog(), s.a, EM_GETSEL, 0, 0) == MAKELONG(0, SendDlgItemMessageW(frontDialog(), s.a, WM_GETTEXTLENGTH, 0, 0)); }, 2000); }, control}); }  // focused, all selected
 inline Step checkedIs(int control, int state) { return named("checkedIs", {stepShows, control, state}); }
 inline Step chosen(int control, int item) { return named("chosen", {[](const Step& s) { return SendDlgItemMessageW(frontDialog(), s.a, CB_GETCURSEL, 0, 0) == s.b; }, control, item}); }
 inline Step hotkeyShows(int control, int hotkey) { return named("hotkeyShows", {stepHotkeyIs, control, hotkey}); }

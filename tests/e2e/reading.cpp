@@ -48,12 +48,14 @@ int helpWindows() {
     return n;
 }
 
-// The help's close button has the focus (the text, focused, would open all selected).
-bool helpButtonFocused() {
-    HWND help = FindWindowExW(nullptr, nullptr, L"#32770", kHelpCaptions[face]);
+bool controlFocused(HWND dialog, int id) {
     GUITHREADINFO thread = {sizeof thread};
-    return help && GetGUIThreadInfo(GetWindowThreadProcessId(help, nullptr), &thread) &&
-           thread.hwndFocus == GetDlgItem(help, IDOK);
+    return dialog && GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread) &&
+           thread.hwndFocus == GetDlgItem(dialog, id);
+}
+
+bool helpButtonFocused() {
+    return controlFocused(FindWindowExW(nullptr, nullptr, L"#32770", kHelpCaptions[face]), IDOK);
 }
 
 std::string colorText(COLORREF c) {

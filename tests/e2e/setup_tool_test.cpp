@@ -27,7 +27,7 @@ void caseSetupTool() {
          keyInto(IDC_COPY_KEY, VK_F7), shows(kMessageText, "ほかのプログラム"), click(IDOK),  // said when chosen
          shows(IDC_INTERVAL, "10000"), checkedIs(IDC_HOTKEY, 1), shows(IDC_OK_NOTE, "QILO.INI"),
          typeInto(IDC_INTERVAL, "9"), click(IDOK), shows(kMessageText, "10 から 10000 ミリ秒"),
-         click(IDOK),  // refused, the tool stays
+         click(IDOK), readyToTypeOver(IDC_INTERVAL),  // refused, the tool stays
          typeInto(IDC_INTERVAL, "10000"), click(IDC_HOTKEY), click(IDC_COLOR_BUTTON),
          typeInto(kRedBox, "0"), typeInto(kGreenBox, "0"), typeInto(kBlueBox, "255"), click(IDOK),
          swatchShows(RGB(0, 0, 255)), click(IDC_INFO), hotkeyInto(IDC_COPY_KEY, 0),
@@ -41,7 +41,8 @@ void caseSetupTool() {
          typeInto(IDC_SAVE_FOLDER, "D:\\Zoë"), click(IDOK), shows(kMessageText, "保存できない文字"),
          click(IDOK),  // not in code page 932
          typeInto(IDC_SAVE_FOLDER, "D:\\shots"), click(IDOK), shows(kMessageText, "ほかのプログラム"),
-         click(IDOK), click(IDOK), toolEnds(), fileIs(kToolWritten), toolHere(),
+         click(IDOK), shows(IDC_SAVE_FOLDER, "shots"),  // stays open once told
+         click(IDOK), toolEnds(), fileIs(kToolWritten), toolHere(),
          typeInto(IDC_INTERVAL, "500"), click(IDC_HOTKEY), click(IDCANCEL), toolEnds(),
          fileIs(kToolWritten)});
     // clang-format on

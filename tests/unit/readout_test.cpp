@@ -35,27 +35,24 @@ TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an an
 }
 
 TEST_CASE("the colour read is the mean of the AVERAGE square round the cursor") {
-    const char* greyInWhite =  // the grey is #070707: a sum one more rounds the mean up
+    const char* greyInWhite =  // #2B2B2B: each mean lies near a rounding edge
         "wwwww"
         "wwwww"
         "wwgww"
         "wwwww"
         "wwwww";
+    // clang-format off
     const struct {
         int zoom, average;
         CursorPlace place;  // at an edge, a row or column of the square is outside the view
         COLORREF mean;
-    } rows[] = {{kZoom4, 1, kMiddle, RGB(7, 7, 7)},
-                {kZoom1, 1, kMiddle, RGB(7, 7, 7)},
-                {kZoom1_5, 1, kMiddle, RGB(7, 7, 7)},
-                {kZoom4, 1, kBottomEdge, RGB(7, 7, 7)},
-                {kZoom4, 2, kMiddle, RGB(227, 227, 227)},  // 8 of 9 white: 227.44
-                {kZoom4, 3, kMiddle, RGB(227, 227, 227)},
-                {kZoom4, 5, kMiddle, RGB(245, 245, 245)},    // 24 of 25: 245.08
-                {kZoom4, 3, kLeftEdge, RGB(214, 214, 214)},  // 5 of the 6 shown: 213.67
-                {kZoom4, 3, kRightEdge, RGB(214, 214, 214)},
-                {kZoom4, 3, kTopEdge, RGB(214, 214, 214)},
-                {kZoom4, 3, kBottomEdge, RGB(214, 214, 214)}};
+    } rows[] = {{kZoom4, 1, kMiddle, RGB(43, 43, 43)},        {kZoom1, 1, kMiddle, RGB(43, 43, 43)},
+                {kZoom1_5, 1, kMiddle, RGB(43, 43, 43)},      {kZoom4, 1, kBottomEdge, RGB(43, 43, 43)},
+                {kZoom4, 2, kMiddle, RGB(231, 231, 231)},     {kZoom4, 3, kMiddle, RGB(231, 231, 231)},  // 8 of 9 white: 231.44
+                {kZoom4, 5, kMiddle, RGB(247, 247, 247)},     // 24 of 25: 246.52
+                {kZoom4, 3, kLeftEdge, RGB(220, 220, 220)},   {kZoom4, 3, kRightEdge, RGB(220, 220, 220)},  // 5 of the 6 shown: 219.67
+                {kZoom4, 3, kTopEdge, RGB(220, 220, 220)},    {kZoom4, 3, kBottomEdge, RGB(220, 220, 220)}};
+    // clang-format on
     for (const auto& r : rows) {
         FlatFrame frame(r.zoom, greyInWhite, 0, r.average, r.place);
         CAPTURE(r.place);

@@ -90,7 +90,7 @@ struct FlatFrame : MemoryFrame {
         for (int i = 0; patch[i]; ++i)  // greys read the same either way round
             screen.bits[(v.pointY - 2 + i / 5) * screen.width + v.pointX - 2 + i % 5] =
                 patch[i] == 'b'   ? 0
-                : patch[i] == 'g' ? 0x070707
+                : patch[i] == 'g' ? 0x2B2B2B
                                   : 0xFFFFFF;
         renderFrame(&magnifier, TRUE);
     }
