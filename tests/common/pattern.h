@@ -11,6 +11,11 @@ inline COLORREF patternColor(int x, int y, int variant = 0) {
     return variant ? RGB(255 - r, 255 - g, 255 - b) : RGB(r, g, b);
 }
 
+// The pattern pixel a colour comes from.
+inline POINT patternPointOf(COLORREF c) {
+    return {GetRValue(c) | (GetBValue(c) & 0x0F) << 8, GetGValue(c) | (GetBValue(c) >> 4) << 8};
+}
+
 inline COLORREF invertColor(COLORREF c) {
     return c ^ 0xFFFFFF;
 }

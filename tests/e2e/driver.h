@@ -149,7 +149,7 @@ bool waitForMenu(bool open, DWORD timeoutMs = 3000);
 extern Qilo q;  // the program of the scenario, and its directory
 extern std::wstring dir;
 extern Language face;  // the face the scenario's programs show
-extern HWND shell;     // the stand-in notification area: its answer, the icons added, changed, removed
+extern HWND shell;  // the stand-in notification area: its answer, the icons added, changed, removed
 extern LRESULT shellAnswer;
 extern int iconAdds, iconChanges, iconDeletes;
 extern IconRecord lastIconAdded;
@@ -213,8 +213,8 @@ bool checkView(const Step& s, RECT r, const char* text);
 // The programs of a start in dir, laid out as Start's b says; the magnifier's path, or empty
 // when a copy failed.
 std::wstring placePrograms(int layout);
-// The file the running set-up tool was started from.
-std::string toolImage();
+// The file a running program was started from.
+std::string imageOf(const Qilo& p);
 // Japanese on a Japanese Windows (code page 932), English on any other.
 Language systemFace();
 HWND messageBoxOf(DWORD processId);
@@ -267,7 +267,8 @@ inline Step startAlone(const char* settings = "") { return named("startAlone", {
 // A directory named outside the Japanese and the Western code page, with both programs in it.
 inline Step startInUnusualFolder(const char* settings = "") { return named("startInUnusualFolder", {stepStart, 0, 2, 0, 0, settings}); }
 inline Step startAgain() { return named("startAgain", {stepStart, 0, 3}); }  // in the last directory
-// Both programs in the directory's folder bin, and another set-up tool in the directory.
+// Both programs in the directory's folder bin, its path 250 characters long with the last
+// backslash, and another set-up tool in the directory.
 inline Step startWithToolsBesideAndPlanted() { return named("startWithToolsBesideAndPlanted", {stepStart, 0, 4}); }
 // The magnifier alone in bin, a set-up tool in the directory only.
 inline Step startWithPlantedToolOnly() { return named("startWithPlantedToolOnly", {stepStart, 0, 5}); }
@@ -368,7 +369,8 @@ inline Step hotkeyShows(int control, int hotkey) { return named("hotkeyShows", {
 // How many help windows are open (one has its close button focused), and requests made to the
 // help program.
 inline Step helpWindows(int open, int requests = 0) { return named("helpWindows", {stepHelp, open, requests}); }
-inline Step toolStartedFrom(const char* path) { return named("toolStartedFrom", {[](const Step& s) { return toolImage() == narrow(dir) + "\\" + s.text; }, 0, 0, 0, 0, path}); }
+// The set-up tool was started from beside the magnifier, or else from the start directory.
+inline Step toolStartedBeside(bool beside) { return named("toolStartedBeside", {[](const Step& s) { std::string qilo = imageOf(q); return imageOf(tool) == (s.a ? qilo.substr(0, qilo.rfind('\\')) : narrow(dir)) + "\\QConf.exe"; }, beside}); }
 // The magnifier has ended with exit code 0, and a new one draws the crosshair in this colour.
 inline Step restartedWithPen(COLORREF pen) { return named("restartedWithPen", {stepRestarted, (int)pen}); }
 // The label of the pattern pixel at (x, y) in the view's corner.

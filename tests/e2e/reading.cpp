@@ -194,11 +194,9 @@ int stretchErrors(const Dib& c, int srcX, int srcY, int size) {
     double scale = (double)size / (c.width - 2);
     for (int y = 1; y < c.height - 1; ++y) {
         for (int x = 1; x < c.width - 1; ++x) {
-            COLORREF p = c.at(x, y);
-            int fromX = GetRValue(p) | ((GetBValue(p) & 0x0F) << 8);
-            int fromY = GetGValue(p) | ((GetBValue(p) >> 4) << 8);
-            errors += abs(fromX - srcX - (int)((x - 1) * scale)) > 1 ||
-                      abs(fromY - srcY - (int)((y - 1) * scale)) > 1;
+            POINT from = patternPointOf(c.at(x, y));
+            errors += abs(from.x - srcX - (int)((x - 1) * scale)) > 1 ||
+                      abs(from.y - srcY - (int)((y - 1) * scale)) > 1;
         }
     }
     return errors;
@@ -236,7 +234,7 @@ bool checkView(const Step& s, RECT r, const char* text) {
 // The programs of a start in dir, laid out as Start's b says; the magnifier's path, or empty
 // when a copy failed.
 std::wstring placePrograms(int layout) {
-    const std::wstring built = buildFolder(), bin = dir + L"\\bin";
+    const std::wstring built = buildFolder();
     const struct {
         const wchar_t* qilo;  // where the magnifier is copied, or null: the one built
         bool toolBeside;      // the set-up tool copied beside it
@@ -251,7 +249,9 @@ std::wstring placePrograms(int layout) {
     if (!l.qilo)
         return qiloPath;
     std::wstring exe = dir + L"\\" + l.qilo, folder = exe.substr(0, exe.rfind(L'\\') + 1);
-    CreateDirectoryW(bin.c_str(), nullptr);
+    if (layout == 4)  // as deep as a tool beside it allows: "QConf.exe" makes 259 characters
+        folder.insert(folder.size() - 1, 250 - folder.size(), L'_'), exe = folder + L"Qilo.exe";
+    CreateDirectoryW(folder.c_str(), nullptr);
     bool copied = CopyFileW(qiloPath.c_str(), exe.c_str(), FALSE) &&
                   (!l.toolBeside || CopyFileW((built + L"QConf.exe").c_str(),
                                               (folder + L"QConf.exe").c_str(), FALSE)) &&
@@ -260,11 +260,10 @@ std::wstring placePrograms(int layout) {
     return copied ? exe : L"";
 }
 
-// The file the running set-up tool was started from.
-std::string toolImage() {
+std::string imageOf(const Qilo& p) {
     wchar_t path[MAX_PATH] = L"";
     HANDLE process =
-        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, tool.process.dwProcessId);
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.process.dwProcessId);
     GetModuleFileNameExW(process, nullptr, path, MAX_PATH);
     CloseHandle(process);
     return narrow(path);

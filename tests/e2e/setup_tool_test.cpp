@@ -92,7 +92,7 @@ void caseSetupTool() {
          // The tool beside the magnifier, not one planted in the start folder; that one only
          // when there is none beside it.
          startWithToolsBesideAndPlanted(), chooseFromMenu(mSetup), toolFromMagnifier(),
-         toolStartedFrom("bin\\QConf.exe"), click(IDCANCEL), toolEnds(), closeWindow(),
+         toolStartedBeside(true), click(IDCANCEL), toolEnds(), closeWindow(),
          startWithPlantedToolOnly(), chooseFromMenu(mSetup), toolFromMagnifier(),
-         toolStartedFrom("QConf.exe"), click(IDCANCEL), toolEnds(), closeWindow()});
+         toolStartedBeside(false), click(IDCANCEL), toolEnds(), closeWindow()});
 }

@@ -26,11 +26,6 @@ TEST_CASE("the source rectangle follows the zoom and the view") {
     }
 }
 
-// The screen point a view pixel shows, read back from the pattern's colour.
-static POINT patternPointOf(COLORREF c) {
-    return {GetRValue(c) | (GetBValue(c) & 0x0F) << 8, GetGValue(c) | (GetBValue(c) >> 4) << 8};
-}
-
 TEST_CASE("the crosshair lies on the view pixels of the cursor's own pixel, pushed or not") {
     const struct {
         int zoom, width, height, frame, cursorX, cursorY;
