@@ -315,10 +315,8 @@ void startTyping() {
 
 POINT typingSpot(bool caret) {
     GUITHREADINFO info = {sizeof info};
-    RECT r = {};
-    if (!caret)
-        GetWindowRect(typingButton, &r);
-    else if (GetGUIThreadInfo(GetCurrentThreadId(), &info) && info.hwndCaret)
+    RECT r = windowRect(typingButton);
+    if (caret && GetGUIThreadInfo(GetCurrentThreadId(), &info) && info.hwndCaret)
         MapWindowPoints(info.hwndCaret, nullptr, reinterpret_cast<POINT*>(&info.rcCaret), 2);
     r = caret ? info.rcCaret : r;
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};

@@ -71,8 +71,10 @@ inline Step named(const char* name, Step step) {
     return step;
 }
 
-// The static text of a message box, and the colour dialog's boxes for red, green and blue.
-inline constexpr int kMessageText = 0xFFFF, kRedBox = 706, kGreenBox = 707, kBlueBox = 708;
+// The static text of a message box, the colour dialog's boxes for red, green and blue, and
+// the folder browser's prompt.
+inline constexpr int kMessageText = 0xFFFF, kRedBox = 706, kGreenBox = 707, kBlueBox = 708,
+                     kBrowserPrompt = 0x3742;
 inline constexpr COLORREF kPen = RGB(128, 0, 0);
 // The main menu's entries by their place among those the keyboard reaches.
 enum { mTop, mCross, mFixed, mInvert, mSeeThrough, mFrame, mZoom, mSetup, mHelp, mQuit = 10 };
@@ -329,6 +331,7 @@ inline Step keyInto(int control, WORD vk, WORD modifier = 0) { return named("key
 inline Step chooseItem(int control, int item) { return named("chooseItem", {[](const Step& s) { return SendDlgItemMessageW(frontDialog(), s.a, CB_SETCURSEL, s.b, 0) == s.b; }, control, item}); }
 inline Step click(int control) { return named("click", {[](const Step& s) { PostMessageA(GetDlgItem(frontDialog(), s.a), BM_CLICK, 0, 0); return settle(300); }, control}); }
 inline Step toolEnds() { return named("toolEnds", {[](const Step&) { tool.window = nullptr; return waitExit(tool, 5000) == 0; }}); }  // with exit code 0
+inline Step toolInFront() { return named("toolInFront", {[](const Step&) { return SetForegroundWindow(tool.window) && settle(300); }}); }  // as the user brings it
 // A help file in the directory and a stand-in help program that counts requests.
 inline Step helpFileAndProgram() { return named("helpFileAndProgram", {[](const Step&) { standInHelpProgram(); return true; }}); }
 // A magnifier that never quits (this program, with the magnifier's event and window); none.

@@ -148,10 +148,9 @@ bool stepMenuAt(const Step& s) {
 
 bool stepSaved(const Step& s) {
     std::istringstream lines(s.text);
-    for (std::string line; lines >> line;) {
+    for (std::string line; lines >> line;)
         if (readFileText(dir + L"\\QILO.INI").find("\n" + line + "\r") == std::string::npos)
             return false;
-    }
     return true;
 }
 
