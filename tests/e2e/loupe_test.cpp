@@ -31,17 +31,19 @@ void caseLoupe() {
          readoutOf(250, 221, kTopLeft, "+0, +0 0.00px 1.00:1"), pressWith(VK_CONTROL, VK_F3), viewOf(250, 221, 1, 2),
          pictureNamesTaken("shots", 20), pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 21),
          pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 22), closeWindow()});
-    // Between two ticks, the anchor is set (and taken off), and Enter copies, at the pixel the
-    // cursor is on now; the pick key pressed again ends pick mode.
-    run({showPattern(), start("X=20 Y=20 HK_PICK=625 HK_ANCHOR=626 INT_TIME=10000"),
-         moveTo(400, 300), pressWith(VK_CONTROL, VK_F3), readoutOf(400, 300, kTopLeft, "+0, +0 0.00px 1.00:1"),
-         pressWith(VK_CONTROL, VK_F3), pressWith(VK_CONTROL, VK_F2), moveTo(1023, 0), press(VK_RETURN), clipboardHoldsColorOf(1023, 0),
+    // Between two ticks, the anchor is set (and taken off), pick mode shows, and Enter copies,
+    // at the pixel the cursor is on now; the pick key pressed again ends pick mode.
+    run({showPattern(), moveTo(400, 300), start("X=20 Y=20 HK_PICK=625 HK_ANCHOR=626 INT_TIME=10000"),
+         pressWith(VK_CONTROL, VK_F3), readoutOf(400, 300, kTopLeft, "+0, +0 0.00px 1.00:1"),
+         pressWith(VK_CONTROL, VK_F3), pressWith(VK_CONTROL, VK_F2), readoutOf(400, 300, kTopLeft, "PICK"),
+         moveTo(1023, 0), press(VK_RETURN), clipboardHoldsColorOf(1023, 0),
          pressWith(VK_CONTROL, VK_F2), pressWith(VK_CONTROL, VK_F2), keyFree(VK_LEFT), closeWindow()});
     // The first picture of a second takes the name without a number; with all 99 names of a
-    // second taken, the failure is told rather than the last written over.
-    run({start("X=20 Y=20 HK_SAVE=628 SAVE_FOLDER=shots"), pressWith(VK_CONTROL, VK_F5),
-         picturesSaved("shots", 1, true), pictureNamesTaken("shots", 4, 99),
-         pressWith(VK_CONTROL, VK_F5), shows(kMessageText, "shots"), click(IDOK), closeWindow()});
+    // second taken, the failure is told rather than the last written over. A folder's name may be
+    // one letter long.
+    run({start("X=20 Y=20 HK_SAVE=628 SAVE_FOLDER=s"), pressWith(VK_CONTROL, VK_F5),
+         picturesSaved("s", 1, true), pictureNamesTaken("s", 4, 99),
+         pressWith(VK_CONTROL, VK_F5), shows(kMessageText, "\\s\n"), click(IDOK), closeWindow()});
     // A folder that cannot be made, and a picture that cannot be written in a "folder" that is
     // a file: each failure is told with its path.
     run({start("X=20 Y=20 HK_SAVE=628 SAVE_FOLDER=QILO.INI\\x"), pressWith(VK_CONTROL, VK_F5),

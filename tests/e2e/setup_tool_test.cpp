@@ -38,13 +38,13 @@ void caseSetupTool() {
          hotkeyInto(IDC_SAVE_KEY, 0), typeInto(IDC_SAVE_FOLDER, "c:\\WINDOWS\\SYSTEM32"),
          click(IDC_BROWSE), waitMs(1000), shows(kBrowserPrompt, "画像を入れるフォルダー"), click(IDOK),
          shows(IDC_SAVE_FOLDER, "C:\\windows\\system32"),  // starts at the folder shown, and its choice is shown
+         click(IDC_BROWSE), waitMs(1000), press(VK_HOME), click(IDOK), shows(IDC_SAVE_FOLDER, "Desktop"),  // moved there
          typeInto(IDC_SAVE_FOLDER, "D:\\Zoë"), click(IDOK), shows(kMessageText, "保存できない文字"),
          click(IDOK),  // not in code page 932
          typeInto(IDC_SAVE_FOLDER, "D:\\shots"), click(IDOK), shows(kMessageText, "ほかのプログラム"),
          click(IDOK), shows(IDC_SAVE_FOLDER, "shots"),  // stays open once told
          click(IDOK), toolEnds(), fileIs(kToolWritten), toolHere(),
-         typeInto(IDC_INTERVAL, "500"), click(IDC_HOTKEY), click(IDCANCEL), toolEnds(),
-         fileIs(kToolWritten)});
+         typeInto(IDC_INTERVAL, "500"), click(IDC_HOTKEY), click(IDCANCEL), toolEnds(), fileIs(kToolWritten)});
     // clang-format on
     // The language: Automatic, 日本語, English; a choice is written in place, Automatic
     // removes the key.

@@ -48,8 +48,10 @@ void caseShell() {
          shellAnswering(FALSE), startShown(SW_SHOWMINIMIZED), is(Iconic), shellNowAnswering(TRUE),
          waitMs(1500), is(0, Visible), iconMouse(WM_LBUTTONDOWN), is(Visible, Iconic),
          closeWindow(), noShell(), start(), shellAnswering(TRUE), shellAnnouncesItself(),
-         iconsAdded(1), iconAsAsked(), scaleChange(), iconsChanged(1), closeWindow(),
-         iconsRemoved(2), noShell()});  // removed before it is added again, and at the end
+         iconsAdded(1), iconAsAsked(), scaleChange(), iconsChanged(1),
+         viewOf(600, 450, 1, 2),          // drawn on at the new scale
+         closeWindow(), iconsRemoved(2),  // removed before it is added again, and at the end
+         noShell()});
     // Minimised and restored three times, the window keeps its size; quit while minimised,
     // it saves its place and size, not the minimised window's.
     // clang-format off

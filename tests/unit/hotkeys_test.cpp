@@ -57,6 +57,7 @@ TEST_CASE("docs/using.md lists every hot key of the table, in its order, as the 
 
 TEST_CASE("a key of the actions asked for counts only when the user set it") {
     Settings s = {};
+    CHECK(hotkeyOf(kHotkeys[0], s) == 0);  // Ctrl+Space, not turned on
     const unsigned copyOrAnchor = actionBit(kCopy) | actionBit(kAnchor);
     CHECK(!anyHotkeySet(s, copyOrAnchor));
     s.freezeHotkey = 0x243;  // a key, but not of those actions
