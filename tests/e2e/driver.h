@@ -332,6 +332,7 @@ inline Step chooseItem(int control, int item) { return named("chooseItem", {[](c
 inline Step click(int control) { return named("click", {[](const Step& s) { PostMessageA(GetDlgItem(frontDialog(), s.a), BM_CLICK, 0, 0); return settle(300); }, control}); }
 inline Step toolEnds() { return named("toolEnds", {[](const Step&) { tool.window = nullptr; return waitExit(tool, 5000) == 0; }}); }  // with exit code 0
 inline Step toolInFront() { return named("toolInFront", {[](const Step&) { return SetForegroundWindow(tool.window) && settle(300); }}); }  // as the user brings it
+inline Step noCapture() { return named("noCapture", {[](const Step&) { return waitUntil([] { GUITHREADINFO t = {sizeof t}; return GetGUIThreadInfo(GetWindowThreadProcessId(q.window, nullptr), &t) && !t.hwndCapture; }, 1000); }}); }  // the mouse is free for other windows again
 // A help file in the directory and a stand-in help program that counts requests.
 inline Step helpFileAndProgram() { return named("helpFileAndProgram", {[](const Step&) { standInHelpProgram(); return true; }}); }
 // A magnifier that never quits (this program, with the magnifier's event and window); none.
@@ -364,6 +365,7 @@ inline Step iconsChanged(int count) { return named("iconsChanged", {[](const Ste
 inline Step iconsRemoved(int count) { return named("iconsRemoved", {[](const Step& s) { return waitUntil([&] { return iconDeletes == s.a; }, 2000); }, count}); }
 inline Step saved(const char* lines) { return named("saved", {stepSaved, 0, 0, 0, 0, lines}); }  // "K=V K=V"
 inline Step fileIs(const char* text) { return named("fileIs", {[](const Step& s) { return readFileText(dir + L"\\QILO.INI") == settingsText(s.text); }, 0, 0, 0, 0, text}); }
+inline Step noFile() { return named("noFile", {[](const Step&) { return GetFileAttributesW((dir + L"\\QILO.INI").c_str()) == INVALID_FILE_ATTRIBUTES; }}); }
 inline Step shows(int control, const char* text) { return named("shows", {stepShows, control, 0, 0, 0, text}); }
 inline Step readyToTypeOver(int control) { return named("readyToTypeOver", {[](const Step& s) { return waitUntil([&] { return controlFocused(frontDialog(), s.a) && SendDlgItemMessageW(frontDialog(), s.a, EM_GETSEL, 0, 0) == MAKELONG(0, SendDlgItemMessageW(frontDialog(), s.a, WM_GETTEXTLENGTH, 0, 0)); }, 2000); }, control}); }  // focused, all selected
 inline Step checkedIs(int control, int state) { return named("checkedIs", {stepShows, control, state}); }

@@ -35,9 +35,8 @@ void caseLoupe() {
     // at the pixel the cursor is on now; the pick key pressed again ends pick mode.
     run({showPattern(), moveTo(400, 300), start("X=20 Y=20 HK_PICK=625 HK_ANCHOR=626 INT_TIME=10000"),
          pressWith(VK_CONTROL, VK_F3), readoutOf(400, 300, kTopLeft, "+0, +0 0.00px 1.00:1"),
-         pressWith(VK_CONTROL, VK_F3), pressWith(VK_CONTROL, VK_F2), readoutOf(400, 300, kTopLeft, "PICK"),
-         moveTo(1023, 0), press(VK_RETURN), clipboardHoldsColorOf(1023, 0),
-         pressWith(VK_CONTROL, VK_F2), pressWith(VK_CONTROL, VK_F2), keyFree(VK_LEFT), closeWindow()});
+         pressWith(VK_CONTROL, VK_F3), pressWith(VK_CONTROL, VK_F2), readoutOf(400, 300, kTopLeft, "PICK"), moveTo(1023, 0),
+         press(VK_RETURN), clipboardHoldsColorOf(1023, 0), pressWith(VK_CONTROL, VK_F2), pressWith(VK_CONTROL, VK_F2), keyFree(VK_LEFT), closeWindow()});
     // The first picture of a second takes the name without a number; with all 99 names of a
     // second taken, the failure is told rather than the last written over. A folder's name may be
     // one letter long.

@@ -32,7 +32,9 @@ void caseHotkey() {
 }
 
 // No notification area (the shell refuses the icon): hiding minimises. Then the shell comes
-// back: a new notification area, and the message that announces it.
+// back: a new notification area, and the message that announces it. At a change of scale the
+// icon is made again and the view drawn on; the icon is removed before it is added again, and
+// at the end.
 void caseShell() {
     run({shellAnswering(FALSE), start(), iconsAdded(1), is(Titled, TaskbarButton), ctrlSpace(),
          is(Iconic | TaskbarButton), ctrlSpace(), waitMs(300), is(Iconic), closeWindow(),
@@ -48,10 +50,8 @@ void caseShell() {
          shellAnswering(FALSE), startShown(SW_SHOWMINIMIZED), is(Iconic), shellNowAnswering(TRUE),
          waitMs(1500), is(0, Visible), iconMouse(WM_LBUTTONDOWN), is(Visible, Iconic),
          closeWindow(), noShell(), start(), shellAnswering(TRUE), shellAnnouncesItself(),
-         iconsAdded(1), iconAsAsked(), scaleChange(), iconsChanged(1),
-         viewOf(600, 450, 1, 2),          // drawn on at the new scale
-         closeWindow(), iconsRemoved(2),  // removed before it is added again, and at the end
-         noShell()});
+         iconsAdded(1), iconAsAsked(), scaleChange(), iconsChanged(1), viewOf(600, 450, 1, 2),
+         closeWindow(), iconsRemoved(2), noShell()});
     // Minimised and restored three times, the window keeps its size; quit while minimised,
     // it saves its place and size, not the minimised window's.
     // clang-format off

@@ -36,9 +36,10 @@ void caseResize() {
 
 void caseDrag() {
     run({showPattern(), start("X=300 Y=250"),
-         // The grab point stays under the cursor; after the release the window stays.
+         // The grab point stays under the cursor; after the release the window stays and the
+         // mouse is let go.
          moveTo(350, 300), mouse(kLeftDown), moveTo(380, 320), moveTo(600, 420),
-         windowAt(550, 370, 744, 500), mouse(kLeftUp), moveTo(650, 450),
+         windowAt(550, 370, 744, 500), mouse(kLeftUp), noCapture(), moveTo(650, 450),
          windowAt(550, 370, 744, 500),
          // Left button held, then a right click with Shift: the menu opens in the middle of
          // the drag and takes the capture; the left button's release never reaches the window.
