@@ -22,7 +22,6 @@ struct Session {
     int typingKnown;  // where the user types has been seen, and that spot on the screen
     int typingX;
     int typingY;
-    int renderBusy;
     UINT_PTR timerId;
 };
 
