@@ -22,6 +22,7 @@ struct Session {
     int typingKnown;  // where the user types has been seen, and that spot on the screen
     int typingX;
     int typingY;
+    int renderBusy;
     UINT_PTR timerId;
 };
 

@@ -23,11 +23,14 @@ static void placeSource(POINT cursor) {
 // A frame of the source round the cursor, or where the user types when that leads (or beneath
 // the window during a see-through drag).
 static BOOL renderAt(POINT cursor) {
+    if (session.renderBusy)
+        return FALSE;
     if (session.frozen) {
         // The held image is shown again, as anything may have covered it meanwhile.
         presentFrame(&magnifier);
         return FALSE;
     }
+    session.renderBusy = 1;
     POINT centre = session.typingLeads ? POINT{session.typingX, session.typingY} : cursor;
     // The point's monitor is looked up again only when the point leaves it (a change of the
     // display looks it up anew through updateView).
@@ -37,6 +40,7 @@ static BOOL renderAt(POINT cursor) {
     renderFrame(&magnifier, !seeThroughDragRunning());
     session.lastCursorX = cursor.x;
     session.lastCursorY = cursor.y;
+    session.renderBusy = 0;
     return TRUE;
 }
 
