@@ -9,12 +9,22 @@ static const wchar_t kInstanceEventName[] = L"QF-QILO";
 // A property on the magnifier's window, by which other programs find it.
 static const wchar_t kMagnifierWindowProperty[] = L"QiloMagnifier";
 
-// Whether a magnifier runs (its event exists), and its window (null while it has none).
+// Whether a magnifier runs, and whether this program may reach it: one run as administrator or
+// as another user keeps its event from us, and does not take our quit command.
+enum MagnifierPresence { kNoMagnifier, kMagnifierRuns, kMagnifierOutOfReach };
+MagnifierPresence magnifierPresence();
+// What OpenEventW on the magnifier's event tells: the handle it gave, else its last error.
+MagnifierPresence presenceFromEvent(HANDLE opened, DWORD error);
+// Whether a magnifier runs (its event exists, reachable or not), and its window (null while it
+// has none).
 BOOL magnifierRunning();
 HWND findMagnifierWindow();
 
 // The command the set-up tool posts (WM_COMMAND) to close the magnifier, which saves first.
 static const WPARAM kQuitCommand = IDOK;
+// Whether the system refused a post (PostMessageW's result and its last error): UIPI blocks
+// messages to a window of higher integrity that does not let them through.
+BOOL postRefused(BOOL posted, DWORD error);
 
 // The freeze and copy hot keys are stored as a hot-key control gives them: the virtual key in
 // the low byte, HOTKEYF_ modifier bits in the next; 0 is none.

@@ -187,6 +187,12 @@ static constexpr TextRow kTexts[] = {
     {kCloseFailed,
      L"拡大鏡を終了できませんでした。設定は保存していません。",
      L"The magnifier could not be closed. The settings were not saved."},
+    {kMagnifierUnreachable,
+     L"拡大鏡が管理者として、または別のユーザーで実行されているため、初期設定ツールから終了できません。"
+     L"設定は保存していません。先に拡大鏡を終了するか、初期設定ツールを管理者として実行してください。",
+     L"The magnifier runs as administrator or as another user, so the settings tool cannot close "
+     L"it. The settings were not saved. Quit the magnifier first, or run the settings tool as "
+     L"administrator."},
     {kRestartFailed,
      L"設定は保存しましたが、拡大鏡を起動し直せませんでした。",
      L"The settings were saved, but the magnifier could not be started again."},

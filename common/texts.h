@@ -59,6 +59,7 @@ enum TextId {
     kNoteStopped,
     kSavedForNextStart,
     kCloseFailed,
+    kMagnifierUnreachable,  // run as administrator or as another user
     kRestartFailed,
     kKeyTaken,
     kIntervalRange,      // with the range's two ends (%d)

@@ -38,14 +38,26 @@ static DWORD settingsWriteError() {
     return 0;
 }
 
+// A magnifier we may not close: the user is told what to do, and nothing is written, as OK
+// would otherwise seem to have changed a magnifier that goes on with its old settings.
+static BOOL tellOutOfReach(HWND dlg) {
+    showToolMessage(dlg, text(kMagnifierUnreachable), MB_ICONWARNING);
+    return FALSE;
+}
+
 // Writes the tool's keys, through a restart of a running magnifier; FALSE keeps the dialog
 // open. The magnifier's quit writes its own keys on the way out; ours are written after, so
 // they stay.
 static BOOL writeChosenSettings(HWND dlg, const Settings& chosen) {
-    if (!magnifierRunning())
+    MagnifierPresence presence = magnifierPresence();
+    if (presence == kMagnifierOutOfReach)
+        return tellOutOfReach(dlg);
+    if (presence == kNoMagnifier)
         return saveSucceeded(dlg, writeSettings(iniPath, chosen, kToolWrites));
     HWND window = waitForMagnifierWindow();
     if (!window) {
+        if (magnifierPresence() == kMagnifierOutOfReach)
+            return tellOutOfReach(dlg);
         if (!saveSucceeded(dlg, writeSettings(iniPath, chosen, kToolWrites)))
             return FALSE;
         if (magnifierRunning())
@@ -55,7 +67,10 @@ static BOOL writeChosenSettings(HWND dlg, const Settings& chosen) {
     if (!saveSucceeded(dlg, settingsWriteError()))
         return FALSE;
     MagnifierStart magnifier;
-    if (!closeMagnifier(window, &magnifier)) {
+    CloseResult closed = closeMagnifier(window, &magnifier);
+    if (closed == kCloseRefused)
+        return tellOutOfReach(dlg);
+    if (closed == kNotClosed) {
         showToolMessage(dlg, text(kCloseFailed), MB_ICONWARNING);
         return FALSE;
     }

@@ -17,22 +17,26 @@ HWND waitForMagnifierWindow() {
     return nullptr;
 }
 
-BOOL closeMagnifier(HWND window, MagnifierStart* start) {
+CloseResult closeMagnifier(HWND window, MagnifierStart* start) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     start->visible = IsWindowVisible(window);
     // The limited right is granted across bitness and to a magnifier running elevated.
     HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
     if (!process)
-        return FALSE;
-    BOOL ended = FALSE;
+        return kNotClosed;
+    CloseResult result = kNotClosed;
     DWORD length = MAX_PATH;
     if (QueryFullProcessImageNameW(process, 0, start->exePath, &length)) {
-        PostMessageW(window, WM_COMMAND, kQuitCommand, 0);
-        ended = WaitForSingleObject(process, kCloseTimeoutMs) == WAIT_OBJECT_0;
+        BOOL posted = PostMessageW(window, WM_COMMAND, kQuitCommand, 0);
+        if (postRefused(posted, GetLastError()))
+            result = kCloseRefused;
+        // A window that went meanwhile fails the post too; the process's end tells.
+        else if (WaitForSingleObject(process, kCloseTimeoutMs) == WAIT_OBJECT_0)
+            result = kClosed;
     }
     CloseHandle(process);
-    return ended;
+    return result;
 }
 
 // A hidden magnifier is started with a minimising show command, which sends it back to the

@@ -10,6 +10,7 @@
 #include "view/geometry.h"
 #include "window/hiding.h"
 #include "window/placement.h"
+#include "window/platform.h"
 #include "window/state.h"
 #include "window/timer.h"
 #include "window/help.h"
@@ -201,11 +202,11 @@ static BOOL isFile(const wchar_t* path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// The tool shipped beside the program's own file, by its full path.
-static BOOL findToolBesideProgram(wchar_t* path) {
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
+// The tool shipped beside the program's file, by its full path.
+static BOOL findToolBesideProgram(wchar_t* path, const wchar_t* program) {
+    if (lstrlenW(program) >= MAX_PATH)
         return FALSE;
+    lstrcpyW(path, program);
     wchar_t* name = path;
     for (wchar_t* p = path; *p; ++p) {
         if (*p == L'\\')
@@ -217,19 +218,22 @@ static BOOL findToolBesideProgram(wchar_t* path) {
     return isFile(path);
 }
 
-// The set-up tool beside the program, else the one in the current directory, each by its
-// full path: a bare name would let Windows run one lying in the settings folder first.
-static BOOL findSetupTool(wchar_t* path) {
-    if (findToolBesideProgram(path))
+// Each by its full path: a bare name would let Windows run one lying in the settings folder
+// first.
+BOOL findSetupTool(wchar_t* path, const wchar_t* program, BOOL elevated) {
+    if (findToolBesideProgram(path, program))
         return TRUE;
+    if (elevated)
+        return FALSE;
     DWORD length = GetFullPathNameW(kSetupTool, MAX_PATH, path, nullptr);
     return length > 0 && length < MAX_PATH && isFile(path);
 }
 
 // Started in the magnifier's current directory, so that both programs use one settings file.
 static void openSetupTool(HWND window) {
-    wchar_t path[MAX_PATH];
-    if (findSetupTool(path) &&
+    wchar_t program[MAX_PATH], path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    if (length > 0 && length < MAX_PATH && findSetupTool(path, program, runsElevated()) &&
         (INT_PTR)ShellExecuteW(window, nullptr, path, nullptr, nullptr, SW_SHOWNORMAL) > 32)
         return;
     MessageBoxW(window, text(kSetupToolMissing), text(kDisplayName), MB_OK | MB_ICONWARNING);

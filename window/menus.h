@@ -22,5 +22,10 @@ void destroyMenus();
 // as choosing it does; parts of a notch add up.
 void stepZoom(HWND window, int delta);
 
+// The set-up tool for the program at the path given, by its full path: the one beside the
+// program, else, unless elevated, the current directory's (a folder any program may write, whose
+// QConf.exe would run as administrator without a prompt). FALSE when there is none.
+BOOL findSetupTool(wchar_t* path, const wchar_t* program, BOOL elevated);
+
 // WM_COMMAND: runs the command, then shows the check marks and computes the view again.
 void runCommand(HWND window, int command);

@@ -44,8 +44,40 @@ int windowDpi(HWND window) {
     return (int)dpi;
 }
 
+// The messages let through from lower integrity: a registered one by its name, or a fixed
+// number (no name).
+struct AllowedMessage {
+    UINT fixed;
+    const wchar_t* registeredName;
+};
+static const AllowedMessage kAllowedFromLowerIntegrity[] = {
+    {0, L"TaskbarCreated"},
+};
+
+static UINT messageOf(const AllowedMessage& allowed) {
+    return allowed.registeredName ? RegisterWindowMessageW(allowed.registeredName) : allowed.fixed;
+}
+
 void allowMessagesFromLowerIntegrity(HWND window) {
-    ChangeWindowMessageFilterEx(window, RegisterWindowMessageW(L"TaskbarCreated"), MSGFLT_ALLOW,
-                                nullptr);
-    ChangeWindowMessageFilterEx(window, WM_COMMAND, MSGFLT_ALLOW, nullptr);
+    for (const AllowedMessage& allowed : kAllowedFromLowerIntegrity)
+        ChangeWindowMessageFilterEx(window, messageOf(allowed), MSGFLT_ALLOW, nullptr);
+}
+
+BOOL allowedFromLowerIntegrity(UINT message) {
+    for (const AllowedMessage& allowed : kAllowedFromLowerIntegrity) {
+        if (messageOf(allowed) == message)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL runsElevated() {
+    HANDLE token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return FALSE;
+    TOKEN_ELEVATION elevation = {};
+    DWORD size = 0;
+    BOOL known = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
+    CloseHandle(token);
+    return known && elevation.TokenIsElevated != 0;
 }

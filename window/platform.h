@@ -15,7 +15,13 @@ void keepDialogUnscaled(HWND dialog);
 // The DPI of the monitor the window is on (Windows 10 1607 and later), else the system's.
 int windowDpi(HWND window);
 
-// A magnifier run as administrator would not hear from the shell that it restarted, nor the
-// set-up tool's quit command: the system drops messages from programs of lower integrity
-// unless the window lets them through.
+// A magnifier run as administrator would not hear from the shell that it restarted: the system
+// drops messages from programs of lower integrity unless the window lets them through. Only
+// that announcement is let through; a command from any program could start the set-up tool
+// elevated without a prompt.
 void allowMessagesFromLowerIntegrity(HWND window);
+// Whether the window lets the message through from lower integrity.
+BOOL allowedFromLowerIntegrity(UINT message);
+
+// Whether this process runs elevated (as administrator); FALSE when the system cannot tell.
+BOOL runsElevated();

@@ -86,11 +86,12 @@ void caseSetupTool() {
          startAlone(), chooseFromMenu(mSetup), shows(kMessageText, "QConf.exe"), click(IDOK),
          is(Visible), closeWindow(),
          // The tool beside the magnifier, not one planted in the start folder; that one only
-         // when there is none beside it.
+         // when there is none beside it and the magnifier is not elevated. Wine runs every
+         // program elevated: none is started (the unit tests take the other side).
          startWithToolsBesideAndPlanted(), chooseFromMenu(mSetup), toolFromMagnifier(),
          toolStartedBeside(true), click(IDCANCEL), toolEnds(), closeWindow(),
-         startWithPlantedToolOnly(), chooseFromMenu(mSetup), toolFromMagnifier(),
-         toolStartedBeside(false), click(IDCANCEL), toolEnds(), closeWindow()});
+         startWithPlantedToolOnly(), chooseFromMenu(mSetup), shows(kMessageText, "QConf.exe"),
+         click(IDOK), closeWindow()});
     // A magnifier that does not quit within 10 s: told, nothing saved (no file made), the tool
     // stays open; back in front after the magnifier ended in the background, it says it no
     // longer runs.
