@@ -21,9 +21,10 @@ static BOOL createMainWindow(HINSTANCE instance, int showCommand) {
                                      magnifierDialogProc, 0);
     if (!window)
         return FALSE;
+    // The geometry first: showing paints the window, which renders its first frame.
+    updateView();
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    updateView();
     loadTrayIcon();
     showTrayIcon(window);
     return TRUE;

@@ -105,3 +105,30 @@ int snapSize(int proposed, int heldSize, int zoomFactor, int frameWidth) {
     int step = 2 * (zoomFactor != 0 ? zoomFactor : 1);
     return ((proposed - 2 * frameWidth) / step) * step;
 }
+
+// One axis of a sizing drag: the edge dragged moved by the mouse's way, and the size snapped
+// there, so that the opposite edge stays where it was.
+static void
+sizeSpan(LONG* low, LONG* high, int dragged, int moved, int held, int zoomFactor, int frameWidth) {
+    if (dragged < 0)
+        *low += moved;
+    else if (dragged > 0)
+        *high += moved;
+    int size = snapSize(*high - *low, held, zoomFactor, frameWidth);
+    if (dragged < 0)
+        *low = *high - size;
+    else
+        *high = *low + size;
+}
+
+RECT sizedRect(RECT start, int edge, POINT moved, SIZE held, int zoomFactor, int frameWidth) {
+    // The edges each WMSZ_ value drags: -1 the left or top, 1 the right or bottom.
+    static const int kHorizontal[] = {0, -1, 1, 0, -1, 1, 0, -1, 1};
+    static const int kVertical[] = {0, 0, 0, -1, -1, -1, 1, 1, 1};
+    if (edge < WMSZ_LEFT || edge > WMSZ_BOTTOMRIGHT)
+        return start;
+    sizeSpan(&start.left, &start.right, kHorizontal[edge], moved.x, held.cx, zoomFactor,
+             frameWidth);
+    sizeSpan(&start.top, &start.bottom, kVertical[edge], moved.y, held.cy, zoomFactor, frameWidth);
+    return start;
+}

@@ -44,3 +44,7 @@ BOOL selectZoom(int command, View* view);
 // One proposed outer size snapped to twice the zoom factor, less the frame, from 50 up; the
 // size held stays as it is.
 int snapSize(int proposed, int heldSize, int zoomFactor, int frameWidth);
+// The rectangle a sizing drag gives: from the window's rectangle at the drag's start, the edges
+// that edge names (WMSZ_LEFT ... WMSZ_BOTTOMRIGHT) moved by the mouse's way since, and the
+// width and height snapped as above, the opposite edges staying put.
+RECT sizedRect(RECT start, int edge, POINT moved, SIZE held, int zoomFactor, int frameWidth);

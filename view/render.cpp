@@ -39,6 +39,7 @@ void renderFrame(MagnifierState* state, BOOL keepOnMonitor) {
     }
     if (readoutShown(state))
         drawReadout(state, cx, cy);
+    state->surfaces.holdsFrame = 1;
     presentFrame(state);
 }
 

@@ -44,8 +44,7 @@ struct ReadoutLabel {
     char composed[kReadoutLines][kLabelCells];  // the characters the text cells hold now
 };
 
-// The DCs a frame is drawn with, opened and closed together, with the paint bracket that
-// opening them makes (it validates the window, which the frames repaint).
+// The DCs a frame is drawn with, opened and closed together.
 struct Surfaces {
     HDC sourceDC;  // the screen DC, or the snapshot DC during a see-through drag
     HDC windowDC;  // null while the surfaces are closed
@@ -53,7 +52,7 @@ struct Surfaces {
     HBITMAP backBitmap;  // 32-bit, top-down, the view's size
     DWORD* backBits;     // its pixels, which the grid is written into
     HGDIOBJ oldPen;      // the back buffer's pen before the crosshair's
-    PAINTSTRUCT paint;
+    int holdsFrame;      // a frame to show again: none in a new buffer or after a hide
     // A see-through drag's picture of the screen, the source while it stands; made and freed by
     // the drag, which outlives a reopening of the surfaces.
     HDC snapshotDC;

@@ -16,10 +16,29 @@ static HGLOBAL copyColorText(COLORREF color) {
     return memory;
 }
 
-// What the clipboard does not take stays the program's to free.
+// Clipboard history and clipboard managers hold the clipboard for a moment after each change:
+// a quick second copy waits for them a little.
+static const int kClipboardTries = 10;
+static const DWORD kClipboardTryMs = 10;
+
+static BOOL openClipboardSoon(HWND window) {
+    for (int tries = 1; !OpenClipboard(window); ++tries) {
+        if (tries == kClipboardTries)
+            return FALSE;
+        Sleep(kClipboardTryMs);
+    }
+    return TRUE;
+}
+
+// What the clipboard does not take stays the program's to free. A clipboard that stays held
+// loses the copy: the user hears it.
 void copyReadout(HWND window) {
-    if (!magnifier.surfaces.windowDC || !OpenClipboard(window))
+    if (!magnifier.surfaces.windowDC)
         return;
+    if (!openClipboardSoon(window)) {
+        MessageBeep(MB_ICONWARNING);
+        return;
+    }
     EmptyClipboard();
     HGLOBAL text = copyColorText(magnifier.view.pointColor);
     if (text && !SetClipboardData(CF_TEXT, text))

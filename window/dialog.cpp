@@ -84,12 +84,37 @@ static INT_PTR onSize(HWND dlg, WPARAM sizeType) {
     return TRUE;
 }
 
+static INT_PTR onPaint(HWND dlg) {
+    PAINTSTRUCT paint;
+    BeginPaint(dlg, &paint);
+    paintLastFrame(dlg);
+    EndPaint(dlg, &paint);
+    return TRUE;
+}
+
 static INT_PTR onNcHitTest(HWND dlg, LPARAM lParam) {
     return answerSizingHitTest(dlg, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
 }
 
 static INT_PTR onWindowPosChanging(LPARAM lParam) {
     snapWindowSize(reinterpret_cast<WINDOWPOS*>(lParam));
+    return TRUE;
+}
+
+static INT_PTR onEnterSizeMove(HWND dlg) {
+    startUserSizing(dlg);
+    return TRUE;
+}
+
+static INT_PTR onExitSizeMove() {
+    endUserSizing();
+    return TRUE;
+}
+
+// The edge the user drags moves by whole zoom steps; the opposite one stays put.
+static INT_PTR onSizing(HWND dlg, WPARAM edge, LPARAM rect) {
+    snapUserSizing((int)edge, reinterpret_cast<RECT*>(rect));
+    SetWindowLongPtrW(dlg, DWLP_MSGRESULT, TRUE);
     return TRUE;
 }
 
@@ -212,6 +237,7 @@ static INT_PTR onDpiChanged(HWND dlg) {
     openSurfaces(dlg, &magnifier);
     if (session.trayIconAdded)
         changeTrayIcon(dlg);
+    renderNow(dlg);
     return TRUE;
 }
 
@@ -236,7 +262,11 @@ INT_PTR CALLBACK magnifierDialogProc(HWND dlg, UINT message, WPARAM wParam, LPAR
     switch (message) {
         case WM_DESTROY: return onDestroy(dlg);
         case WM_SIZE: return onSize(dlg, wParam);
+        case WM_PAINT: return onPaint(dlg);
         case WM_WINDOWPOSCHANGING: return onWindowPosChanging(lParam);
+        case WM_ENTERSIZEMOVE: return onEnterSizeMove(dlg);
+        case WM_EXITSIZEMOVE: return onExitSizeMove();
+        case WM_SIZING: return onSizing(dlg, wParam, lParam);
         case WM_INITDIALOG: return onInitDialog(dlg);
         case WM_COMMAND: return onCommand(dlg, wParam);
         case WM_TIMER: return onTimer(dlg, wParam);

@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <versionhelpers.h>
-
 #include <string>
 
 #include "window/help.h"
@@ -9,8 +7,6 @@
 #include "common/texts.h"
 #include "res/resource.h"
 #include "res/version.h"
-
-static const wchar_t kHelpFile[] = L"Qilo.hlp";
 
 static HWND helpWindow;
 
@@ -50,22 +46,9 @@ static INT_PTR CALLBACK helpDialogProc(HWND dlg, UINT message, WPARAM wParam, LP
     }
 }
 
-// WinHelp is no part of Windows since Vista, which only says that it is not supported: a help
-// file is opened only on a Windows before it.
-static BOOL winHelpOpens() {
-    DWORD attributes = GetFileAttributesW(kHelpFile);
-    BOOL present =
-        attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-    return present && !IsWindowsVistaOrGreater();
-}
-
 // The help window is modeless and owned by the magnifier: the view goes on following the
 // cursor while it is open, and it closes with the magnifier.
 void openHelp(HWND window) {
-    if (winHelpOpens()) {
-        WinHelpW(window, kHelpFile, HELP_FORCEFILE, 0);
-        return;
-    }
     if (!helpWindow)
         helpWindow = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_HELP),
                                         window, helpDialogProc, 0);

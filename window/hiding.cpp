@@ -83,6 +83,8 @@ void dropTaskbarButton(HWND window) {
 void hideOrMinimize(HWND window) {
     session.frozen = 0;  // a freeze and pick mode last while the view is seen
     endPickMode(window);
+    // Shown again, the window renders at once: the place it showed is out of date by then.
+    magnifier.surfaces.holdsFrame = 0;
     if (session.trayIconAdded) {
         ShowWindow(window, SW_HIDE);
         session.hiddenInTray = 1;

@@ -78,9 +78,38 @@ void placeInZOrder(HWND window, HWND insertAfter) {
                  SWP_NOACTIVATE);
 }
 
+// Inside the system's sizing loop, whose WM_SIZING has snapped the size already: snapped
+// again, a framed size would shrink by a step. The window's rectangle and the cursor when the
+// loop began.
+static BOOL userSizing;
+static RECT sizingStart;
+static POINT sizingGrab;
+
+void startUserSizing(HWND window) {
+    userSizing = GetWindowRect(window, &sizingStart) && GetCursorPos(&sizingGrab);
+}
+
+void endUserSizing() {
+    userSizing = FALSE;
+}
+
+// Worked out from the start and the cursor, not from the rectangle the loop proposes: Wine's
+// loop adds each mouse step to the rectangle snapped before, which would lose the part of every
+// step that the snap cut off.
+void snapUserSizing(int edge, RECT* rect) {
+    POINT cursor;
+    if (!userSizing || !GetCursorPos(&cursor))
+        return;
+    const Settings& s = magnifier.settings;
+    const View& view = magnifier.view;
+    POINT moved = {cursor.x - sizingGrab.x, cursor.y - sizingGrab.y};
+    *rect = sizedRect(sizingStart, edge, moved, {s.windowWidth, s.windowHeight}, view.zoomFactor,
+                      view.frameWidth);
+}
+
 void snapWindowSize(WINDOWPOS* pos) {
     // A minimised or maximised window has the system's size, not the user's.
-    if (GetWindowLongW(pos->hwnd, GWL_STYLE) & (WS_MINIMIZE | WS_MAXIMIZE))
+    if (userSizing || (GetWindowLongW(pos->hwnd, GWL_STYLE) & (WS_MINIMIZE | WS_MAXIMIZE)))
         return;
     const Settings& s = magnifier.settings;
     const View& view = magnifier.view;

@@ -26,8 +26,14 @@ BOOL answerSizingHitTest(HWND window, POINT point);
 void placeInZOrder(HWND window, HWND insertAfter);
 // The window's outer rectangle, or when it is minimised or maximised, the one it has restored.
 RECT normalWindowRect(HWND window);
-// WM_WINDOWPOSCHANGING: a new size snaps to the zoom.
+// WM_WINDOWPOSCHANGING: a new size the program sets snaps to the zoom. The user's sizing is
+// snapped in WM_SIZING instead, and passes here as it is.
 void snapWindowSize(WINDOWPOS* pos);
+// WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE: the system's sizing loop starts and ends.
+void startUserSizing(HWND window);
+void endUserSizing();
+// WM_SIZING: the rectangle the user drags to, snapped from the edge dragged (WMSZ_...).
+void snapUserSizing(int edge, RECT* rect);
 // The view's geometry for the settings in force, and the monitor under the cursor (the one
 // before stays when the cursor cannot be read).
 void updateView();

@@ -32,7 +32,6 @@ void openSurfaces(HWND window, MagnifierState* state) {
     Surfaces& s = state->surfaces;
     if (s.windowDC)
         return;
-    BeginPaint(window, &s.paint);
     // During a see-through drag the snapshot stays the source; it belongs to the drag.
     s.sourceDC = s.snapshotDC ? s.snapshotDC : openScreenDC();
     s.windowDC = GetWindowDC(window);
@@ -40,6 +39,7 @@ void openSurfaces(HWND window, MagnifierState* state) {
     s.backBitmap = createBackBuffer(s.backDC, state->view, &s.backBits);
     SelectObject(s.backDC, s.backBitmap);
     s.oldPen = SelectObject(s.backDC, CreatePen(PS_SOLID, 1, state->settings.penColor));
+    s.holdsFrame = 0;
     openReadout(state, windowDpi(window));
 }
 
@@ -64,5 +64,4 @@ void closeSurfaces(HWND window, MagnifierState* state) {
     s.backBits = nullptr;
     s.sourceDC = nullptr;
     s.windowDC = nullptr;
-    EndPaint(window, &s.paint);
 }

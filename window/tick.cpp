@@ -66,6 +66,23 @@ BOOL magnifyTick(HWND window) {
 
 void renderNow(HWND) {
     POINT cursor;
-    if (!session.hiddenInTray && GetCursorPos(&cursor))
+    if (!session.hiddenInTray && magnifier.surfaces.windowDC && GetCursorPos(&cursor))
         renderAt(cursor);
+}
+
+// Uncovered or invalidated, the window shows the frame it showed, and its black frame: no new
+// capture, so that painting stays cheap. A back buffer made since has none yet: one is
+// rendered.
+void paintLastFrame(HWND window) {
+    const Surfaces& s = magnifier.surfaces;
+    if (!s.windowDC)
+        return;
+    if (s.holdsFrame)
+        presentFrame(&magnifier);
+    else
+        renderNow(window);
+    const View& view = magnifier.view;
+    if (magnifier.settings.frameStyle == 1)
+        drawFrame(s.windowDC, view.viewWidth + 2 * view.frameWidth,
+                  view.viewHeight + 2 * view.frameWidth);
 }

@@ -28,12 +28,8 @@ static void restartTimerAndFrame(HWND window, BOOL flash) {
         ShowWindow(window, SW_RESTORE);
     }
     HDC windowDC = magnifier.surfaces.windowDC;
-    if (s.frameStyle == 1 && windowDC) {
-        PAINTSTRUCT ps;
-        BeginPaint(window, &ps);
+    if (s.frameStyle == 1 && windowDC)
         drawFrame(windowDC, right, bottom);
-        EndPaint(window, &ps);
-    }
     startTicking(window);
 }
 

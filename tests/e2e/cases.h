@@ -3,7 +3,7 @@
 
 // clang-format off
 void caseFirstStart(), caseEveryKey(), caseShowCommands(), caseSessionEnd(), caseHostileSettings(),
-    caseCorners(), caseResize(), caseDrag(), caseSeeThroughDrag(), caseDisplayChangeInner(),
+    caseCorners(), caseResize(), caseRepaint(), caseDrag(), caseSeeThroughDrag(), caseDisplayChangeInner(),
     caseDisplayChange(), caseTwoMonitors(), caseMenus(), caseTray(), caseHotkey(), caseShell(),
     caseHelp(), caseSetupTool(), caseWheel(), caseReadout(), caseFreeze(), caseDpi(), caseLoupe(),
     caseFaces(), caseFolders(), caseFollowFocus();

@@ -280,21 +280,32 @@ void standInShell(LRESULT answer) {
                                 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
 }
 
-Qilo tool;  // the set-up tool, and the stand-in help program's requests
-int helpRequests;
+Qilo tool;  // the set-up tool
 
-LRESULT CALLBACK helpProgramProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return msg == WM_COPYDATA ? ++helpRequests : DefWindowProcA(hwnd, msg, wParam, lParam);
+// Another program's clipboard history: the clipboard held open for a moment after a change.
+static DWORD clipboardHoldMs;
+static HANDLE clipboardOpened;
+static BOOL clipboardHeld;
+
+static DWORD WINAPI holdClipboard(void*) {
+    clipboardHeld = OpenClipboard(nullptr);
+    SetEvent(clipboardOpened);
+    Sleep(clipboardHoldMs);
+    if (clipboardHeld)
+        CloseClipboard();
+    return 0;
 }
 
-void standInHelpProgram() {
-    WNDCLASSA wc = {0, helpProgramProc};
-    wc.lpszClassName = "MS_WINHELP";
-    RegisterClassA(&wc);
-    CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                    nullptr);
-    RemoveDirectoryW((dir + L"\\Qilo.hlp").c_str());
-    writeFileText(dir + L"\\Qilo.hlp", "");
+bool holdClipboardFor(DWORD ms) {
+    clipboardHoldMs = ms;
+    clipboardOpened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE holder = CreateThread(nullptr, 0, holdClipboard, nullptr, 0, nullptr);
+    bool held =
+        holder && WaitForSingleObject(clipboardOpened, 2000) == WAIT_OBJECT_0 && clipboardHeld;
+    if (holder)
+        CloseHandle(holder);
+    CloseHandle(clipboardOpened);
+    return held;
 }
 
 // A window of another program with a text box, where the user types, and a button.
@@ -331,16 +342,4 @@ bool typingGoesOn() {
         printf("  typed: %d -> %d characters, the foreground %p, the typing window %p\n", before,
                GetWindowTextLengthA(typingBox), (void*)GetForegroundWindow(), (void*)typingWindow);
     return typed && GetForegroundWindow() == typingWindow;
-}
-
-// Wine takes the Windows version a program sees from the prefix, per program.
-bool pretendOldWindows(bool on) {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Qilo.exe", 0, nullptr, 0,
-                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return false;
-    LONG done = on ? RegSetValueExA(key, "Version", 0, REG_SZ, (const BYTE*)"winxp", 6)
-                   : RegDeleteValueA(key, "Version");
-    RegCloseKey(key);
-    return done == ERROR_SUCCESS || (!on && done == ERROR_FILE_NOT_FOUND);
 }

@@ -160,17 +160,13 @@ extern IconRecord lastIconAdded;
 bool iconAddedAsAsked();
 // A stand-in shell window that answers `answer` to every request (-1: none).
 void standInShell(LRESULT answer);
-extern Qilo tool;  // the set-up tool, and the stand-in help program's requests
-extern int helpRequests;
-void standInHelpProgram();
+extern Qilo tool;  // the set-up tool
 extern HWND typingWindow, typingBox, typingButton;
 void startTyping();
 // The centre of the text box's caret, or of the button, on the screen.
 POINT typingSpot(bool caret);
 // A key typed now reaches the text box: the text grows by one character.
 bool typingGoesOn();
-// Wine takes the Windows version a program sees from the prefix, per program.
-bool pretendOldWindows(bool on);
 // The dialog the user faces: a dialog the tool or the magnifier owns, else the tool.
 HWND frontDialog();
 // A window's text as UTF-8, asked for as UTF-16: a character lost on the way shows.
@@ -198,6 +194,9 @@ int picturesIn(const std::wstring& folder, bool plain = false);
 // saved in each of the next seconds would take.
 void takePictureNames(const std::wstring& folder, int seconds, int numbers);
 bool clipboardHolds(const std::string& text);
+// Opens the clipboard in another thread and holds it for ms milliseconds, as clipboard
+// history does after each change; true once it is held.
+bool holdClipboardFor(DWORD ms);
 // Sizable: the window's bottom-right corner sizes it.
 int properties();
 // "K=V K=V" as a settings file; a text that starts with "[" is the file itself.
@@ -312,7 +311,6 @@ inline Step focusedButtonMoves() { return named("focusedButtonMoves", {[](const 
 inline Step typingGoesOnThere() { return named("typingGoesOnThere", {[](const Step&) { return typingGoesOn(); }}); }
 // The magnifier is the window seen at its own centre, in front of every other.
 inline Step inFront() { return named("inFront", {stepInFront}); }
-inline Step windowsBeforeVista(bool on) { return named("windowsBeforeVista", {[](const Step& s) { return pretendOldWindows(s.a); }, on}); }  // for the programs started next
 inline Step scaleChange() { return named("scaleChange", {[](const Step&) { PostMessageA(q.window, WM_DPICHANGED, MAKEWPARAM(144, 144), 0); return settle(300); }}); }  // WM_DPICHANGED
 inline Step sessionChange(int change) { return named("sessionChange", {[](const Step& s) { PostMessageA(q.window, WM_WTSSESSION_CHANGE, s.a, 0); return settle(200); }, change}); }  // WTS_SESSION_LOCK ...
 inline Step restack() { return named("restack", {stepRestack}); }  // Wine puts the topmost window's X window on top
@@ -333,8 +331,6 @@ inline Step click(int control) { return named("click", {[](const Step& s) { Post
 inline Step toolEnds() { return named("toolEnds", {[](const Step&) { tool.window = nullptr; return waitExit(tool, 5000) == 0; }}); }  // with exit code 0
 inline Step toolInFront() { return named("toolInFront", {[](const Step&) { return SetForegroundWindow(tool.window) && settle(300); }}); }  // as the user brings it
 inline Step noCapture() { return named("noCapture", {[](const Step&) { return waitUntil([] { GUITHREADINFO t = {sizeof t}; return GetGUIThreadInfo(GetWindowThreadProcessId(q.window, nullptr), &t) && !t.hwndCapture; }, 1000); }}); }  // the mouse is free for other windows again
-// A help file in the directory and a stand-in help program that counts requests.
-inline Step helpFileAndProgram() { return named("helpFileAndProgram", {[](const Step&) { standInHelpProgram(); return true; }}); }
 // A magnifier that never quits (this program, with the magnifier's event and window); none.
 inline Step stubbornMagnifierRuns() { return named("stubbornMagnifierRuns", {stepStubborn, 1}); }
 inline Step stubbornMagnifierGone() { return named("stubbornMagnifierGone", {stepStubborn, 0}); }
@@ -371,9 +367,8 @@ inline Step readyToTypeOver(int control) { return named("readyToTypeOver", {[](c
 inline Step checkedIs(int control, int state) { return named("checkedIs", {stepShows, control, state}); }
 inline Step chosen(int control, int item) { return named("chosen", {[](const Step& s) { return SendDlgItemMessageW(frontDialog(), s.a, CB_GETCURSEL, 0, 0) == s.b; }, control, item}); }
 inline Step hotkeyShows(int control, int hotkey) { return named("hotkeyShows", {stepHotkeyIs, control, hotkey}); }
-// How many help windows are open (one has its close button focused), and requests made to the
-// help program.
-inline Step helpWindows(int open, int requests = 0) { return named("helpWindows", {stepHelp, open, requests}); }
+// How many help windows are open (one has its close button focused).
+inline Step helpWindows(int open) { return named("helpWindows", {stepHelp, open}); }
 // The set-up tool was started from beside the magnifier, or else from the start directory.
 inline Step toolStartedBeside(bool beside) { return named("toolStartedBeside", {[](const Step& s) { std::string qilo = imageOf(q); return imageOf(tool) == (s.a ? qilo.substr(0, qilo.rfind('\\')) : narrow(dir)) + "\\QConf.exe"; }, beside}); }
 // The magnifier has ended with exit code 0, and a new one draws the crosshair in this colour.
@@ -389,6 +384,8 @@ inline Step readoutAtButton() { return named("readoutAtButton", {stepReadoutAtTy
 // The tool's colour swatch shows the colour.
 inline Step swatchShows(COLORREF color) { return named("swatchShows", {stepSwatch, (int)color}); }
 inline Step clipboardHoldsColorOf(int x, int y) { return named("clipboardHoldsColorOf", {stepClipboard, x, y}); }
+inline Step clipboardHeldFor(int ms) { return named("clipboardHeldFor", {[](const Step& s) { return holdClipboardFor(s.a); }, ms}); }  // by another program, from now on
+inline Step invalidated() { return named("invalidated", {[](const Step&) { return InvalidateRect(q.window, nullptr, TRUE) != 0; }}); }  // by another program, as a desktop without composition does when the window is uncovered
 inline Step clipboardHoldsText(const char* text) { return named("clipboardHoldsText", {stepClipboard, 0, 0, 0, 0, text}); }
 inline Step cursorAt(int x, int y) { return named("cursorAt", {[](const Step& s) { return waitUntil([&] { POINT p; return GetCursorPos(&p) && p.x == s.a && p.y == s.b; }, 2000); }, x, y}); }
 // Whether another program can register the key (MOD_ modifiers) now.

@@ -11,7 +11,7 @@ static const struct {
     void (*run)();
 } kCases[] = {
     {"first_start", caseFirstStart}, {"every_key", caseEveryKey}, {"corners", caseCorners},
-    {"resize", caseResize}, {"menus", caseMenus},
+    {"resize", caseResize}, {"repaint", caseRepaint}, {"menus", caseMenus},
     {"drag", caseDrag}, {"see_through_drag", caseSeeThroughDrag}, {"tray", caseTray},
     {"hotkey", caseHotkey}, {"show_commands", caseShowCommands}, {"shell", caseShell},
     {"hostile_settings", caseHostileSettings}, {"session_end", caseSessionEnd},

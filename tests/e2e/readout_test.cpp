@@ -16,11 +16,13 @@ void caseWheel() {
 }
 
 // The readout shows the pixel under the cursor in the corner away from the crosshair; copy
-// (Ctrl+F9 here) puts its colour on the clipboard.
+// (Ctrl+F9 here) puts its colour on the clipboard, also while another program holds it for a
+// moment.
 void caseReadout() {
     run({showPattern(), start("X=20 Y=20 INFO=1 IsCross=1 HK_COPY=632"),
          readoutOf(500, 400), readoutOf(801, 123), readoutOf(3, 5, kBottomRight),
-         pressWith(VK_CONTROL, VK_F9), clipboardHoldsColorOf(3, 5),
+         pressWith(VK_CONTROL, VK_F9), clipboardHoldsColorOf(3, 5), readoutOf(801, 123),
+         clipboardHeldFor(50), pressWith(VK_CONTROL, VK_F9), clipboardHoldsColorOf(801, 123),
          readoutOf(40, 300, kTopRight),  // the crosshair pushed left of the middle, above a third
          closeWindow(), start("X=20 Y=20 INFO=1 ZOOM=40024"), readoutOf(500, 400), closeWindow()});
 }

@@ -19,7 +19,7 @@ static void measure(int resources[2]) {
 // A round of every path that makes or frees GDI objects, sent straight to the window so that
 // forty take seconds: a plain drag; a see-through drag pressed twice and ended by a lost
 // capture; a change of scale; a frame command; a resize; the z-order both ways; a hide and a
-// restore; a copy.
+// restore; a copy; a repaint.
 static void workTheProgram(int round) {
     const UINT messages[] = {WM_LBUTTONDOWN,    WM_MOUSEMOVE,   WM_LBUTTONUP,
                              WM_COMMAND,        WM_LBUTTONDOWN, WM_LBUTTONDOWN,
@@ -36,6 +36,7 @@ static void workTheProgram(int round) {
         if (key.action == kCopy)
             SendMessageA(q.window, WM_HOTKEY, key.id, 0);
     }
+    InvalidateRect(q.window, nullptr, TRUE);
     pump(5);
 }
 

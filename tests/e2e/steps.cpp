@@ -189,7 +189,7 @@ bool stepKeyFree(const Step& s) {
 }
 
 bool stepHelp(const Step& s) {
-    return waitUntil([&] { return helpWindows() == s.a && helpRequests == s.b && (s.a == 0 || helpButtonFocused()); }, 2000);
+    return waitUntil([&] { return helpWindows() == s.a && (s.a == 0 || helpButtonFocused()); }, 2000);
 }
 
 bool stepSaveFailed(const Step& s) {

@@ -28,7 +28,11 @@ void caseResize() {
          windowAt(300, 200, 524, 348),                         // the corner to 229 x 151: 224 x 148
          drag(522, 260, 35, 0), windowAt(300, 200, 556, 348),  // the right edge to 259 wide: 256
          drag(420, 346, 0, 23), windowAt(300, 200, 556, 368),  // the bottom edge to 171 high: 168
-         viewOf(700, 600, 1, 2), closeWindow(), saved("WIDTH=256 HEIGHT=168"),
+         // The left and top edges and the top-left corner move; the right and bottom stay.
+         drag(301, 260, -37, 0), windowAt(268, 200, 556, 368),    // 293 wide: 288
+         drag(400, 201, 0, -23), windowAt(268, 180, 556, 368),    // 191 high: 188
+         drag(269, 181, -20, -10), windowAt(252, 172, 556, 368),  // 308 x 198: 304 x 196
+         viewOf(700, 600, 1, 2), closeWindow(), saved("X=252 Y=172 WIDTH=304 HEIGHT=196"),
          // Fixed size: the edges are the window's like any other point, and a press there drags.
          start("X=300 Y=200"), hitTestIs(490, 326, HTCLIENT), hitTestIs(302, 202, HTCLIENT),
          drag(490, 326, 37, 23), windowAt(337, 223, 531, 353), closeWindow()});
@@ -62,6 +66,21 @@ void caseSeeThroughDrag() {
          waitMs(300), moveTo(500, 400), windowAt(450, 350, 644, 480),
          readoutHereOf(450 + 97, 350 + 65), mouse(kLeftUp), closeWindow()});
 }
+
+// The view is never blank, however long the period (10 s here: no tick comes during the case):
+// the window renders at once when it is shown, brought back, restored from the taskbar or
+// given a new scale, and paints its last frame again when it is uncovered or invalidated.
+// clang-format off
+void caseRepaint() {
+    run({showPattern(), moveTo(700, 500), start("X=300 Y=200 INT_TIME=10000"),
+         viewOf(700, 500, 1, 2), invalidated(), viewOf(700, 500, 1, 2), ctrlSpace(),
+         is(0, Visible), moveTo(650, 450), ctrlSpace(), is(Visible), viewOf(650, 450, 1, 2),
+         moveTo(600, 400), scaleChange(), viewOf(600, 400, 1, 2), closeWindow(),
+         shellAnswering(FALSE), start("X=300 Y=200 INT_TIME=10000"), command(ID_MINIMIZE),
+         is(Iconic | TaskbarButton), moveTo(550, 420), restoreFromTaskbar(),
+         is(Visible, Iconic | TaskbarButton), restack(), viewOf(550, 420, 1, 2), closeWindow()});
+}
+// clang-format on
 
 // Near the right edge of a 1024-wide screen the source is not clamped; at 800 wide it is
 // pushed back to 800 - 96 = 704, by 38, and the crosshair moves 76 to the right.

@@ -91,3 +91,29 @@ TEST_CASE("proposed sizes snap to twice the zoom factor, less the frame, from 50
         CHECK((pos.cx == r[4] && pos.cy == r[4]));
     }
 }
+
+TEST_CASE("a size dragged by an edge or a corner snaps there, the opposite edges stay put") {
+    // 2x, framed, from 192 x 128 at (100, 100): 229 wide gives 224, 151 high 148.
+    const RECT start = {100, 100, 292, 228};
+    const struct {
+        int edge;
+        POINT moved;
+        RECT sized;
+    } rows[] = {
+        {WMSZ_LEFT, {-37, 5}, {68, 100, 292, 228}},
+        {WMSZ_RIGHT, {37, 5}, {100, 100, 324, 228}},
+        {WMSZ_TOP, {5, -23}, {100, 80, 292, 228}},
+        {WMSZ_BOTTOM, {5, 23}, {100, 100, 292, 248}},
+        {WMSZ_TOPLEFT, {-37, -23}, {68, 80, 292, 228}},
+        {WMSZ_TOPRIGHT, {37, -23}, {100, 80, 324, 228}},
+        {WMSZ_BOTTOMLEFT, {-37, 23}, {68, 100, 292, 248}},
+        {WMSZ_BOTTOMRIGHT, {37, 23}, {100, 100, 324, 248}},
+        {WMSZ_LEFT, {170, 0}, {242, 100, 292, 228}},  // 50 at least
+        {WMSZ_BOTTOMRIGHT, {0, 0}, start},            // the held size stays
+        {0, {37, 23}, start},                         // no edge named
+    };
+    for (const auto& r : rows) {
+        RECT sized = sizedRect(start, r.edge, r.moved, {192, 128}, 2, 1);
+        CHECK(EqualRect(&sized, &r.sized));
+    }
+}
