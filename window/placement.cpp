@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <windowsx.h>
+
 #include "window/placement.h"
 
 #include "common/shared.h"
@@ -79,27 +81,35 @@ void placeInZOrder(HWND window, HWND insertAfter) {
 }
 
 // Inside the system's sizing loop, whose WM_SIZING has snapped the size already: snapped
-// again, a framed size would shrink by a step. The window's rectangle and the cursor when the
+// again, a framed size would shrink by a step. The window's rectangle and the mouse when the
 // loop began.
 static BOOL userSizing;
 static RECT sizingStart;
 static POINT sizingGrab;
 
+// The point of the message being handled: the press that began the loop here, the mouse move
+// that sized it in WM_SIZING. The loop itself sizes from these two, not from the cursor now.
+static POINT messagePoint() {
+    DWORD point = GetMessagePos();
+    return {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+}
+
 void startUserSizing(HWND window) {
-    userSizing = GetWindowRect(window, &sizingStart) && GetCursorPos(&sizingGrab);
+    userSizing = GetWindowRect(window, &sizingStart);
+    sizingGrab = messagePoint();
 }
 
 void endUserSizing() {
     userSizing = FALSE;
 }
 
-// Worked out from the start and the cursor, not from the rectangle the loop proposes: Wine's
+// Worked out from the start and the mouse, not from the rectangle the loop proposes: Wine's
 // loop adds each mouse step to the rectangle snapped before, which would lose the part of every
 // step that the snap cut off.
 void snapUserSizing(int edge, RECT* rect) {
-    POINT cursor;
-    if (!userSizing || !GetCursorPos(&cursor))
+    if (!userSizing)
         return;
+    POINT cursor = messagePoint();
     const Settings& s = magnifier.settings;
     const View& view = magnifier.view;
     POINT moved = {cursor.x - sizingGrab.x, cursor.y - sizingGrab.y};

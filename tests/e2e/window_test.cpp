@@ -32,6 +32,8 @@ void caseResize() {
          drag(301, 260, -37, 0), windowAt(268, 200, 556, 368),    // 293 wide: 288
          drag(400, 201, 0, -23), windowAt(268, 180, 556, 368),    // 191 high: 188
          drag(269, 181, -20, -10), windowAt(252, 172, 556, 368),  // 308 x 198: 304 x 196
+         // After the drags the program's own sizes snap again: the frame asks for 306 x 198.
+         command(ID_FRAME_NONE), command(ID_FRAME_BLACK), windowAt(252, 172, 556, 368), restack(),
          viewOf(700, 600, 1, 2), closeWindow(), saved("X=252 Y=172 WIDTH=304 HEIGHT=196"),
          // Fixed size: the edges are the window's like any other point, and a press there drags.
          start("X=300 Y=200"), hitTestIs(490, 326, HTCLIENT), hitTestIs(302, 202, HTCLIENT),
