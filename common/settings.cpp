@@ -49,6 +49,7 @@ const SettingKey kSettingKeys[] = {
     {L"HK_SAVE",   &Settings::saveHotkey,     0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
     {L"SAVE_FOLDER", &Settings::saveFolder, kToolWrites},
     {L"FOLLOW_FOCUS", &Settings::followFocus, 0,    kAnyValue, kAllBits, kNumber, kToolWrites},
+    {L"EXCLUDE_SELF", &Settings::excludeSelf, 0,    kAnyValue, kAllBits, kNumber, kBoth},
 };
 // clang-format on
 const int kSettingKeyCount = ARRAYSIZE(kSettingKeys);

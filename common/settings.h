@@ -59,6 +59,7 @@ struct Settings {
     int saveHotkey;
     wchar_t saveFolder[MAX_PATH];  // where saved views go; empty: the Pictures folder (SAVE_FOLDER)
     int followFocus;  // the view follows the text caret and the keyboard focus (FOLLOW_FOCUS)
+    int excludeSelf;  // left out of screen captures, its own view's too (EXCLUDE_SELF)
 };
 
 // Who writes a key back.

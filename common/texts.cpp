@@ -17,6 +17,7 @@ static constexpr TextRow kTexts[] = {
     {kMenuFixedSize, L"サイズ固定", L"Fixed Size"},
     {kMenuInvert, L"色反転", L"Invert Colors"},
     {kMenuSeeThrough, L"ドラック時も拡大", L"Magnify While Dragging"},
+    {kMenuExcludeSelf, L"自分を映さない", L"Leave Out Own Window"},
     {kMenuFrame, L"枠設定", L"Frame"},
     {kMenuZoom, L"倍率設定", L"Zoom"},
     {kMenuSettings, L"初期設定ツール", L"Settings..."},
@@ -85,6 +86,9 @@ static constexpr TextRow kTexts[] = {
      L"サイズ固定: ウィンドウの大きさを固定します。\r\n"
      L"色反転: 色を反転して表示します。\r\n"
      L"ドラック時も拡大: ドラッグ中、ウィンドウの下にある画面を拡大します。\r\n"
+     L"自分を映さない: このウィンドウを画面の取り込みから除き、その下にあるものを拡大します "
+     L"(EXCLUDE_SELF)。このウィンドウはスクリーンショットや画面共有にも映らなくなります。"
+     L"Windows 10 バージョン 2004 以降で働きます。\r\n"
      L"枠設定: 黒い枠の有無を選びます。\r\n"
      L"倍率設定: 1 倍から 16 倍までの倍率を選びます。\r\n"
      L"初期設定ツール: 十字線の色、Ctrl+Space、更新間隔を設定します (QConf.exe)。\r\n"
@@ -142,6 +146,9 @@ static constexpr TextRow kTexts[] = {
      L"Fixed Size: keeps the window's size.\r\n"
      L"Invert Colors: shows the colors inverted.\r\n"
      L"Magnify While Dragging: while you drag the window, magnifies the screen beneath it.\r\n"
+     L"Leave Out Own Window: leaves this window out of screen captures, so that the view shows "
+     L"what lies beneath it (EXCLUDE_SELF). The window then also leaves screenshots and screen "
+     L"sharing. It works from Windows 10 version 2004 on.\r\n"
      L"Frame: with or without a black frame.\r\n"
      L"Zoom: from 1x to 16x.\r\n"
      L"Settings...: the crosshair color, Ctrl+Space, the refresh period and more (QConf.exe)."
@@ -227,6 +234,7 @@ static constexpr TextRow kTexts[] = {
      L"このキーはほかの機能にも使われています。別のキーを選んでください。",
      L"This key is already given to another of the magnifier's functions. Choose another key."},
     {kToolFollowFocus, L"文字カーソルとキーボード フォーカスを追う", L"Follow the text cursor and keyboard focus"},
+    {kToolExcludeSelf, L"拡大鏡のウィンドウを表示に映さない", L"Leave the magnifier's window out of the view"},
 };
 // clang-format on
 

@@ -16,6 +16,7 @@ enum TextId {
     kMenuFixedSize,
     kMenuInvert,
     kMenuSeeThrough,
+    kMenuExcludeSelf,
     kMenuFrame,
     kMenuZoom,
     kMenuSettings,
@@ -80,6 +81,7 @@ enum TextId {
     kToolFolderNotStorable,
     kToolKeyTwice,
     kToolFollowFocus,
+    kToolExcludeSelf,
     kTextCount
 };
 

@@ -43,6 +43,7 @@ void showSettings(HWND dlg, const Settings& shown) {
     SendDlgItemMessageW(dlg, IDC_AVERAGE, CB_SETCURSEL, shown.averageSize / 2, 0);
     SetDlgItemTextW(dlg, IDC_SAVE_FOLDER, shown.saveFolder);
     check(dlg, IDC_FOLLOW_FOCUS, shown.followFocus);
+    check(dlg, IDC_EXCLUDE_SELF, shown.excludeSelf);
 }
 
 // The settings as the controls show them. A period that is no number (empty, letters, too
@@ -66,6 +67,7 @@ Settings chosenSettings(HWND dlg, const Settings& shown) {
     chosen.averageSize = 2 * chosenItem(dlg, IDC_AVERAGE) + 1;
     GetDlgItemTextW(dlg, IDC_SAVE_FOLDER, chosen.saveFolder, MAX_PATH);
     chosen.followFocus = checked(dlg, IDC_FOLLOW_FOCUS) ? 1 : 0;
+    chosen.excludeSelf = checked(dlg, IDC_EXCLUDE_SELF) ? 1 : 0;
     return chosen;
 }
 
@@ -93,6 +95,7 @@ void showTexts(HWND dlg) {
                   {IDC_SAVE_FOLDER_LABEL, text(kToolSaveFolder)},
                   {IDC_BROWSE, text(kToolBrowse)},
                   {IDC_FOLLOW_FOCUS, text(kToolFollowFocus)},
+                  {IDC_EXCLUDE_SELF, text(kToolExcludeSelf)},
                   {IDOK, text(kOk)},
                   {IDCANCEL, text(kCancel)}};
     SetWindowTextW(dlg, text(kToolCaption));

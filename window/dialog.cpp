@@ -45,6 +45,8 @@ static INT_PTR onInitDialog(HWND dlg) {
     WTSRegisterSessionNotification(dlg, NOTIFY_FOR_THIS_SESSION);
     askForSquareCorners(dlg);
     keepDialogUnscaled(dlg);
+    if (s->settings.excludeSelf)
+        leaveOutOfCaptures(dlg, TRUE);
     startFollowingFocus();
     startTicking(dlg);
     return TRUE;

@@ -38,6 +38,9 @@ static BOOL inverted(const Settings& s) {
 static BOOL seeThroughDrag(const Settings& s) {
     return s.seeThroughDrag != 0;
 }
+static BOOL selfExcluded(const Settings& s) {
+    return s.excludeSelf != 0;
+}
 // A frame style other than 0 or 1 checks neither entry.
 static BOOL noFrame(const Settings& s) {
     return s.frameStyle == 0;
@@ -62,19 +65,20 @@ static const MenuEntry kFrameEntries[] = {
 };
 
 static const MenuEntry kMainEntries[] = {
-    {ID_ALWAYS_TOP, kMenuAlwaysOnTop, nullptr,    alwaysOnTop},
-    {ID_CROSS,      kMenuCrosshair,   nullptr,    crosshairShown},
-    {ID_SIZE_FIXED, kMenuFixedSize,   nullptr,    sizeFixed},
-    {ID_INVERT,     kMenuInvert,      nullptr,    inverted},
-    {IDOJI_TOKA,    kMenuSeeThrough,  nullptr,    seeThroughDrag},
-    {0,             kSeparator,       nullptr,    nullptr},
-    {0,             kMenuFrame,       &frameMenu, nullptr},
-    {0,             kMenuZoom,        &zoomMenu,  nullptr},
-    {0,             kSeparator,       nullptr,    nullptr},
-    {ID_OPEN_INIT,  kMenuSettings,    nullptr,    nullptr},
-    {ID_OPEN_HELP,  kMenuHelp,        nullptr,    nullptr},
-    {ID_MINIMIZE,   kMenuMinimize,    nullptr,    nullptr},
-    {IDOK,          kMenuExit,        nullptr,    nullptr},
+    {ID_ALWAYS_TOP,   kMenuAlwaysOnTop,  nullptr,    alwaysOnTop},
+    {ID_CROSS,        kMenuCrosshair,    nullptr,    crosshairShown},
+    {ID_SIZE_FIXED,   kMenuFixedSize,    nullptr,    sizeFixed},
+    {ID_INVERT,       kMenuInvert,       nullptr,    inverted},
+    {IDOJI_TOKA,      kMenuSeeThrough,   nullptr,    seeThroughDrag},
+    {ID_EXCLUDE_SELF, kMenuExcludeSelf,  nullptr,    selfExcluded},
+    {0,               kSeparator,        nullptr,    nullptr},
+    {0,               kMenuFrame,        &frameMenu, nullptr},
+    {0,               kMenuZoom,         &zoomMenu,  nullptr},
+    {0,               kSeparator,        nullptr,    nullptr},
+    {ID_OPEN_INIT,    kMenuSettings,     nullptr,    nullptr},
+    {ID_OPEN_HELP,    kMenuHelp,         nullptr,    nullptr},
+    {ID_MINIMIZE,     kMenuMinimize,     nullptr,    nullptr},
+    {IDOK,            kMenuExit,         nullptr,    nullptr},
 };
 
 static const MenuEntry kTrayEntries[] = {
@@ -197,6 +201,13 @@ static void toggleSeeThroughDrag() {
     magnifier.settings.seeThroughDrag = flip(magnifier.settings.seeThroughDrag);
 }
 
+// The entry and the key follow the user's choice also where the system cannot leave the window
+// out (before Windows 10 2004, and under Wine).
+static void toggleExcludeSelf(HWND window) {
+    magnifier.settings.excludeSelf = flip(magnifier.settings.excludeSelf);
+    leaveOutOfCaptures(window, magnifier.settings.excludeSelf);
+}
+
 static BOOL isFile(const wchar_t* path) {
     DWORD attributes = GetFileAttributesW(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -271,6 +282,7 @@ void runCommand(HWND window, int command) {
         case ID_FRAME_BLACK: setFrame(window, 1); break;
         case IDOJI_TOKA: toggleSeeThroughDrag(); break;
         case ID_OPEN_INIT: openSetupTool(window); break;
+        case ID_EXCLUDE_SELF: toggleExcludeSelf(window); break;
         default:
             if (findZoomEntry(command))
                 selectZoomCommand(command);

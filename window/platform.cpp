@@ -2,13 +2,6 @@
 
 #include "window/platform.h"
 
-// A function of a system DLL, or null where this Windows has none.
-template <class Function>
-static Function systemFunction(HMODULE module, const char* name) {
-    FARPROC found = module ? GetProcAddress(module, name) : nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(found));
-}
-
 void askForSquareCorners(HWND window) {
     const DWORD kCornerPreference = 33;  // DWMWA_WINDOW_CORNER_PREFERENCE
     const DWORD kDoNotRound = 1;         // DWMWCP_DONOTROUND
@@ -80,4 +73,27 @@ BOOL runsElevated() {
     BOOL known = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
     CloseHandle(token);
     return known && elevation.TokenIsElevated != 0;
+}
+
+BOOL captureExclusionWorks(DWORD major, DWORD minor, DWORD build) {
+    const DWORD kFirstBuild = 19041;  // Windows 10 2004
+    return major > 10 || (major == 10 && (minor > 0 || build >= kFirstBuild));
+}
+
+// The version Windows runs, not the one a manifest lets GetVersionEx report.
+static BOOL windowsVersion(OSVERSIONINFOW* version) {
+    typedef LONG(WINAPI * GetVersion)(OSVERSIONINFOW*);
+    auto getVersion = systemFunction<GetVersion>(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion");
+    version->dwOSVersionInfoSize = sizeof *version;
+    return getVersion && getVersion(version) == 0;
+}
+
+BOOL leaveOutOfCaptures(HWND window, BOOL leaveOut) {
+    const DWORD kExcludeFromCapture = 0x11;  // WDA_EXCLUDEFROMCAPTURE
+    OSVERSIONINFOW version;
+    if (!windowsVersion(&version) ||
+        !captureExclusionWorks(version.dwMajorVersion, version.dwMinorVersion,
+                               version.dwBuildNumber))
+        return FALSE;
+    return SetWindowDisplayAffinity(window, leaveOut ? kExcludeFromCapture : WDA_NONE);
 }

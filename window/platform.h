@@ -4,6 +4,13 @@
 
 #include <windows.h>
 
+// A function of a system DLL, or null where this Windows has none.
+template <class Function>
+inline Function systemFunction(HMODULE module, const char* name) {
+    FARPROC found = module ? GetProcAddress(module, name) : nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(found));
+}
+
 // Windows 11 rounds the corners of top-level windows, which would cut the frame and the
 // readout's label: the compositor is asked for square ones.
 void askForSquareCorners(HWND window);
@@ -25,3 +32,10 @@ BOOL allowedFromLowerIntegrity(UINT message);
 
 // Whether this process runs elevated (as administrator); FALSE when the system cannot tell.
 BOOL runsElevated();
+
+// Whether a window can be left out of screen captures on this Windows version: from Windows 10
+// 2004 (build 19041) on; earlier builds take the request and show a black box instead.
+BOOL captureExclusionWorks(DWORD major, DWORD minor, DWORD build);
+// Leaves the window out of every screen capture (the magnifier's own, screenshots, screen
+// sharing), or puts it back, where this Windows can; FALSE where it cannot or refuses.
+BOOL leaveOutOfCaptures(HWND window, BOOL leaveOut);

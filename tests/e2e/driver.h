@@ -77,7 +77,10 @@ inline constexpr int kMessageText = 0xFFFF, kRedBox = 706, kGreenBox = 707, kBlu
                      kBrowserPrompt = 0x3742;
 inline constexpr COLORREF kPen = RGB(128, 0, 0);
 // The main menu's entries by their place among those the keyboard reaches.
-enum { mTop, mCross, mFixed, mInvert, mSeeThrough, mFrame, mZoom, mSetup, mHelp, mQuit = 10 };
+// clang-format off
+enum { mTop, mCross, mFixed, mInvert, mSeeThrough, mExcludeSelf, mFrame, mZoom, mSetup, mHelp,
+       mQuit = 11 };
+// clang-format on
 
 // A folder named in characters outside any one code page; the captions of both faces.
 inline constexpr wchar_t kUnusualFolder[] = L"Zoë Ω 日本";

@@ -22,7 +22,12 @@ void caseMenus() {
          // The black frame flashes the window, which Wine can leave below; a click (a drag
          // that goes nowhere) draws the frame again, as the end of every drag does.
          chooseFromMenu(mFrame, 2), restack(), drag(560, 420, 0, 0),
-         viewOf(300, 300, 1, 2, "framed"), chooseFromMenu(mSeeThrough), chooseFromMenu(mQuit),
+         viewOf(300, 300, 1, 2, "framed"), chooseFromMenu(mSeeThrough),
+         chooseFromMenu(mExcludeSelf), chooseFromMenu(mQuit),
          closeWindow(),  // ended already: WM_CLOSE finds no window
-         saved("WSIZE=0 IsTop=1 ZOOM=40003 IsCross=0 WIDTH=240 ROP=13369376 FRAME=1 ISTOKA=1")});
+         saved("WSIZE=0 IsTop=1 ZOOM=40003 IsCross=0 WIDTH=240 ROP=13369376 FRAME=1 ISTOKA=1 "
+               "EXCLUDE_SELF=1"),
+         // Wine refuses to leave a window out of captures: the entry follows the user all the same.
+         start("EXCLUDE_SELF=1"), chooseFromMenu(mExcludeSelf), closeWindow(),
+         saved("EXCLUDE_SELF=0")});
 }

@@ -366,6 +366,7 @@ bool checkFace() {
         {IDC_INFO, ja ? "カーソルの位置と色を表示する" : "Show the cursor's position and color"},
         {IDC_FREEZE_LABEL, ja ? "静止キー:" : "Freeze key:"},              {IDC_COPY_LABEL, ja ? "コピーキー:" : "Copy key:"},
         {IDC_FOLLOW_FOCUS, ja ? "文字カーソルとキーボード フォーカスを追う" : "Follow the text cursor and keyboard focus"},
+        {IDC_EXCLUDE_SELF, ja ? "拡大鏡のウィンドウを表示に映さない" : "Leave the magnifier's window out of the view"},
         {IDC_LANGUAGE_LABEL, ja ? "表示言語:" : "Language:"},                 {IDOK, "OK"},
         {IDCANCEL, ja ? "キャンセル" : "Cancel"},                {IDC_OK_NOTE, ja ? "拡大鏡は動作中です。OK で拡大鏡をいったん終了し、設定を保存してから起動し直します。"
                        : "The magnifier is running. OK closes it, saves the settings and starts it again."}};

@@ -14,7 +14,8 @@ static const char kToolWritten[] =
     "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR=16711680\r\n"
     "VK_SPACE=0\r\nINT_TIME=10000\r\nFOO=bar\r\nHK_COPY=0\r\nINFO=1\r\n"
     "HK_FREEZE=630\r\nGRID=1\r\nCOLOR_FORMAT=2\r\nAVERAGE=3\r\n"
-    "HK_PICK=592\r\nHK_ANCHOR=0\r\nHK_SAVE=0\r\nSAVE_FOLDER=D:\\shots\r\nFOLLOW_FOCUS=1\r\n";
+    "HK_PICK=592\r\nHK_ANCHOR=0\r\nHK_SAVE=0\r\nSAVE_FOLDER=D:\\shots\r\nFOLLOW_FOCUS=1\r\n"
+    "EXCLUDE_SELF=1\r\n";
 
 void caseSetupTool() {
     RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_F7);
@@ -32,7 +33,7 @@ void caseSetupTool() {
          typeInto(kRedBox, "0"), typeInto(kGreenBox, "0"), typeInto(kBlueBox, "255"), click(IDOK),
          swatchShows(RGB(0, 0, 255)), click(IDC_INFO), hotkeyInto(IDC_COPY_KEY, 0),
          hotkeyInto(IDC_FREEZE_KEY, 0x276),  // Ctrl+F7, held here
-         click(IDC_GRID), click(IDC_FOLLOW_FOCUS), chooseItem(IDC_COLOR_FORMAT, 2), chooseItem(IDC_AVERAGE, 1),
+         click(IDC_GRID), click(IDC_FOLLOW_FOCUS), click(IDC_EXCLUDE_SELF), chooseItem(IDC_COLOR_FORMAT, 2), chooseItem(IDC_AVERAGE, 1),
          hotkeyInto(IDC_PICK_KEY, 0x250), hotkeyInto(IDC_SAVE_KEY, 0x276), click(IDOK),
          shows(kMessageText, "ほかの機能"), click(IDOK),  // the freeze key's
          hotkeyInto(IDC_SAVE_KEY, 0), typeInto(IDC_SAVE_FOLDER, "c:\\WINDOWS\\SYSTEM32"),
@@ -52,19 +53,19 @@ void caseSetupTool() {
     // and written in place.
     // clang-format off
     run({toolInNewFolder("[INIT]\r\nLANGUAGE=ja\r\nX=5\r\nVK_SPACE=0\r\nGRID=1\r\nINFO=1\r\nAVERAGE=4\r\n"
-                         "COLOR_FORMAT=3\r\nSAVE_FOLDER=D:\\x\r\nFOLLOW_FOCUS=1\r\n"),
+                         "COLOR_FORMAT=3\r\nSAVE_FOLDER=D:\\x\r\nFOLLOW_FOCUS=1\r\nEXCLUDE_SELF=1\r\n"),
          chosen(IDC_LANGUAGE, 1), checkedIs(IDC_HOTKEY, 0), checkedIs(IDC_GRID, 1),
-         checkedIs(IDC_INFO, 1), checkedIs(IDC_FOLLOW_FOCUS, 1), chosen(IDC_COLOR_FORMAT, 3), chosen(IDC_AVERAGE, 2),
+         checkedIs(IDC_INFO, 1), checkedIs(IDC_FOLLOW_FOCUS, 1), checkedIs(IDC_EXCLUDE_SELF, 1), chosen(IDC_COLOR_FORMAT, 3), chosen(IDC_AVERAGE, 2),
          shows(IDC_SAVE_FOLDER, "D:\\x"), click(IDC_HOTKEY), hotkeyInto(IDC_SAVE_KEY, 0x220),
          click(IDOK), shows(kMessageText, "ほかの機能"),  // Ctrl+Space
          click(IDOK), hotkeyInto(IDC_SAVE_KEY, 0), chooseItem(IDC_LANGUAGE, 2), click(IDOK),
          toolEnds(),
          fileIs("[INIT]\r\nLANGUAGE=en\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nINFO=1\r\nAVERAGE=5\r\nCOLOR_FORMAT=3\r\n"
-                "SAVE_FOLDER=D:\\x\r\nFOLLOW_FOCUS=1\r\nCOLOR=128\r\nINT_TIME=60\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\n"
+                "SAVE_FOLDER=D:\\x\r\nFOLLOW_FOCUS=1\r\nEXCLUDE_SELF=1\r\nCOLOR=128\r\nINT_TIME=60\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\n"
                 "HK_ANCHOR=0\r\nHK_SAVE=0\r\n"),
          toolHere(), chosen(IDC_LANGUAGE, 2), chooseItem(IDC_LANGUAGE, 0), click(IDOK), toolEnds(),
          fileIs("[INIT]\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nINFO=1\r\nAVERAGE=5\r\nCOLOR_FORMAT=3\r\n"
-                "SAVE_FOLDER=D:\\x\r\nFOLLOW_FOCUS=1\r\nCOLOR=128\r\nINT_TIME=60\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\n"
+                "SAVE_FOLDER=D:\\x\r\nFOLLOW_FOCUS=1\r\nEXCLUDE_SELF=1\r\nCOLOR=128\r\nINT_TIME=60\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\n"
                 "HK_ANCHOR=0\r\nHK_SAVE=0\r\n")});
     // clang-format on
     // A magnifier that holds its event without a window (starting or ending): the file saved

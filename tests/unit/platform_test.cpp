@@ -20,3 +20,20 @@ TEST_CASE("only the shell's restart passes the filter from lower integrity") {
         CHECK(allowedFromLowerIntegrity(r.message) == r.allowed);
     }
 }
+
+TEST_CASE("the window is left out of captures from Windows 10 2004 on") {
+    // clang-format off
+    const struct { DWORD major, minor, build; BOOL works; } rows[] = {
+        {10, 0, 19041, TRUE},   // 2004
+        {10, 0, 19040, FALSE},  // 1909 and before show a black box
+        {10, 0, 22631, TRUE},   // Windows 11 says 10 too
+        {6, 3, 9600, FALSE},    // 8.1
+        {6, 1, 30000, FALSE},   // 7: a larger build of an older version
+        {11, 0, 0, TRUE},
+    };
+    // clang-format on
+    for (const auto& r : rows) {
+        CAPTURE(r.build);
+        CHECK(captureExclusionWorks(r.major, r.minor, r.build) == r.works);
+    }
+}

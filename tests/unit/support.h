@@ -121,14 +121,14 @@ struct LiveWindow {
 };
 
 // The check marks as initials: T always on top, C crosshair, F fixed size, I inverted,
-// S see-through, N no frame, B black frame, then the zoom entry's factor.
+// S see-through, X own window left out, N no frame, B black frame, then the zoom entry's factor.
 inline std::string checkMarks() {
-    const UINT ids[] = {ID_ALWAYS_TOP, ID_CROSS,      ID_SIZE_FIXED, ID_INVERT,
-                        IDOJI_TOKA,    ID_FRAME_NONE, ID_FRAME_BLACK};
+    const UINT ids[] = {ID_ALWAYS_TOP, ID_CROSS,        ID_SIZE_FIXED, ID_INVERT,
+                        IDOJI_TOKA,    ID_EXCLUDE_SELF, ID_FRAME_NONE, ID_FRAME_BLACK};
     std::string marks;
-    for (int i = 0; i < 7; ++i) {
-        if (GetMenuState(i < 5 ? mainMenu : frameMenu, ids[i], MF_BYCOMMAND) & MF_CHECKED)
-            marks += "TCFISNB"[i];
+    for (int i = 0; i < 8; ++i) {
+        if (GetMenuState(i < 6 ? mainMenu : frameMenu, ids[i], MF_BYCOMMAND) & MF_CHECKED)
+            marks += "TCFISXNB"[i];
     }
     for (const ZoomEntry& e : zoomTable) {
         if (GetMenuState(zoomMenu, e.command, MF_BYCOMMAND) & MF_CHECKED)
