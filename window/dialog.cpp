@@ -47,7 +47,7 @@ static INT_PTR onInitDialog(HWND dlg) {
     keepDialogUnscaled(dlg);
     if (s->settings.excludeSelf)
         leaveOutOfCaptures(dlg, TRUE);
-    startFollowingFocus();
+    startFollowingFocus(dlg);
     startTicking(dlg);
     return TRUE;
 }
@@ -252,6 +252,11 @@ static INT_PTR onSessionChange(HWND dlg, WPARAM change) {
     return TRUE;
 }
 
+static INT_PTR onFocusPlace() {
+    takePostedFocusPlace();
+    return TRUE;
+}
+
 static INT_PTR onTaskbarCreatedMessage(HWND dlg) {
     onShellRestarted(dlg);
     return FALSE;
@@ -286,6 +291,7 @@ INT_PTR CALLBACK magnifierDialogProc(HWND dlg, UINT message, WPARAM wParam, LPAR
         case WM_DPICHANGED: return onDpiChanged(dlg);
         case WM_NCHITTEST: return onNcHitTest(dlg, lParam);
         case WM_WTSSESSION_CHANGE: return onSessionChange(dlg, wParam);
+        case WM_FOCUSPLACE: return onFocusPlace();
         default: return FALSE;
     }
 }
