@@ -405,9 +405,10 @@ inline Step toolTellsSaveFailed(DWORD error) { return named("toolTellsSaveFailed
 // Every text of the magnifier (titled, without an icon), its help and the tool is the face's.
 inline Step everyTextInFace() { return named("everyTextInFace", {[](const Step&) { return checkFace(); }}); }
 inline Step programsCarryVersion() { return named("programsCarryVersion", {[](const Step&) { return carryVersion(); }}); }
-// The focused button moves without a word, then the focus goes to the text box and at once
-// back: two focus events one right after the other, the second for the button's new place.
-inline Step focusFlitsToBoxAndBack() { return named("focusFlitsToBoxAndBack", {[](const Step&) { MoveWindow(typingButton, 190, 50, 100, 30, TRUE); SetFocus(typingBox); SetFocus(typingButton); return settle(200); }}); }
+// The focused button moves without a word, then two focus events one right after the other,
+// the text box's and the button's (at its new place), as a program that moves the focus on at
+// once raises them.
+inline Step focusFlitsToBoxAndBack() { return named("focusFlitsToBoxAndBack", {[](const Step&) { MoveWindow(typingButton, 190, 50, 100, 30, TRUE); NotifyWinEvent(EVENT_OBJECT_FOCUS, typingBox, OBJID_CLIENT, CHILDID_SELF); NotifyWinEvent(EVENT_OBJECT_FOCUS, typingButton, OBJID_CLIENT, CHILDID_SELF); return settle(200); }}); }
 // The typing window takes the focus and then hangs (this program handles no message, until a
 // step that waits): meanwhile the view follows the mouse to (x, y), read from the screen alone.
 inline Step hangsWhileMouseMovesTo(int x, int y) { return named("hangsWhileMouseMovesTo", {[](const Step& s) { SetFocus(typingBox); SetFocus(typingButton); Sleep(100); SetCursorPos(s.a, s.b); bool followed = false; for (DWORD start = GetTickCount(); !followed && GetTickCount() - start < 2000; Sleep(20)) followed = readoutShown(Capture(q.window), s.a, s.b, false, false, ""); return followed; }, x, y}); }

@@ -56,17 +56,17 @@ void caseSetupTool() {
                          "COLOR_FORMAT=3\r\nSAVE_FOLDER=D:\\x\r\nFOLLOW_FOCUS=1\r\nEXCLUDE_SELF=1\r\n"),
          chosen(IDC_LANGUAGE, 1), checkedIs(IDC_HOTKEY, 0), checkedIs(IDC_GRID, 1),
          checkedIs(IDC_INFO, 1), checkedIs(IDC_FOLLOW_FOCUS, 1), checkedIs(IDC_EXCLUDE_SELF, 1), chosen(IDC_COLOR_FORMAT, 3), chosen(IDC_AVERAGE, 2),
-         click(IDC_EXCLUDE_SELF),  // turned off
+         click(IDC_FOLLOW_FOCUS), click(IDC_EXCLUDE_SELF),  // both turned off
          shows(IDC_SAVE_FOLDER, "D:\\x"), click(IDC_HOTKEY), hotkeyInto(IDC_SAVE_KEY, 0x220),
          click(IDOK), shows(kMessageText, "ほかの機能"),  // Ctrl+Space
          click(IDOK), hotkeyInto(IDC_SAVE_KEY, 0), chooseItem(IDC_LANGUAGE, 2), click(IDOK),
          toolEnds(),
          fileIs("[INIT]\r\nLANGUAGE=en\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nINFO=1\r\nAVERAGE=5\r\nCOLOR_FORMAT=3\r\n"
-                "SAVE_FOLDER=D:\\x\r\nFOLLOW_FOCUS=1\r\nEXCLUDE_SELF=0\r\nCOLOR=128\r\nINT_TIME=60\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\n"
+                "SAVE_FOLDER=D:\\x\r\nFOLLOW_FOCUS=0\r\nEXCLUDE_SELF=0\r\nCOLOR=128\r\nINT_TIME=60\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\n"
                 "HK_ANCHOR=0\r\nHK_SAVE=0\r\n"),
          toolHere(), chosen(IDC_LANGUAGE, 2), chooseItem(IDC_LANGUAGE, 0), click(IDOK), toolEnds(),
          fileIs("[INIT]\r\nX=5\r\nVK_SPACE=1\r\nGRID=1\r\nINFO=1\r\nAVERAGE=5\r\nCOLOR_FORMAT=3\r\n"
-                "SAVE_FOLDER=D:\\x\r\nFOLLOW_FOCUS=1\r\nEXCLUDE_SELF=0\r\nCOLOR=128\r\nINT_TIME=60\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\n"
+                "SAVE_FOLDER=D:\\x\r\nFOLLOW_FOCUS=0\r\nEXCLUDE_SELF=0\r\nCOLOR=128\r\nINT_TIME=60\r\nHK_FREEZE=0\r\nHK_COPY=0\r\nHK_PICK=0\r\n"
                 "HK_ANCHOR=0\r\nHK_SAVE=0\r\n")});
     // clang-format on
     // A magnifier that holds its event without a window (starting or ending): the file saved
