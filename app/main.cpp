@@ -3,13 +3,13 @@
 
 #include "common/shared.h"
 #include "res/resource.h"
-#include "window/dialog.h"
-#include "window/help.h"
-#include "window/hiding.h"
-#include "window/placement.h"
-#include "window/settings.h"
-#include "window/state.h"
-#include "window/trayicon.h"
+#include "window/dialog/dialog.h"
+#include "window/dialog/settings.h"
+#include "window/frame/view.h"
+#include "window/place/hiding.h"
+#include "window/shell/help.h"
+#include "window/shell/tray.h"
+#include "window/shell/trayicon.h"
 
 // Show commands with bit 1 or bit 2 set (minimised, maximised, no-activate, SW_SHOW,
 // SW_SHOWDEFAULT and the like) start the magnifier hidden in the notification area.
@@ -52,7 +52,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     // The view is read from the screen at every tick; it must not wait behind other programs.
     SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
     if (showCommand & kHiddenStartBits)
-        session.hiddenInTray = 1;
+        hideAtStart();
     if (!createMainWindow(instance, SW_SHOW))
         return 0;
     int exitCode = runMessageLoop();

@@ -30,8 +30,9 @@
 #include "view/geometry.h"
 #include "view/render.h"
 #include "window/state.h"
-#include "window/surfaces.h"
-#include "window/tick.h"
+#include "window/frame/surfaces.h"
+#include "window/frame/tick.h"
+#include "window/frame/view.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ void renderFrames(int frames, POINT cursor) {
         // The readout's point moves as under a moving cursor, so that its digits change.
         magnifier.view.pointX = cursor.x + i % 13;
         magnifier.view.pointY = cursor.y + i % 11;
-        renderFrame(&magnifier, TRUE);
+        renderFrame(&magnifier, framePartsNow(TRUE));
     }
 }
 

@@ -43,6 +43,12 @@ void computeGeometry(const Settings& settings, View* view) {
     view->crossY = view->frameWidth + viewSpanStart(view->srcHalfHeight, innerH, view->srcHeight);
 }
 
+void deriveView(const Settings& settings, View* view) {
+    view->frameWidth = settings.frameStyle != 0 ? 1 : 0;
+    selectZoom(settings.zoomCommand, view);
+    computeGeometry(settings, view);
+}
+
 // The first view pixel whose stretch starts at or after source pixel d: d * viewSize /
 // sourceSize rounded up. (Stretching, the system shows source pixel d on that pixel whether it
 // rounds from the pixels' corners or from their centres.)

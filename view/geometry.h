@@ -21,6 +21,9 @@ const ZoomEntry* findZoomEntry(int command);
 
 // The source size, its halves and the crosshair from the zoom in force and the view's size.
 void computeGeometry(const Settings& settings, View* view);
+// Everything the view derives from the settings for its size (viewWidth, viewHeight): the
+// frame's width, the zoom factor (an unknown ZOOM keeps the one before), then the geometry.
+void deriveView(const Settings& settings, View* view);
 
 // Where source pixels land in the view, the one mapping the crosshair, the grid and the readout
 // share: along an axis of viewSize pixels showing sourceSize source pixels, source pixel d

@@ -60,7 +60,7 @@ static void frameRect(DWORD* bits, int stride, const RECT& r, DWORD color) {
 }
 
 // The marked pixel's square, on the lines round it, framed black outside and white inside.
-static void outlineMarkedPixel(const View& view, DWORD* bits, int w, int h) {
+static void outlineCell(const View& view, DWORD* bits, int w, int h) {
     int f = view.frameWidth, column = view.pointX - view.srcX, row = view.pointY - view.srcY;
     RECT cell = {f + viewSpanStart(column, w, view.srcWidth),
                  f + viewSpanStart(row, h, view.srcHeight),
@@ -75,17 +75,31 @@ static void outlineMarkedPixel(const View& view, DWORD* bits, int w, int h) {
     frameRect(bits, view.viewWidth, cell, kWhite);
 }
 
+// The back buffer's pixels, once GDI has finished writing them; null below the grid's zoom.
+static DWORD* gridPixels(const MagnifierState* state) {
+    if (state->view.zoomFactor < kMinGridZoom || !state->surfaces.backBits)
+        return nullptr;
+    GdiFlush();
+    return state->surfaces.backBits;
+}
+
 void drawGrid(const MagnifierState* state) {
     const View& view = state->view;
-    DWORD* bits = state->surfaces.backBits;
-    if (view.zoomFactor < kMinGridZoom || !bits)
+    DWORD* bits = gridPixels(state);
+    if (!bits)
         return;
-    GdiFlush();
     int f = view.frameWidth, stride = view.viewWidth;
     int w = view.viewWidth - 2 * f, h = view.viewHeight - 2 * f;
     for (int k = 1; k < view.srcWidth; ++k)
         drawColumn(bits, stride, f + viewSpanStart(k, w, view.srcWidth), f, f + h);
     for (int k = 1; k < view.srcHeight; ++k)
         drawRow(bits, stride, f + viewSpanStart(k, h, view.srcHeight), f, f + w);
-    outlineMarkedPixel(view, bits, w, h);
+}
+
+void outlineMarkedPixel(const MagnifierState* state) {
+    const View& view = state->view;
+    DWORD* bits = gridPixels(state);
+    int f = view.frameWidth;
+    if (bits)
+        outlineCell(view, bits, view.viewWidth - 2 * f, view.viewHeight - 2 * f);
 }

@@ -8,5 +8,7 @@
 
 #include "view/state.h"
 
-// Draws into the back buffer just stretched, before the crosshair and the label.
+// Draw into the back buffer just stretched, before the crosshair and the label: the grid's
+// lines, and the marked pixel's square framed black outside and white inside.
 void drawGrid(const MagnifierState* state);
+void outlineMarkedPixel(const MagnifierState* state);

@@ -7,7 +7,6 @@
 
 #include "view/geometry.h"
 
-#include "common/hotkeys.h"
 #include "view/color.h"
 
 // The label's glyphs are those of the printable ASCII characters, drawn once, when the
@@ -29,14 +28,9 @@ static void selectLabelFont(ReadoutLabel& l, int dpi) {
     SelectObject(l.dc, l.font ? l.font : GetStockObject(ANSI_FIXED_FONT));
 }
 
-// The label is made while INFO is on or a key that shows it (pick, anchor) is set.
-static BOOL readoutUsed(const Settings& s) {
-    return s.showInfo || anyHotkeySet(s, actionBit(kPickMode) | actionBit(kAnchor));
-}
-
 void openReadout(MagnifierState* state, int dpi) {
     ReadoutLabel& l = state->surfaces.label;
-    if (!readoutUsed(state->settings) || l.dc)
+    if (l.dc)
         return;
     l.dc = CreateCompatibleDC(state->surfaces.backDC);
     selectLabelFont(l, dpi);
@@ -152,10 +146,6 @@ int readoutText(const MagnifierState* state, char lines[kReadoutLines][kReadoutL
     if (state->loupe.anchored)
         formatMeasure(lines[count++], state);
     return count;
-}
-
-BOOL readoutShown(const MagnifierState* state) {
-    return state->settings.showInfo || state->loupe.picking || state->loupe.anchored;
 }
 
 // Copies the glyph of each character into its cell of a text row; a cell that already holds

@@ -24,9 +24,6 @@ COLORREF readMarkedPixel(const MagnifierState* state);
 // distance and contrast from the anchor when one is set. Returns how many.
 int readoutText(const MagnifierState* state, char lines[kReadoutLines][kReadoutLineLength]);
 
-// Whether a frame shows the label: with INFO on, and in pick mode or with an anchor set.
-BOOL readoutShown(const MagnifierState* state);
-
 // Draws the label into the back buffer, away from the crosshair at (crossX, crossY).
 void drawReadout(MagnifierState* state, int crossX, int crossY);
 

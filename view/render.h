@@ -6,10 +6,19 @@
 
 #include "view/state.h"
 
+// What a frame shows over the magnified source, as its caller decides.
+struct FrameParts {
+    BOOL keepOnMonitor;  // the source pushed back onto the monitor first (not a drag's snapshot)
+    BOOL readPoint;      // the marked pixel's colour read into view.pointColor
+    BOOL grid;           // the pixel grid (from 6x up)
+    BOOL outline;        // the marked pixel's outline (from 6x up)
+    BOOL crosshair;
+    BOOL readout;  // the label (the surfaces opened it)
+};
+
 // Composes one frame from the source DC into the back buffer and copies it into the window
-// DC. With keepOnMonitor the source is first pushed back onto the monitor (a see-through
-// drag's snapshot is read as it is). Creates no GDI object.
-void renderFrame(MagnifierState* state, BOOL keepOnMonitor);
+// DC. Creates no GDI object.
+void renderFrame(MagnifierState* state, const FrameParts& parts);
 
 // Copies the back buffer into the window with the chosen raster operation.
 void presentFrame(const MagnifierState* state);

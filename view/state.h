@@ -53,9 +53,9 @@ struct Surfaces {
     DWORD* backBits;     // its pixels, which the grid is written into
     HGDIOBJ oldPen;      // the back buffer's pen before the crosshair's
     int holdsFrame;      // a frame to show again: none in a new buffer or after a hide
-    // A see-through drag's picture of the screen, the source while it stands; made and freed by
-    // the drag, which outlives a reopening of the surfaces.
-    HDC snapshotDC;
+    // A source lent instead of the screen (a see-through drag's picture), over a reopening of
+    // the surfaces; its lender makes and frees it.
+    HDC lentSourceDC;
     ReadoutLabel label;  // made with the surfaces while the readout is in use
 };
 

@@ -37,28 +37,25 @@ int windowDpi(HWND window) {
     return (int)dpi;
 }
 
-// The messages let through from lower integrity: a registered one by its name, or a fixed
-// number (no name).
-struct AllowedMessage {
-    UINT fixed;
-    const wchar_t* registeredName;
-};
-static const AllowedMessage kAllowedFromLowerIntegrity[] = {
-    {0, L"TaskbarCreated"},
-};
-
-static UINT messageOf(const AllowedMessage& allowed) {
-    return allowed.registeredName ? RegisterWindowMessageW(allowed.registeredName) : allowed.fixed;
+// Registered once: every program that registers the name gets the same number.
+UINT taskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
 }
 
+// The messages let through from lower integrity, each by the function that gives its number.
+static UINT (*const kAllowedFromLowerIntegrity[])() = {
+    taskbarCreatedMessage,
+};
+
 void allowMessagesFromLowerIntegrity(HWND window) {
-    for (const AllowedMessage& allowed : kAllowedFromLowerIntegrity)
-        ChangeWindowMessageFilterEx(window, messageOf(allowed), MSGFLT_ALLOW, nullptr);
+    for (auto allowed : kAllowedFromLowerIntegrity)
+        ChangeWindowMessageFilterEx(window, allowed(), MSGFLT_ALLOW, nullptr);
 }
 
 BOOL allowedFromLowerIntegrity(UINT message) {
-    for (const AllowedMessage& allowed : kAllowedFromLowerIntegrity) {
-        if (messageOf(allowed) == message)
+    for (auto allowed : kAllowedFromLowerIntegrity) {
+        if (allowed() == message)
             return TRUE;
     }
     return FALSE;

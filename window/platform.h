@@ -22,6 +22,9 @@ void keepDialogUnscaled(HWND dialog);
 // The DPI of the monitor the window is on (Windows 10 1607 and later), else the system's.
 int windowDpi(HWND window);
 
+// The shell's announcement that it has (re)started: the notification icon must be added again.
+UINT taskbarCreatedMessage();
+
 // A magnifier run as administrator would not hear from the shell that it restarted: the system
 // drops messages from programs of lower integrity unless the window lets them through. Only
 // that announcement is let through; a command from any program could start the set-up tool

@@ -5,7 +5,7 @@
 #include <tlhelp32.h>
 
 #include "tests/unit/support.h"
-#include "window/focus.h"
+#include "window/keys/focus.h"
 
 TEST_CASE("the caret leads the view when it moves while the mouse rests, drags and picks nothing") {
     const struct {

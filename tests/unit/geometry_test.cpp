@@ -48,7 +48,7 @@ TEST_CASE("the crosshair lies on the view pixels of the cursor's own pixel, push
         auto render = [&](int cross) {
             magnifier.settings.isCross = cross;
             centreSource(&v, {r.cursorX, r.cursorY});
-            renderFrame(&magnifier, TRUE);
+            renderFrame(&magnifier, framePartsNow(TRUE));
         };
         // The crosshair's lines, drawn with the black pen (the pattern's only black is (0, 0)).
         render(1);
@@ -69,26 +69,6 @@ TEST_CASE("the crosshair lies on the view pixels of the cursor's own pixel, push
             CHECK(patternPointOf(frame.window.at(crossX - 1, crossY)).x == r.cursorX - 1);
             CHECK(patternPointOf(frame.window.at(crossX, crossY - 1)).y == r.cursorY - 1);
         }
-    }
-}
-
-TEST_CASE("proposed sizes snap to twice the zoom factor, less the frame, from 50 up") {
-    // clang-format off
-    const int rows[][5] = {  // factor, frame, held size, proposed, snapped
-        {2, 1, 100, 194, 192}, {2, 1, 100, 197, 192},  {2, 1, 100, 198, 196},
-        {2, 1, 100, 100, 100},  // the held size stays as it is
-        {2, 1, 100, 49, 50},   {2, 1, 100, 0, 50},     {16, 1, 100, 50, 32},  {16, 1, 100, 66, 64},
-        {-1, 0, 100, 101, 100}, {-1, 1, 100, 101, 98}, {5, 1, 100, 300, 290}, {7, 0, 100, 50, 42},
-        {0, 1, 100, 301, 298}};  // before a zoom entry is selected: the step of 1x
-    // clang-format on
-    for (const auto& r : rows) {
-        magnifier.view.zoomFactor = r[0];
-        magnifier.view.frameWidth = r[1];
-        magnifier.settings.windowWidth = magnifier.settings.windowHeight = r[2];
-        WINDOWPOS pos = {};
-        pos.cx = pos.cy = r[3];
-        snapWindowSize(&pos);
-        CHECK((pos.cx == r[4] && pos.cy == r[4]));
     }
 }
 

@@ -42,7 +42,7 @@ TEST_CASE("the grid lines every source pixel from 6x up in black and white, none
             std::fill(row, row + 194, 0x123456u);
             for (int y = 0; y < 129; ++y)
                 frame.back.bits[y * 194 + 193] = 0x123456u;
-            renderFrame(&magnifier, TRUE);
+            renderFrame(&magnifier, framePartsNow(TRUE));
             long outside = 194 - std::count(row, row + 194, 0x123456u);
             for (int y = 0; y < 129; ++y)
                 outside += frame.back.bits[y * 194 + 193] != 0x123456u;

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "tests/unit/support.h"
-#include "window/timer.h"
+#include "window/frame/timer.h"
 
 TEST_CASE("minimised without an icon, the window keeps its taskbar button till it is restored") {
     LiveWindow live(nullptr);

@@ -4,7 +4,7 @@
 #include <wincodec.h>
 #include <vector>
 #include "view/readout.h"
-#include "window/picture.h"
+#include "window/keys/picture.h"
 #include "tests/unit/support.h"
 
 // The pixels of a PNG file, through the system's imaging component; empty when it cannot be read.

@@ -14,10 +14,11 @@
 #include "tests/common/pattern.h"
 #include "view/geometry.h"
 #include "view/render.h"
-#include "window/dialog.h"
-#include "window/menus.h"
-#include "window/placement.h"
-#include "window/settings.h"
+#include "window/dialog/dialog.h"
+#include "window/dialog/menus.h"
+#include "window/dialog/settings.h"
+#include "window/frame/view.h"
+#include "window/place/placement.h"
 #include "window/state.h"
 
 // A fresh process's state, then loadSettings in a scratch directory whose QILO.INI holds the
@@ -54,7 +55,6 @@ struct MemoryFrame {
         magnifier.surfaces.backDC = back.dc;
         magnifier.surfaces.backBits = back.bits;
         magnifier.surfaces.windowDC = window.dc;
-        selectZoom(kZoom2, &magnifier.view);
         updateView();
     }
 };
@@ -70,14 +70,12 @@ struct FlatFrame : MemoryFrame {
               CursorPlace place = kMiddle, int viewHeight = 130, int frameWidth = 1) {
         // clang-format on
         screen.fill(RGB(90, 120, 150));
-        magnifier.view.viewHeight = viewHeight;
-        magnifier.view.frameWidth = frameWidth;
+        magnifier.settings.frameStyle = frameWidth;
         magnifier.settings.showInfo = 1;
         magnifier.settings.grid = grid;
         magnifier.settings.averageSize = averageSize;
         magnifier.settings.zoomCommand = zoomCommand;
-        selectZoom(zoomCommand, &magnifier.view);
-        updateView();
+        resizeView(magnifier.view.viewWidth, viewHeight);
         View& v = magnifier.view;
         v.srcX = 500 - v.srcHalfWidth, v.srcY = 300 - v.srcHalfHeight;
         const POINT places[] = {{500, 300},
@@ -92,7 +90,7 @@ struct FlatFrame : MemoryFrame {
                 patch[i] == 'b'   ? 0
                 : patch[i] == 'g' ? 0x2B2B2B
                                   : 0xFFFFFF;
-        renderFrame(&magnifier, TRUE);
+        renderFrame(&magnifier, framePartsNow(TRUE));
     }
 };
 

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "tests/unit/support.h"
-#include "window/tick.h"
+#include "window/frame/tick.h"
 
 TEST_CASE("the tick renders a resting cursor on every tenth tick, a moved one at once") {
     MemoryFrame frame;

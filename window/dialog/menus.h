@@ -1,0 +1,27 @@
+// The popup menus and the commands they give.
+#pragma once
+
+#include <windows.h>
+
+#include "window/state.h"
+
+// The menus as built: the main menu with its frame and zoom submenus, and the notification
+// icon's short menu.
+extern HMENU mainMenu;
+extern HMENU frameMenu;
+extern HMENU zoomMenu;
+extern HMENU trayMenu;
+
+// Builds the menus in the face in force, checked as the settings say.
+void buildMenus();
+void showMainMenu(HWND window);
+void showTrayMenu(HWND window);
+void destroyMenus();
+
+// The wheel: a notch away from the user selects the next zoom entry, towards the previous one,
+// as choosing it does; parts of a notch add up.
+void stepZoom(HWND window, int delta);
+
+// WM_COMMAND: changes the setting the entry shows, computes the view again, runs what follows
+// the entry, then shows the check marks.
+void runCommand(HWND window, int command);

@@ -1,0 +1,90 @@
+#include <windows.h>
+
+#include "window/frame/surfaces.h"
+
+#include "view/readout.h"
+#include "window/frame/view.h"
+#include "window/keys/loupe.h"
+#include "window/platform.h"
+
+// The screen DC addresses the screen as the system does, with its origin at the primary
+// monitor's corner on every system; one made with CreateDC("DISPLAY") may start at the
+// virtual screen's corner instead.
+HDC openScreenDC() {
+    return GetDC(nullptr);
+}
+
+void closeScreenDC(HDC dc) {
+    ReleaseDC(nullptr, dc);
+}
+
+// A DIB section, whose pixels the grid is written into; the screen's own format costs the
+// frame's blits nothing more.
+static HBITMAP createBackBuffer(HDC dc, const View& view, DWORD** bits) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = view.viewWidth;
+    info.bmiHeader.biHeight = -view.viewHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    return CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
+}
+
+void openSurfaces(HWND window, MagnifierState* state) {
+    Surfaces& s = state->surfaces;
+    if (s.windowDC)
+        return;
+    s.sourceDC = s.lentSourceDC ? s.lentSourceDC : openScreenDC();
+    s.windowDC = GetWindowDC(window);
+    s.backDC = CreateCompatibleDC(s.windowDC);
+    s.backBitmap = createBackBuffer(s.backDC, state->view, &s.backBits);
+    SelectObject(s.backDC, s.backBitmap);
+    s.oldPen = SelectObject(s.backDC, CreatePen(PS_SOLID, 1, state->settings.penColor));
+    s.holdsFrame = 0;
+    if (readoutInUse())
+        openReadout(state, windowDpi(window));
+}
+
+void closeSurfaces(HWND window, MagnifierState* state) {
+    Surfaces& s = state->surfaces;
+    closeReadout(state);
+    endFreeze();  // the held image goes with the back buffer
+    if (s.backDC) {
+        DeleteObject(SelectObject(s.backDC, s.oldPen));
+        DeleteDC(s.backDC);
+    }
+    if (s.backBitmap)
+        DeleteObject(s.backBitmap);
+
+    if (s.sourceDC && s.sourceDC != s.lentSourceDC)
+        closeScreenDC(s.sourceDC);
+    if (s.windowDC)
+        ReleaseDC(window, s.windowDC);
+    // Cleared so that a second close can never free a handle that has been reused since.
+    s.backDC = nullptr;
+    s.backBitmap = nullptr;
+    s.backBits = nullptr;
+    s.sourceDC = nullptr;
+    s.windowDC = nullptr;
+}
+
+void lendSource(HDC source) {
+    Surfaces& s = magnifier.surfaces;
+    if (s.sourceDC && s.sourceDC != s.lentSourceDC)
+        closeScreenDC(s.sourceDC);
+    s.lentSourceDC = source;
+    s.sourceDC = source;
+}
+
+// The surfaces may have been closed meanwhile; open ones read the screen again.
+void giveSourceBack() {
+    Surfaces& s = magnifier.surfaces;
+    BOOL sourceWasLent = s.sourceDC && s.sourceDC == s.lentSourceDC;
+    s.lentSourceDC = nullptr;
+    if (sourceWasLent)
+        s.sourceDC = openScreenDC();
+}
+
+void forgetShownFrame() {
+    magnifier.surfaces.holdsFrame = 0;
+}

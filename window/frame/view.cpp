@@ -1,0 +1,41 @@
+#include <windows.h>
+
+#include "window/frame/view.h"
+
+#include "common/hotkeys.h"
+#include "view/geometry.h"
+#include "window/state.h"
+
+void updateView() {
+    deriveView(magnifier.settings, &magnifier.view);
+    POINT cursor;
+    if (GetCursorPos(&cursor))
+        findMonitor(cursor, &magnifier.view.monitor);
+}
+
+void resizeView(int width, int height) {
+    magnifier.view.viewWidth = width;
+    magnifier.view.viewHeight = height;
+    updateView();
+}
+
+void aimView(POINT followed, POINT sourceCentre) {
+    View& view = magnifier.view;
+    if (!PtInRect(&view.monitor, followed))
+        findMonitor(followed, &view.monitor);
+    centreSource(&view, sourceCentre);
+}
+
+FrameParts framePartsNow(BOOL keepOnMonitor) {
+    const Settings& s = magnifier.settings;
+    const Loupe& loupe = magnifier.loupe;
+    BOOL readout = s.showInfo || loupe.picking || loupe.anchored;
+    BOOL readPoint =
+        s.showInfo || anyHotkeySet(s, actionBit(kCopy) | actionBit(kPickMode) | actionBit(kAnchor));
+    return {keepOnMonitor, readPoint, s.grid, s.grid, s.isCross, readout};
+}
+
+BOOL readoutInUse() {
+    const Settings& s = magnifier.settings;
+    return s.showInfo || anyHotkeySet(s, actionBit(kPickMode) | actionBit(kAnchor));
+}
