@@ -2,7 +2,7 @@
 // the one the user chose, which the settings keep), when it is registered, whether a held key
 // acts again, what it does, and the set-up tool's control for it. The magnifier registers,
 // releases and dispatches the keys from this table; the set-up tool shows, checks and stores
-// them from it. A new key is one row here and its action in window/keys/hotkeys.cpp.
+// them from it. A new key is one row here and its action in window/dialog/keyactions.cpp.
 #pragma once
 
 #include <windows.h>

@@ -28,5 +28,5 @@
 #define WM_TRAYNOTIFY (WM_APP + 1)
 // Posted when the window, minimised with a taskbar button for want of an icon, is restored.
 #define WM_DROPTASKBARBUTTON (WM_APP + 2)
-// Posted by the focus thread when a newer place of the focus is ready (window/focus.cpp).
+// Posted by the focus thread when a newer place of the focus is ready (window/keys/focus.cpp).
 #define WM_FOCUSPLACE (WM_APP + 3)
