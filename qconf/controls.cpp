@@ -26,8 +26,57 @@ static int chosenItem(HWND dlg, int control) {
     return (int)SendDlgItemMessageW(dlg, control, CB_GETCURSEL, 0, 0);
 }
 
+static void addItems(HWND list, std::initializer_list<const wchar_t*> items) {
+    for (const wchar_t* item : items)
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+}
+
+// The check boxes, each a flag of the settings, and their labels. A new one is a row here, its
+// control in res/qconf.rc and res/qconf.h, and its label in common/texts.h.
+static const struct CheckBoxRow {
+    int control;
+    int Settings::*field;
+    TextId label;
+} kCheckBoxes[] = {
+    {IDC_INFO, &Settings::showInfo, kToolInfo},
+    {IDC_GRID, &Settings::grid, kToolGrid},
+    {IDC_FOLLOW_FOCUS, &Settings::followFocus, kToolFollowFocus},
+    {IDC_EXCLUDE_SELF, &Settings::excludeSelf, kToolExcludeSelf},
+};
+
+// The lists, each choosing a setting: the list, its label, its items in the face in force, and
+// how an item (from 0) stands for the setting's value and back.
+static const struct ListRow {
+    int control;
+    int labelControl;
+    TextId label;
+    int Settings::*field;
+    void (*addItems)(HWND list);
+    int (*itemOf)(int value);
+    int (*valueOf)(int item);
+} kLists[] = {
+    // Automatic (-1), then each language named in itself.
+    {IDC_LANGUAGE, IDC_LANGUAGE_LABEL, kToolLanguage, &Settings::language,
+     [](HWND list) {
+         addItems(list, {text(kToolAutomatic), kLanguageNames[0], kLanguageNames[1]});
+     },
+     [](int value) { return value + 1; }, [](int item) { return item - 1; }},
+    {IDC_COLOR_FORMAT, IDC_COLOR_FORMAT_LABEL, kToolColorFormat, &Settings::colorFormat,
+     [](HWND list) {
+         for (const ColorFormatRow& format : kColorFormats)
+             addItems(list, {format.name});
+     },
+     [](int value) { return value; }, [](int item) { return item; }},
+    // 1, 3 and 5 pixels square.
+    {IDC_AVERAGE, IDC_AVERAGE_LABEL, kToolAverage, &Settings::averageSize,
+     [](HWND list) {
+         addItems(list, {text(kToolAverage1), text(kToolAverage3), text(kToolAverage5)});
+     },
+     [](int value) { return value / 2; }, [](int item) { return 2 * item + 1; }},
+};
+
 // Shows the values as the magnifier uses them (the table's reader has brought them into
-// range); the language's items: Automatic, then each language.
+// range).
 void showSettings(HWND dlg, const Settings& shown) {
     for (const Hotkey& row : kHotkeys) {
         if (row.stored)
@@ -36,14 +85,11 @@ void showSettings(HWND dlg, const Settings& shown) {
             check(dlg, row.control, shown.*row.turnedOnBy);
     }
     SetDlgItemInt(dlg, IDC_INTERVAL, shown.intervalMs, FALSE);
-    check(dlg, IDC_INFO, shown.showInfo);
-    SendDlgItemMessageW(dlg, IDC_LANGUAGE, CB_SETCURSEL, shown.language + 1, 0);
-    check(dlg, IDC_GRID, shown.grid);
-    SendDlgItemMessageW(dlg, IDC_COLOR_FORMAT, CB_SETCURSEL, shown.colorFormat, 0);
-    SendDlgItemMessageW(dlg, IDC_AVERAGE, CB_SETCURSEL, shown.averageSize / 2, 0);
+    for (const CheckBoxRow& row : kCheckBoxes)
+        check(dlg, row.control, shown.*row.field);
+    for (const ListRow& row : kLists)
+        SendDlgItemMessageW(dlg, row.control, CB_SETCURSEL, row.itemOf(shown.*row.field), 0);
     SetDlgItemTextW(dlg, IDC_SAVE_FOLDER, shown.saveFolder);
-    check(dlg, IDC_FOLLOW_FOCUS, shown.followFocus);
-    check(dlg, IDC_EXCLUDE_SELF, shown.excludeSelf);
 }
 
 // The settings as the controls show them. A period that is no number (empty, letters, too
@@ -60,14 +106,11 @@ Settings chosenSettings(HWND dlg, const Settings& shown) {
     chosen.intervalMs = (int)GetDlgItemInt(dlg, IDC_INTERVAL, &translated, TRUE);
     if (!translated)
         chosen.intervalMs = 0;
-    chosen.showInfo = checked(dlg, IDC_INFO) ? 1 : 0;
-    chosen.language = chosenItem(dlg, IDC_LANGUAGE) - 1;
-    chosen.grid = checked(dlg, IDC_GRID) ? 1 : 0;
-    chosen.colorFormat = chosenItem(dlg, IDC_COLOR_FORMAT);
-    chosen.averageSize = 2 * chosenItem(dlg, IDC_AVERAGE) + 1;
+    for (const CheckBoxRow& row : kCheckBoxes)
+        chosen.*row.field = checked(dlg, row.control) ? 1 : 0;
+    for (const ListRow& row : kLists)
+        chosen.*row.field = row.valueOf(chosenItem(dlg, row.control));
     GetDlgItemTextW(dlg, IDC_SAVE_FOLDER, chosen.saveFolder, MAX_PATH);
-    chosen.followFocus = checked(dlg, IDC_FOLLOW_FOCUS) ? 1 : 0;
-    chosen.excludeSelf = checked(dlg, IDC_EXCLUDE_SELF) ? 1 : 0;
     return chosen;
 }
 
@@ -87,15 +130,8 @@ void showTexts(HWND dlg) {
                   {IDC_COLOR_BUTTON, text(kToolChooseColor)},
                   {IDC_INTERVAL_LABEL, text(kToolInterval)},
                   {IDC_INTERVAL_UNIT, unit},
-                  {IDC_INFO, text(kToolInfo)},
-                  {IDC_LANGUAGE_LABEL, text(kToolLanguage)},
-                  {IDC_GRID, text(kToolGrid)},
-                  {IDC_COLOR_FORMAT_LABEL, text(kToolColorFormat)},
-                  {IDC_AVERAGE_LABEL, text(kToolAverage)},
                   {IDC_SAVE_FOLDER_LABEL, text(kToolSaveFolder)},
                   {IDC_BROWSE, text(kToolBrowse)},
-                  {IDC_FOLLOW_FOCUS, text(kToolFollowFocus)},
-                  {IDC_EXCLUDE_SELF, text(kToolExcludeSelf)},
                   {IDOK, text(kOk)},
                   {IDCANCEL, text(kCancel)}};
     SetWindowTextW(dlg, text(kToolCaption));
@@ -105,15 +141,12 @@ void showTexts(HWND dlg) {
         if (row.label != kTextCount)
             SetDlgItemTextW(dlg, row.labelControl, text(row.label));
     }
-    HWND choice = GetDlgItem(dlg, IDC_LANGUAGE);
-    for (const wchar_t* item : {text(kToolAutomatic), kLanguageNames[0], kLanguageNames[1]})
-        SendMessageW(choice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-    for (const ColorFormatRow& format : kColorFormats)
-        SendDlgItemMessageW(dlg, IDC_COLOR_FORMAT, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(format.name));
-    for (TextId item : {kToolAverage1, kToolAverage3, kToolAverage5})
-        SendDlgItemMessageW(dlg, IDC_AVERAGE, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(text(item)));
+    for (const CheckBoxRow& row : kCheckBoxes)
+        SetDlgItemTextW(dlg, row.control, text(row.label));
+    for (const ListRow& row : kLists) {
+        SetDlgItemTextW(dlg, row.labelControl, text(row.label));
+        row.addItems(GetDlgItem(dlg, row.control));
+    }
     SendDlgItemMessageW(dlg, IDC_SAVE_FOLDER, EM_SETCUEBANNER, TRUE,
                         reinterpret_cast<LPARAM>(text(kToolPicturesFolder)));
 }

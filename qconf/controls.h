@@ -1,5 +1,6 @@
 // The set-up tool's controls: the settings and the texts shown in them, and the settings they
-// show read back.
+// show read back. The check boxes and the lists are rows of tables in controls.cpp, the hot
+// keys those of common/hotkeys.h.
 #pragma once
 
 #include <windows.h>
