@@ -15,14 +15,22 @@
 #include "qconf/controls.h"
 #include "res/qconf.h"
 
-// The settings as read (a running magnifier holds their keys, so they are no conflict), with
-// the colour as chosen since; what OK hands over; the colour dialog's custom colours.
-static Settings shown;
-static ApplySettings apply;
-static COLORREF customColors[16];
-// For each hot key the user chooses (by its row in the table), the last combination reported
-// as taken.
-static int reportedHotkeys[kHotkeyCount];
+// One run of the dialog: in runSetupDialog's frame, reached through DWLP_USER.
+struct SetupDialog {
+    // As read (a running magnifier holds their keys, so they are no conflict), with the colour
+    // as chosen since.
+    Settings shown;
+    ApplySettings apply;
+    COLORREF customColors[16];  // the colour dialog's
+    // For each hot key the user chooses (by its row in the table), the last combination
+    // reported as taken.
+    int reportedHotkeys[kHotkeyCount];
+    Settings chosen;  // what apply accepted
+};
+
+static SetupDialog& dialogOf(HWND dlg) {
+    return *reinterpret_cast<SetupDialog*>(GetWindowLongPtrW(dlg, DWLP_USER));
+}
 
 void showToolMessage(HWND owner, const wchar_t* message, UINT icon) {
     MessageBoxW(owner, message, text(kToolCaption), MB_OK | icon);
@@ -38,12 +46,13 @@ static void setDialogIcon(HWND dlg, WPARAM which, int size) {
     SendMessageW(dlg, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
 }
 
-static INT_PTR onInitDialog(HWND dlg) {
+static INT_PTR onInitDialog(HWND dlg, LPARAM dialog) {
+    SetWindowLongPtrW(dlg, DWLP_USER, dialog);
     showTexts(dlg);
     refusePlainKeys(dlg);
     setDialogIcon(dlg, ICON_BIG, GetSystemMetrics(SM_CXICON));
     setDialogIcon(dlg, ICON_SMALL, GetSystemMetrics(SM_CXSMICON));
-    showSettings(dlg, shown);
+    showSettings(dlg, dialogOf(dlg).shown);
     showOkNote(dlg);
     return TRUE;
 }
@@ -55,10 +64,10 @@ static INT_PTR onActivate(HWND dlg, WPARAM state) {
     return FALSE;
 }
 
-static INT_PTR onDrawItem(const DRAWITEMSTRUCT* item) {
+static INT_PTR onDrawItem(HWND dlg, const DRAWITEMSTRUCT* item) {
     if (item->CtlID != IDC_COLOR_SWATCH)
         return FALSE;
-    HBRUSH brush = CreateSolidBrush(shown.penColor);
+    HBRUSH brush = CreateSolidBrush(dialogOf(dlg).shown.penColor);
     FillRect(item->hDC, &item->rcItem, brush);
     DeleteObject(brush);
     FrameRect(item->hDC, &item->rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
@@ -66,14 +75,15 @@ static INT_PTR onDrawItem(const DRAWITEMSTRUCT* item) {
 }
 
 static INT_PTR onChooseColor(HWND dlg) {
+    SetupDialog& d = dialogOf(dlg);
     CHOOSECOLORW choose = {};
     choose.lStructSize = sizeof choose;
     choose.hwndOwner = dlg;
-    choose.rgbResult = shown.penColor;
-    choose.lpCustColors = customColors;
+    choose.rgbResult = d.shown.penColor;
+    choose.lpCustColors = d.customColors;
     choose.Flags = CC_RGBINIT | CC_FULLOPEN;
     if (ChooseColorW(&choose)) {
-        shown.penColor = choose.rgbResult & 0x00FFFFFF;
+        d.shown.penColor = choose.rgbResult & 0x00FFFFFF;
         InvalidateRect(GetDlgItem(dlg, IDC_COLOR_SWATCH), nullptr, TRUE);
     }
     return TRUE;
@@ -83,12 +93,13 @@ static INT_PTR onChooseColor(HWND dlg) {
 // when it is chosen or, as keys another program holds seldom reach the control, at OK. FALSE
 // when it was said now.
 static BOOL reportTakenHotkey(HWND dlg, int row) {
+    SetupDialog& d = dialogOf(dlg);
     const Hotkey& h = kHotkeys[row];
     int chosen = chosenHotkey(dlg, h.control);
-    if (!hotkeyKey(chosen) || chosen == shown.*h.stored || chosen == reportedHotkeys[row] ||
+    if (!hotkeyKey(chosen) || chosen == d.shown.*h.stored || chosen == d.reportedHotkeys[row] ||
         !hotkeyHeldElsewhere(dlg, chosen))
         return TRUE;
-    reportedHotkeys[row] = chosen;
+    d.reportedHotkeys[row] = chosen;
     showToolMessage(dlg, text(kKeyTaken), MB_ICONWARNING);
     return FALSE;
 }
@@ -145,7 +156,8 @@ static void refuse(HWND dlg, int control, const wchar_t* message) {
 }
 
 static INT_PTR onOk(HWND dlg) {
-    Settings chosen = chosenSettings(dlg, shown);
+    SetupDialog& d = dialogOf(dlg);
+    Settings chosen = chosenSettings(dlg, d.shown);
     int twice = hotkeyGivenTwice(chosen);
     if (!intervalInRange(chosen.intervalMs)) {
         wchar_t message[160];
@@ -155,7 +167,8 @@ static INT_PTR onOk(HWND dlg) {
         refuse(dlg, IDC_SAVE_FOLDER, text(kToolFolderNotStorable));
     } else if (twice >= 0) {
         refuse(dlg, kHotkeys[twice].control, text(kToolKeyTwice));
-    } else if (reportTakenHotkeys(dlg) && apply(dlg, chosen)) {
+    } else if (reportTakenHotkeys(dlg) && d.apply(dlg, chosen)) {
+        d.chosen = chosen;
         EndDialog(dlg, IDOK);
     }
     return TRUE;
@@ -179,19 +192,27 @@ static INT_PTR onCommand(HWND dlg, WPARAM wParam) {
 
 static INT_PTR CALLBACK setupDialogProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG: return onInitDialog(dlg);
+        case WM_INITDIALOG: return onInitDialog(dlg, lParam);
         case WM_ACTIVATE: return onActivate(dlg, wParam);
-        case WM_DRAWITEM: return onDrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+        case WM_DRAWITEM: return onDrawItem(dlg, reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
         case WM_COMMAND: return onCommand(dlg, wParam);
         default: return FALSE;
     }
 }
 
-void runSetupDialog(HINSTANCE instance, const Settings& settings, ApplySettings applyChosen) {
-    shown = settings;
-    apply = applyChosen;
+BOOL runSetupDialog(HINSTANCE instance,
+                    const Settings& shown,
+                    ApplySettings apply,
+                    Settings* chosen) {
+    SetupDialog dialog = {};
+    dialog.shown = shown;
+    dialog.apply = apply;
     // Registers the hot-key control's class of the common controls the manifest asks for.
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_HOTKEY_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_QCONF), nullptr, setupDialogProc, 0);
+    if (DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_QCONF), nullptr, setupDialogProc,
+                        reinterpret_cast<LPARAM>(&dialog)) != IDOK)
+        return FALSE;
+    *chosen = dialog.chosen;
+    return TRUE;
 }

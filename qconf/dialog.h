@@ -9,7 +9,12 @@
 
 typedef BOOL (*ApplySettings)(HWND dialog, const Settings& chosen);
 
-void runSetupDialog(HINSTANCE instance, const Settings& shown, ApplySettings apply);
+// TRUE, with the settings apply accepted in chosen, when OK ended the dialog; FALSE when it
+// was cancelled (chosen is left as it was).
+BOOL runSetupDialog(HINSTANCE instance,
+                    const Settings& shown,
+                    ApplySettings apply,
+                    Settings* chosen);
 
 // A message in a box with the tool's caption.
 void showToolMessage(HWND owner, const wchar_t* message, UINT icon);

@@ -85,6 +85,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Settings settings;
     readSettings(iniPath, &settings);
     setLanguage(languageFor(settings.language, GetUserDefaultUILanguage()));
-    runSetupDialog(instance, settings, writeChosenSettings);
+    // The choice is written by then, through writeChosenSettings; the tool ends either way.
+    Settings chosen;
+    runSetupDialog(instance, settings, writeChosenSettings, &chosen);
     return 0;
 }
