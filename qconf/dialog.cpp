@@ -4,8 +4,6 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
-#include <initializer_list>
-
 #include "qconf/dialog.h"
 
 #include "common/hotkeys.h"
@@ -25,7 +23,6 @@ struct SetupDialog {
     // For each hot key the user chooses (by its row in the table), the last combination
     // reported as taken.
     int reportedHotkeys[kHotkeyCount];
-    Settings chosen;  // what apply accepted
 };
 
 static SetupDialog& dialogOf(HWND dlg) {
@@ -168,7 +165,6 @@ static INT_PTR onOk(HWND dlg) {
     } else if (twice >= 0) {
         refuse(dlg, kHotkeys[twice].control, text(kToolKeyTwice));
     } else if (reportTakenHotkeys(dlg) && d.apply(dlg, chosen)) {
-        d.chosen = chosen;
         EndDialog(dlg, IDOK);
     }
     return TRUE;
@@ -190,7 +186,10 @@ static INT_PTR onCommand(HWND dlg, WPARAM wParam) {
     }
 }
 
+// Controls may notify before WM_INITDIALOG has stored the record: those go unhandled.
 static INT_PTR CALLBACK setupDialogProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_INITDIALOG && !GetWindowLongPtrW(dlg, DWLP_USER))
+        return FALSE;
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(dlg, lParam);
         case WM_ACTIVATE: return onActivate(dlg, wParam);
@@ -200,19 +199,13 @@ static INT_PTR CALLBACK setupDialogProc(HWND dlg, UINT message, WPARAM wParam, L
     }
 }
 
-BOOL runSetupDialog(HINSTANCE instance,
-                    const Settings& shown,
-                    ApplySettings apply,
-                    Settings* chosen) {
+BOOL runSetupDialog(HINSTANCE instance, const Settings& shown, ApplySettings apply) {
     SetupDialog dialog = {};
     dialog.shown = shown;
     dialog.apply = apply;
     // Registers the hot-key control's class of the common controls the manifest asks for.
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_HOTKEY_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
-    if (DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_QCONF), nullptr, setupDialogProc,
-                        reinterpret_cast<LPARAM>(&dialog)) != IDOK)
-        return FALSE;
-    *chosen = dialog.chosen;
-    return TRUE;
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_QCONF), nullptr, setupDialogProc,
+                           reinterpret_cast<LPARAM>(&dialog)) == IDOK;
 }

@@ -9,12 +9,8 @@
 
 typedef BOOL (*ApplySettings)(HWND dialog, const Settings& chosen);
 
-// TRUE, with the settings apply accepted in chosen, when OK ended the dialog; FALSE when it
-// was cancelled (chosen is left as it was).
-BOOL runSetupDialog(HINSTANCE instance,
-                    const Settings& shown,
-                    ApplySettings apply,
-                    Settings* chosen);
+// TRUE when OK ended the dialog (apply took the settings chosen), FALSE when it was cancelled.
+BOOL runSetupDialog(HINSTANCE instance, const Settings& shown, ApplySettings apply);
 
 // A message in a box with the tool's caption.
 void showToolMessage(HWND owner, const wchar_t* message, UINT icon);

@@ -86,7 +86,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     readSettings(iniPath, &settings);
     setLanguage(languageFor(settings.language, GetUserDefaultUILanguage()));
     // The choice is written by then, through writeChosenSettings; the tool ends either way.
-    Settings chosen;
-    runSetupDialog(instance, settings, writeChosenSettings, &chosen);
+    runSetupDialog(instance, settings, writeChosenSettings);
     return 0;
 }
