@@ -1,13 +1,14 @@
-// The driver's means: checks and waiting, the pattern on the screen, the programs started in
-// scratch directories, real mouse and keyboard input, and the stand-ins for the shell and the
-// help program.
+// The driver's means, with the steps that use them: checks and waiting, the pattern on the
+// screen, the programs started in scratch directories, and real mouse and keyboard input.
 #include "tests/e2e/driver.h"
 
-// ---- checks and waiting ---------------------------------------------------------------------
+#include <sstream>
+#include <vector>
+
+// ---- checks, waiting and the steps ----------------------------------------------------------
 
 int failures;
 
-// Prints a failed check's message; the case fails when any check failed.
 bool check(bool ok, const char* fmt, ...) {
     va_list args;
     va_start(args, fmt);
@@ -20,7 +21,6 @@ bool check(bool ok, const char* fmt, ...) {
     return ok;
 }
 
-// Processes the driver's own messages (its windows must paint) for ms milliseconds.
 void pump(DWORD ms) {
     for (DWORD start = GetTickCount(); GetTickCount() - start < ms;) {
         for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
@@ -31,12 +31,46 @@ void pump(DWORD ms) {
     }
 }
 
+bool settle(DWORD ms) {
+    pump(ms);
+    return true;
+}
+
+std::string shown(int number) {
+    return std::to_string(number);
+}
+
+std::string shown(const char* text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string shown(POINT point) {
+    return "{" + shown(point.x, point.y) + "}";
+}
+
+std::string shown(RECT rect) {
+    return "{" + shown(rect.left, rect.top, rect.right, rect.bottom) + "}";
+}
+
+void run(std::initializer_list<Step> steps) {
+    int number = 0;
+    for (const Step& s : steps) {
+        bool ok = s.patienceMs ? waitUntil(s.run, s.patienceMs) : s.run();
+        if (!check(ok, "step %d, %s(%s)", ++number, s.name, s.arguments.c_str())) {
+            RECT r = windowRect(q.window);
+            printf("  the window: (%ld, %ld)-(%ld, %ld), properties %d; the settings:\n%s\n",
+                   r.left, r.top, r.right, r.bottom, properties(),
+                   readFileText(dir + L"\\QILO.INI").c_str());
+        }
+    }
+}
+
 // ---- the pattern, the screen ----------------------------------------------------------------
 
-Dib* pattern;
-HWND patternWindow;
+static Dib* pattern;
+static HWND patternWindow;
 
-LRESULT CALLBACK patternProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+static LRESULT CALLBACK patternProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     PAINTSTRUCT ps;
     if (msg != WM_PAINT)
         return msg == WM_ERASEBKGND ? 1 : DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -46,27 +80,38 @@ LRESULT CALLBACK patternProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     return 0;
 }
 
-// The virtual screen, every monitor: left, top, width, height.
-int virtualScreen(int i) {
-    return GetSystemMetrics(SM_XVIRTUALSCREEN + i);
+// The virtual screen, every monitor.
+static RECT virtualScreen() {
+    int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
 // A window of the pattern over every monitor, above every window that is not topmost.
-void paintPattern(int variant) {
+static bool paintPattern(int variant) {
+    const RECT screen = virtualScreen();
     if (!patternWindow) {
-        pattern = new Dib(virtualScreen(2), virtualScreen(3));
+        pattern = new Dib(screen.right - screen.left, screen.bottom - screen.top);
         WNDCLASSA wc = {0, patternProc};
         wc.lpszClassName = "QiloTestPattern";
         RegisterClassA(&wc);
-        patternWindow = CreateWindowExA(
-            WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "", WS_POPUP, virtualScreen(0),
-            virtualScreen(1), pattern->width, pattern->height, nullptr, nullptr, nullptr, nullptr);
+        patternWindow = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "",
+                                        WS_POPUP, screen.left, screen.top, pattern->width,
+                                        pattern->height, nullptr, nullptr, nullptr, nullptr);
     }
-    pattern->fill(0, variant, virtualScreen(0), virtualScreen(1));
+    pattern->fill(0, variant, screen.left, screen.top);
     SetWindowPos(patternWindow, HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(patternWindow, nullptr, FALSE);
-    pump(100);
+    return settle(100);
+}
+
+Step showPattern() {
+    return Step(__func__, "", [] { return paintPattern(0); });
+}
+
+Step showSecondPattern() {
+    return Step(__func__, "", [] { return paintPattern(1); });
 }
 
 RECT windowRect(HWND window) {
@@ -75,20 +120,7 @@ RECT windowRect(HWND window) {
     return r;
 }
 
-// Waits until the window shows the view; the last count of differing pixels.
-int waitForView(HWND window, const ExpectedView& view, DWORD timeoutMs) {
-    int mismatches = -1;
-    POINT first = {};
-    waitUntil([&] { return (mismatches = view.mismatches(Capture(window), &first)) == 0; },
-              timeoutMs);
-    if (mismatches)
-        printf("  %d pixels differ, the first at (%ld, %ld)\n", mismatches, first.x, first.y);
-    return mismatches;
-}
-
-// ---- the program under test -----------------------------------------------------------------
-
-std::wstring qiloPath;
+// ---- files ----------------------------------------------------------------------------------
 
 std::wstring widen(const std::string& utf8) {
     std::wstring wide(utf8.size(), L'\0');
@@ -104,7 +136,7 @@ std::string narrow(const std::wstring& wide) {
     return utf8;
 }
 
-void writeFileText(const std::wstring& path, const std::string& text) {
+static void writeFileText(const std::wstring& path, const std::string& text) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written;
     WriteFile(file, text.data(), (DWORD)text.size(), &written, nullptr);
@@ -122,87 +154,280 @@ std::string readFileText(const std::wstring& path) {
     return text;
 }
 
-// The folder of the programs under test, with the separator.
-std::wstring buildFolder() {
-    return qiloPath.substr(0, qiloPath.rfind(L'\\') + 1);
+// "K=V K=V" as a settings file; a text that starts with "[" is the file itself.
+static std::string settingsText(const char* text) {
+    std::string file = *text == '[' ? text : "[INIT]\r\n", line;
+    for (std::istringstream lines(*text == '[' ? "" : text); lines >> line;)
+        file += line + "\r\n";
+    return *text ? file : "";
 }
 
 // A new scratch directory (with folder: a folder of that name in it), with QILO.INI holding
-// the text given (none when empty). The time in its name keeps it new: Wine reuses pids.
-std::wstring makeScratchDir(const std::string& settings, const wchar_t* folder) {
+// the settings given (none when empty). The time in its name keeps it new: Wine reuses pids.
+static std::wstring makeScratchDir(const char* settings, const wchar_t* folder = nullptr) {
     wchar_t name[MAX_PATH];
     static int counter;
     GetTempPathW(MAX_PATH, name);
     wsprintfW(name + lstrlenW(name), L"qilo-e2e-%lu-%lu-%d", GetCurrentProcessId(), GetTickCount(),
               ++counter);
     CreateDirectoryW(name, nullptr);
-    std::wstring dir = folder ? std::wstring(name) + L"\\" + folder : name;
-    CreateDirectoryW(dir.c_str(), nullptr);
-    if (!settings.empty())
-        writeFileText(dir + L"\\QILO.INI", settings);
-    return dir;
+    std::wstring made = folder ? std::wstring(name) + L"\\" + folder : name;
+    CreateDirectoryW(made.c_str(), nullptr);
+    if (*settings)
+        writeFileText(made + L"\\QILO.INI", settingsText(settings));
+    return made;
 }
 
-// Starts a program (by default Qilo.exe) in dir with the show command (below 0: none, which
-// gives SW_SHOWDEFAULT); startQilo also waits for its window.
-bool launchQilo(Qilo& q, const std::wstring& dir, int showCommand, const std::wstring& exe) {
-    q = Qilo();
+Step saved(const char* lines) {
+    return Step(__func__, shown(lines), [=] {
+        std::istringstream expected(lines);
+        for (std::string line; expected >> line;) {
+            if (readFileText(dir + L"\\QILO.INI").find("\n" + line + "\r") == std::string::npos)
+                return false;
+        }
+        return true;
+    });
+}
+
+Step fileIs(const char* text) {
+    return Step(__func__, shown(text),
+                [=] { return readFileText(dir + L"\\QILO.INI") == settingsText(text); });
+}
+
+Step noFile() {
+    return Step(__func__, "", [] {
+        return GetFileAttributesW((dir + L"\\QILO.INI").c_str()) == INVALID_FILE_ATTRIBUTES;
+    });
+}
+
+Step moveAway(const char* file) {
+    return Step(__func__, shown(file), [=] {
+        std::wstring path = dir + L"\\" + widen(file);
+        return MoveFileExW(path.c_str(), (path + L".gone").c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    });
+}
+
+Step folderNamed(const char* name) {
+    return Step(__func__, shown(name), [=] {
+        std::wstring path = dir + L"\\" + widen(name);
+        DeleteFileW(path.c_str());
+        return CreateDirectoryW(path.c_str(), nullptr) != 0;
+    });
+}
+
+Step pictureNamesTaken(const char* folder, int seconds, int numbers) {
+    return Step(__func__, shown(folder, seconds, numbers), [=] {
+        std::wstring path = dir + L"\\" + widen(folder);
+        CreateDirectoryW(path.c_str(), nullptr);
+        SYSTEMTIME t;
+        FILETIME moment;
+        GetLocalTime(&t);
+        SystemTimeToFileTime(&t, &moment);
+        ULARGE_INTEGER time = {{moment.dwLowDateTime, moment.dwHighDateTime}};
+        for (int i = 0; i < seconds; ++i, time.QuadPart += 10000000) {  // 100 ns units
+            moment = {time.LowPart, time.HighPart};
+            FileTimeToSystemTime(&moment, &t);
+            for (int n = 1; n <= numbers; ++n) {
+                wchar_t name[64], suffix[8];
+                wsprintfW(suffix, n > 1 ? L" (%d)" : L"", n);
+                wsprintfW(name, L"\\Qilo %04d-%02d-%02d %02d%02d%02d%s.png", t.wYear, t.wMonth,
+                          t.wDay, t.wHour, t.wMinute, t.wSecond, suffix);
+                writeFileText(path + name, "x");
+            }
+        }
+        return true;
+    });
+}
+
+// ---- the programs under test ----------------------------------------------------------------
+
+std::wstring qiloPath;
+Qilo q, tool;
+std::wstring dir;
+Language face;
+
+std::wstring buildFolder() {
+    return qiloPath.substr(0, qiloPath.rfind(L'\\') + 1);
+}
+
+// Starts a program in the folder with the show command (kNoShowCommand: none).
+static bool launch(Qilo& p, const std::wstring& folder, int show, const std::wstring& exe) {
+    p = Qilo();
     STARTUPINFOW si = {sizeof si};
-    si.dwFlags = showCommand >= 0 ? STARTF_USESHOWWINDOW : 0;
-    si.wShowWindow = (WORD)showCommand;
+    si.dwFlags = show != kNoShowCommand ? STARTF_USESHOWWINDOW : 0;
+    si.wShowWindow = (WORD)show;
     std::wstring commandLine = L"\"" + exe + L"\"";
     return check(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                dir.c_str(), &si, &q.process),
+                                folder.c_str(), &si, &p.process),
                  "%s starts: error %lu", narrow(exe).c_str(), GetLastError());
 }
 
-bool startQilo(Qilo& q, const std::wstring& dir, int showCommand, const std::wstring& exe) {
+// The magnifier started in dir, and its window.
+static bool startQilo(const std::wstring& exe, int show) {
     DWORD pid = 0;
-    bool found = launchQilo(q, dir, showCommand, exe) &&
-                 waitUntil(
-                     [&] {
-                         GetWindowThreadProcessId(q.window = FindWindowA("#32770", nullptr), &pid);
-                         return pid == q.process.dwProcessId;
-                     },
-                     10000);
+    auto appeared = [&] {
+        q.window = FindWindowA("#32770", nullptr);
+        GetWindowThreadProcessId(q.window, &pid);
+        return pid == q.process.dwProcessId;
+    };
+    bool found = launch(q, dir, show, exe) && waitUntil(appeared, 10000);
     pump(300);  // the posted always-on-top command and the first ticks
     return check(found, "the magnifier window appears");
 }
 
-// The exit code once the process ends; after the time-out it is ended, with -1.
-int waitExit(Qilo& q, DWORD timeoutMs) {
-    if (!waitUntil([&] { return !WaitForSingleObject(q.process.hProcess, 0); }, timeoutMs))
-        TerminateProcess(q.process.hProcess, (UINT)-1);
+int waitExit(Qilo& p, DWORD timeoutMs) {
+    if (!waitUntil([&] { return !WaitForSingleObject(p.process.hProcess, 0); }, timeoutMs))
+        TerminateProcess(p.process.hProcess, (UINT)-1);
     DWORD code = (DWORD)-1;
-    GetExitCodeProcess(q.process.hProcess, &code);
-    CloseHandle(q.process.hProcess);
-    CloseHandle(q.process.hThread);
+    GetExitCodeProcess(p.process.hProcess, &code);
+    CloseHandle(p.process.hProcess);
+    CloseHandle(p.process.hThread);
     return (int)code;
 }
 
-// ---- input and menus ------------------------------------------------------------------------
-
-void send(std::vector<INPUT> inputs) {
-    SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
-    pump(40);
+// The programs of a start in dir as the layout says; the magnifier's path, or empty when a
+// copy failed.
+static std::wstring placePrograms(Layout layout) {
+    const std::wstring built = buildFolder();
+    const struct {
+        const wchar_t* qilo;  // where the magnifier is copied, or null: the one built
+        bool toolBeside;      // the set-up tool copied beside it
+        bool toolInDir;       // another set-up tool planted in the start directory
+    } layouts[] = {{nullptr},
+                   {L"Alone.exe"},
+                   {L"Qilo.exe", true},
+                   {L"bin\\Qilo.exe", true, true},
+                   {L"bin\\Qilo.exe", false, true}};
+    const auto& l = layouts[layout];
+    if (!l.qilo)
+        return qiloPath;
+    std::wstring exe = dir + L"\\" + l.qilo, folder = exe.substr(0, exe.rfind(L'\\') + 1);
+    if (layout == kToolsBesideAndPlanted) {  // as deep as a tool beside it allows: 259 characters
+        folder.insert(folder.size() - 1, 250 - folder.size(), L'_');
+        exe = folder + L"Qilo.exe";
+    }
+    CreateDirectoryW(folder.c_str(), nullptr);
+    bool copied = CopyFileW(qiloPath.c_str(), exe.c_str(), FALSE) &&
+                  (!l.toolBeside || CopyFileW((built + L"QConf.exe").c_str(),
+                                              (folder + L"QConf.exe").c_str(), FALSE)) &&
+                  (!l.toolInDir || CopyFileW((built + L"QConf.exe").c_str(),
+                                             (dir + L"\\QConf.exe").c_str(), FALSE));
+    return copied ? exe : L"";
 }
 
-void moveCursor(int x, int y) {
+static std::wstring started;  // the magnifier of the last start, for startAgain
+
+Step start(const char* settings, Layout layout) {
+    return Step(__func__, shown(settings, layout), [=] {
+        // A folder named outside the Japanese and the Western code page.
+        const wchar_t* unusual = L"Zoë Ω 日本";
+        dir = makeScratchDir(settings, layout == kCopiesInUnusualFolder ? unusual : nullptr);
+        started = placePrograms(layout);
+        return !started.empty() && startQilo(started, SW_SHOWNORMAL);
+    });
+}
+
+Step startAgain() {
+    return Step(__func__, "", [] { return !started.empty() && startQilo(started, SW_SHOWNORMAL); });
+}
+
+Step startShown(int showCommand, const char* settings) {
+    return Step(__func__, shown(showCommand, settings), [=] {
+        dir = makeScratchDir(settings);
+        return startQilo(qiloPath, showCommand);
+    });
+}
+
+Step secondCopyEndsAtOnce() {
+    return Step(__func__, "", [] {
+        Qilo second;
+        std::wstring other = makeScratchDir("");
+        return launch(second, other, SW_SHOWNORMAL, qiloPath) && waitExit(second, 5000) == 0 &&
+               readFileText(other + L"\\QILO.INI").empty();
+    });
+}
+
+Step closeWindow() {
+    return Step(__func__, "", [] {
+        PostMessageA(q.window, WM_CLOSE, 0, 0);
+        return waitExit(q) == 0;
+    });
+}
+
+// Nothing may wait for the user now: a program that does fails.
+Step endSession() {
+    return Step(__func__, "", [] {
+        DWORD_PTR result;
+        bool answered =
+            SendMessageTimeoutW(q.window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, 0, 5000,
+                                &result) &&
+            SendMessageTimeoutW(q.window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, 0, 5000, &result);
+        TerminateProcess(q.process.hProcess, 0);
+        return waitExit(q) == 0 && answered;
+    });
+}
+
+// The set-up tool's window, of either face, within 5 s; launched in dir first when asked.
+static bool toolAppears(bool launched) {
+    tool = Qilo();
+    if (launched && !launch(tool, dir, SW_SHOWNORMAL, buildFolder() + L"QConf.exe"))
+        return false;
+    return waitUntil(
+        [] {
+            return IsWindowVisible(findWindowOf(tool, kToolCaptions[face])) ||
+                   IsWindowVisible(findWindowOf(tool, kToolCaptions[!face]));
+        },
+        5000);
+}
+
+Step toolInNewFolder(const char* settings) {
+    return Step(__func__, shown(settings), [=] {
+        dir = makeScratchDir(settings);
+        return toolAppears(true);
+    });
+}
+
+Step toolHere() {
+    return Step(__func__, "", [] { return toolAppears(true); });
+}
+
+Step toolFromMagnifier() {
+    return Step(__func__, "", [] { return toolAppears(false); });
+}
+
+Step toolEnds() {
+    return Step(__func__, "", [] {
+        tool.window = nullptr;
+        return waitExit(tool, 5000) == 0;
+    });
+}
+
+// ---- input and messages ---------------------------------------------------------------------
+
+static bool send(std::vector<INPUT> inputs) {
+    bool taken = SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT)) == inputs.size();
+    pump(40);
+    return taken;
+}
+
+bool moveCursor(POINT to) {
+    const RECT screen = virtualScreen();
+    const int width = screen.right - screen.left, height = screen.bottom - screen.top;
     INPUT in = {INPUT_MOUSE};
     // Rounded up, so that the absolute position lands on the pixel asked for.
-    in.mi.dx = ((x - virtualScreen(0)) * 65536 + virtualScreen(2) - 1) / virtualScreen(2);
-    in.mi.dy = ((y - virtualScreen(1)) * 65536 + virtualScreen(3) - 1) / virtualScreen(3);
+    in.mi.dx = ((to.x - screen.left) * 65536 + width - 1) / width;
+    in.mi.dy = ((to.y - screen.top) * 65536 + height - 1) / height;
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-    send({in});
+    return send({in});
 }
 
-void mouseButton(DWORD flags) {
+bool mouseButton(DWORD flags) {
     INPUT in = {INPUT_MOUSE};
     in.mi.dwFlags = flags;
-    send({in});
+    return send({in});
 }
 
-INPUT key(WORD vk, DWORD flags) {
+static INPUT key(WORD vk, DWORD flags) {
     INPUT in = {INPUT_KEYBOARD};
     in.ki.wVk = vk;
     in.ki.dwFlags = flags;
@@ -210,136 +435,114 @@ INPUT key(WORD vk, DWORD flags) {
 }
 
 // Presses a key down, lets it up, or both.
-void pressKey(WORD vk, bool down, bool up) {
-    if (down)
-        send({key(vk, 0)});
-    if (up)
-        send({key(vk, KEYEVENTF_KEYUP)});
+bool pressKey(WORD vk, bool down, bool up) {
+    return (!down || send({key(vk, 0)})) && (!up || send({key(vk, KEYEVENTF_KEYUP)}));
 }
 
-void keyCombo(WORD modifier, WORD vk) {
-    send({key(modifier, 0), key(vk, 0), key(vk, KEYEVENTF_KEYUP), key(modifier, KEYEVENTF_KEYUP)});
-}
-
-// The open menu's window (the top one of a menu and its submenu), or null.
-HWND openMenu() {
-    HWND menu = FindWindowA("#32768", nullptr);
-    return IsWindowVisible(menu) ? menu : nullptr;
+bool keyCombo(WORD modifier, WORD vk) {
+    return send(
+        {key(modifier, 0), key(vk, 0), key(vk, KEYEVENTF_KEYUP), key(modifier, KEYEVENTF_KEYUP)});
 }
 
 bool waitForMenu(bool open, DWORD timeoutMs) {
-    return waitUntil([&] { return (openMenu() != nullptr) == open; }, timeoutMs);
+    return waitUntil([&] { return (IsWindowVisible(FindWindowA("#32768", nullptr)) != 0) == open; },
+                     timeoutMs);
 }
 
-Qilo q;  // the program of the scenario, and its directory
-std::wstring dir;
-Language face;  // the face the scenario's programs show
-HWND shell;     // the stand-in notification area: its answer, the icons added, changed, removed
-LRESULT shellAnswer;
-int iconAdds, iconChanges, iconDeletes;
-
-IconRecord lastIconAdded;
-
-LRESULT CALLBACK shellProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != WM_COPYDATA)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    const COPYDATASTRUCT* data = reinterpret_cast<COPYDATASTRUCT*>(lParam);
-    iconDeletes += data->dwData == NIM_DELETE;
-    iconChanges += data->dwData == NIM_MODIFY &&
-                   static_cast<IconRecord*>(data->lpData)->window == (DWORD)(UINT_PTR)q.window;
-    if (data->dwData == NIM_ADD && data->cbData >= sizeof lastIconAdded) {
-        ++iconAdds;
-        memcpy(&lastIconAdded, data->lpData, sizeof lastIconAdded);
-    }
-    return shellAnswer;
+Step drag(POINT from, POINT by) {
+    return Step(__func__, shown(from, by), [=] {
+        bool dragged = moveCursor(from) && mouseButton(MOUSEEVENTF_LEFTDOWN) &&
+                       moveCursor({from.x + by.x / 2, from.y + by.y / 2}) &&
+                       moveCursor({from.x + by.x, from.y + by.y});
+        return mouseButton(MOUSEEVENTF_LEFTUP) && dragged && settle(300);  // let up always
+    });
 }
 
-// The last icon added is the magnifier's: its window, id 1, its callback message, the face's
-// tip and an image of the size the shell asks for.
-bool iconAddedAsAsked() {
-    const IconRecord& icon = lastIconAdded;
-    return icon.window == (DWORD)(UINT_PTR)q.window && icon.id == 1 &&
-           icon.callbackMessage == WM_TRAYNOTIFY &&
-           std::wstring(icon.tip) == textIn(face, kDisplayName) &&
-           (int)icon.width == GetSystemMetrics(SM_CXSMICON) &&
-           (int)icon.height == GetSystemMetrics(SM_CYSMICON);
+Step rightClick(POINT at) {
+    return Step(__func__, shown(at), [=] {
+        return moveCursor(at) && mouseButton(MOUSEEVENTF_RIGHTDOWN) &&
+               mouseButton(MOUSEEVENTF_RIGHTUP);
+    });
 }
 
-// A stand-in shell window that answers `answer` to every request (-1: none).
-void standInShell(LRESULT answer) {
-    WNDCLASSA wc = {0, shellProc};
-    wc.lpszClassName = "Shell_TrayWnd";
-    RegisterClassA(&wc);
-    DestroyWindow(shell);
-    shellAnswer = answer;
-    iconAdds = iconChanges = iconDeletes = 0;
-    lastIconAdded = IconRecord();
-    // Topmost, so that it is found before the shell's own window of the class.
-    if (answer >= 0)
-        shell = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP, 0,
-                                0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+Step wheel(int delta) {
+    return Step(__func__, shown(delta), [=] {
+        INPUT in = {INPUT_MOUSE};
+        in.mi.dwFlags = MOUSEEVENTF_WHEEL;
+        in.mi.mouseData = (DWORD)delta;
+        return send({in}) && settle(200);
+    });
 }
 
-Qilo tool;  // the set-up tool
-
-// Another program's clipboard history: the clipboard held open for a moment after a change.
-static DWORD clipboardHoldMs;
-static HANDLE clipboardOpened;
-static BOOL clipboardHeld;
-
-static DWORD WINAPI holdClipboard(void*) {
-    clipboardHeld = OpenClipboard(nullptr);
-    SetEvent(clipboardOpened);
-    Sleep(clipboardHoldMs);
-    if (clipboardHeld)
-        CloseClipboard();
-    return 0;
+// A right click on the window, then the keyboard down to the entry, into its submenu (the
+// subentry 1 the first) and Enter.
+static bool chooseWithKeys(MainMenu entry, int subentry) {
+    RECT r = windowRect(q.window);
+    if (!rightClick({r.left + 20, r.top + 20}).run() || !waitForMenu(true))
+        return false;
+    for (int i = 0; i <= (int)entry + subentry; ++i)
+        pressKey(i == (int)entry + 1 ? VK_RIGHT : VK_DOWN);
+    pressKey(VK_RETURN);
+    return waitForMenu(false) && settle(250);
 }
 
-bool holdClipboardFor(DWORD ms) {
-    clipboardHoldMs = ms;
-    clipboardOpened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE holder = CreateThread(nullptr, 0, holdClipboard, nullptr, 0, nullptr);
-    bool held =
-        holder && WaitForSingleObject(clipboardOpened, 2000) == WAIT_OBJECT_0 && clipboardHeld;
-    if (holder)
-        CloseHandle(holder);
-    CloseHandle(clipboardOpened);
-    return held;
+Step chooseFromMenu(MainMenu entry) {
+    return Step(__func__, shown(entry), [=] { return chooseWithKeys(entry, 0); });
 }
 
-// A window of another program with a text box, where the user types, and a button.
-HWND typingWindow, typingBox, typingButton;
-
-void startTyping() {
-    DestroyWindow(typingWindow);
-    typingWindow = CreateWindowExA(0, "STATIC", "typing", WS_POPUP | WS_VISIBLE | WS_BORDER, 600,
-                                   600, 300, 90, nullptr, nullptr, nullptr, nullptr);
-    typingBox = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 5, 280, 40, typingWindow,
-                                nullptr, nullptr, nullptr);
-    typingButton = CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE, 5, 50, 100, 30,
-                                   typingWindow, nullptr, nullptr, nullptr);
-    SetForegroundWindow(typingWindow);
-    SetFocus(typingBox);
-    pump(300);
+Step chooseFromMenu(FrameMenu entry) {
+    return Step(__func__, shown(entry),
+                [=] { return chooseWithKeys(MainMenu::Frame, (int)entry); });
 }
 
-POINT typingSpot(bool caret) {
-    GUITHREADINFO info = {sizeof info};
-    RECT r = windowRect(typingButton);
-    if (caret && GetGUIThreadInfo(GetCurrentThreadId(), &info) && info.hwndCaret)
-        MapWindowPoints(info.hwndCaret, nullptr, reinterpret_cast<POINT*>(&info.rcCaret), 2);
-    r = caret ? info.rcCaret : r;
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+Step chooseFromMenu(ZoomMenu entry) {
+    return Step(__func__, shown(entry), [=] { return chooseWithKeys(MainMenu::Zoom, (int)entry); });
 }
 
-// A key typed now reaches the text box: the text grows by one character.
-bool typingGoesOn() {
-    int before = GetWindowTextLengthA(typingBox);
-    pressKey('Q');
-    bool typed = waitUntil([&] { return GetWindowTextLengthA(typingBox) == before + 1; }, 1000);
-    if (!typed || GetForegroundWindow() != typingWindow)
-        printf("  typed: %d -> %d characters, the foreground %p, the typing window %p\n", before,
-               GetWindowTextLengthA(typingBox), (void*)GetForegroundWindow(), (void*)typingWindow);
-    return typed && GetForegroundWindow() == typingWindow;
+Step command(int id) {
+    return Step(__func__, shown(id), [=] {
+        SendMessageA(q.window, WM_COMMAND, id, 0);
+        return true;
+    });
+}
+
+Step restack() {
+    return Step(__func__, "", [] {
+        const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+        SetWindowPos(q.window, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+        SetWindowPos(q.window, HWND_TOPMOST, 0, 0, 0, 0, keep);
+        return settle(100);
+    });
+}
+
+Step displayMode(int width, int height) {
+    return Step(__func__, shown(width, height), [=] {
+        DEVMODEA mode = {};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = width;
+        mode.dmPelsHeight = height;
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+    });
+}
+
+Step defaultDisplayMode() {
+    return Step(__func__, "", [] { return ChangeDisplaySettingsA(nullptr, 0) == 0; });
+}
+
+Step hotkeyInto(int control, int hotkey) {
+    return Step(__func__, shown(control, hotkey), [=] {
+        SendDlgItemMessageA(frontDialog(), control, HKM_SETHOTKEY, hotkey, 0);
+        return true;
+    });
+}
+
+Step keyInto(int control, WORD vk, WORD modifier) {
+    return Step(__func__, shown(control, vk, modifier), [=] {
+        SetForegroundWindow(frontDialog());
+        PostMessageW(frontDialog(), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(frontDialog(), control),
+                     TRUE);
+        pump(200);
+        return (modifier ? keyCombo(modifier, vk) : pressKey(vk)) && settle(200);
+    });
 }

@@ -28,13 +28,13 @@ void caseFaces() {
 // cannot succeed.
 // clang-format off
 void caseFolders() {
-    run({showPattern(), startInUnusualFolder("X=123 Y=145 IsCross=1"), windowAt(123, 145, 317, 275),
+    run({showPattern(), start("X=123 Y=145 IsCross=1", kCopiesInUnusualFolder), windowAt({123, 145, 317, 275}),
          command(kZoom4), closeWindow(), saved("X=123 Y=145 IsCross=1 ZOOM=40004"),
-         startAgain(), windowAt(123, 145, 317, 275), chooseFromMenu(mSetup), toolFromMagnifier(), click(IDC_COLOR_BUTTON),
+         startAgain(), windowAt({123, 145, 317, 275}), chooseFromMenu(MainMenu::Settings), toolFromMagnifier(), click(IDC_COLOR_BUTTON),
          typeInto(kBlueBox, "255"), click(IDOK), click(IDOK), toolEnds(),
          restartedWithPen(RGB(128, 0, 255)), closeWindow(), saved("X=123 COLOR=16711808 ZOOM=40004")});
     run({start("X=50 Y=60"), folderNamed("QILO.INI"), closeWithoutWaiting(), magnifierTellsSaveFailed(ERROR_ACCESS_DENIED),
          toolHere(), click(IDOK), toolTellsSaveFailed(ERROR_ACCESS_DENIED), click(IDCANCEL), toolEnds(),
-         start(), folderNamed("QILO.INI"), chooseFromMenu(mSetup), toolFromMagnifier(), click(IDOK), toolTellsSaveFailed(ERROR_ACCESS_DENIED),
+         start(), folderNamed("QILO.INI"), chooseFromMenu(MainMenu::Settings), toolFromMagnifier(), click(IDOK), toolTellsSaveFailed(ERROR_ACCESS_DENIED),
          is(Visible), click(IDCANCEL), toolEnds(), endSession()});
 }

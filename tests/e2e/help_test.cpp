@@ -5,6 +5,6 @@
 // clang-format off
 void caseHelp() {
     run({showPattern(), start("X=20 Y=20"),
-         chooseFromMenu(mHelp), helpWindows(1), shows(IDC_HELP_TEXT, "QILO.INI"), viewOf(150, 650, 1, 2),
-         chooseFromMenu(mHelp), helpWindows(1), click(IDOK), helpWindows(0), closeWindow()});
+         chooseFromMenu(MainMenu::Help), helpWindows(1), shows(IDC_HELP_TEXT, "QILO.INI"), viewOf({150, 650}),
+         chooseFromMenu(MainMenu::Help), helpWindows(1), click(IDOK), helpWindows(0), closeWindow()});
 }

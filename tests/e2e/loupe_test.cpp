@@ -7,12 +7,12 @@
 // clang-format off
 void caseLoupe() {
     run({showPattern(), start("X=20 Y=20 HK_PICK=625 COLOR_FORMAT=3"), keyFree(VK_LEFT),
-         moveTo(300, 300), pressWith(VK_CONTROL, VK_F2), keyTaken(VK_LEFT), keyTaken(VK_DOWN, MOD_SHIFT),
-         press(VK_RIGHT), cursorAt(301, 300), press(VK_UP), cursorAt(301, 299),
-         press(VK_LEFT), cursorAt(300, 299), press(VK_DOWN), cursorAt(300, 300),
-         pressWith(VK_SHIFT, VK_DOWN), cursorAt(300, 310), pressWith(VK_SHIFT, VK_LEFT), cursorAt(290, 310),
-         moveTo(1019, 2), pressWith(VK_SHIFT, VK_RIGHT), cursorAt(1023, 2), pressWith(VK_SHIFT, VK_UP),
-         cursorAt(1023, 0), press(VK_RIGHT), cursorAt(1023, 0),
+         moveTo({300, 300}), pressWith(VK_CONTROL, VK_F2), keyTaken(VK_LEFT), keyTaken(VK_DOWN, MOD_SHIFT),
+         press(VK_RIGHT), cursorAt({301, 300}), press(VK_UP), cursorAt({301, 299}),
+         press(VK_LEFT), cursorAt({300, 299}), press(VK_DOWN), cursorAt({300, 300}),
+         pressWith(VK_SHIFT, VK_DOWN), cursorAt({300, 310}), pressWith(VK_SHIFT, VK_LEFT), cursorAt({290, 310}),
+         moveTo({1019, 2}), pressWith(VK_SHIFT, VK_RIGHT), cursorAt({1023, 2}), pressWith(VK_SHIFT, VK_UP),
+         cursorAt({1023, 0}), press(VK_RIGHT), cursorAt({1023, 0}),
          press(VK_RETURN), clipboardHoldsText("255, 0, 3"), keyFree(VK_LEFT), keyFree(VK_RETURN),
          pressWith(VK_CONTROL, VK_F2), keyTaken(VK_ESCAPE), press(VK_ESCAPE), keyFree(VK_ESCAPE), keyFree(VK_UP),
          pressWith(VK_CONTROL, VK_F2), ctrlSpace(), keyFree(VK_RIGHT, MOD_SHIFT), ctrlSpace(),
@@ -24,24 +24,24 @@ void caseLoupe() {
     // contrast of #902C11 and #FADC00; pressed at another pixel, it moves there; pressed again
     // at its pixel, it goes with its label.
     run({showPattern(), start("X=20 Y=20 WIDTH=322 HK_PICK=625 HK_ANCHOR=626 HK_SAVE=628 SAVE_FOLDER=shots"),
-         moveTo(400, 300), pressWith(VK_CONTROL, VK_F3),
-         readoutOf(250, 220, kTopLeft, "-150, -80 170.00px 5.99:1"),
-         pressWith(VK_CONTROL, VK_F2), readoutOf(250, 220, kTopLeft, "PICK|-150, -80 170.00px 5.99:1"),
-         press(VK_ESCAPE), moveTo(250, 221), pressWith(VK_CONTROL, VK_F3),
-         readoutOf(250, 221, kTopLeft, "+0, +0 0.00px 1.00:1"), pressWith(VK_CONTROL, VK_F3), viewOf(250, 221, 1, 2),
+         moveTo({400, 300}), pressWith(VK_CONTROL, VK_F3),
+         readoutOf({250, 220}, kTopLeft, "-150, -80 170.00px 5.99:1"),
+         pressWith(VK_CONTROL, VK_F2), readoutOf({250, 220}, kTopLeft, "PICK|-150, -80 170.00px 5.99:1"),
+         press(VK_ESCAPE), moveTo({250, 221}), pressWith(VK_CONTROL, VK_F3),
+         readoutOf({250, 221}, kTopLeft, "+0, +0 0.00px 1.00:1"), pressWith(VK_CONTROL, VK_F3), viewOf({250, 221}),
          pictureNamesTaken("shots", 20), pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 21),
          pressWith(VK_CONTROL, VK_F5), picturesSaved("shots", 22), closeWindow()});
     // Between two ticks, the anchor is set (and taken off), pick mode shows, and Enter copies,
     // at the pixel the cursor is on now; the pick key pressed again ends pick mode.
-    run({showPattern(), moveTo(400, 300), start("X=20 Y=20 HK_PICK=625 HK_ANCHOR=626 INT_TIME=10000"),
-         pressWith(VK_CONTROL, VK_F3), readoutOf(400, 300, kTopLeft, "+0, +0 0.00px 1.00:1"),
-         pressWith(VK_CONTROL, VK_F3), pressWith(VK_CONTROL, VK_F2), readoutOf(400, 300, kTopLeft, "PICK"), moveTo(1023, 0),
-         press(VK_RETURN), clipboardHoldsColorOf(1023, 0), pressWith(VK_CONTROL, VK_F2), pressWith(VK_CONTROL, VK_F2), keyFree(VK_LEFT), closeWindow()});
+    run({showPattern(), moveTo({400, 300}), start("X=20 Y=20 HK_PICK=625 HK_ANCHOR=626 INT_TIME=10000"),
+         pressWith(VK_CONTROL, VK_F3), readoutOf({400, 300}, kTopLeft, "+0, +0 0.00px 1.00:1"),
+         pressWith(VK_CONTROL, VK_F3), pressWith(VK_CONTROL, VK_F2), readoutOf({400, 300}, kTopLeft, "PICK"), moveTo({1023, 0}),
+         press(VK_RETURN), clipboardHoldsColorOf({1023, 0}), pressWith(VK_CONTROL, VK_F2), pressWith(VK_CONTROL, VK_F2), keyFree(VK_LEFT), closeWindow()});
     // The first picture of a second takes the name without a number; with all 99 names of a
     // second taken, the failure is told rather than the last written over. A folder's name may be
     // one letter long.
     run({start("X=20 Y=20 HK_SAVE=628 SAVE_FOLDER=s"), pressWith(VK_CONTROL, VK_F5),
-         picturesSaved("s", 1, true), pictureNamesTaken("s", 4, 99),
+         picturesSaved("s", 1, kNamedWithoutNumber), pictureNamesTaken("s", 4, 99),
          pressWith(VK_CONTROL, VK_F5), shows(kMessageText, "\\s\n"), click(IDOK), closeWindow()});
     // A folder that cannot be made, and a picture that cannot be written in a "folder" that is
     // a file: each failure is told with its path.

@@ -1,7 +1,17 @@
-// What the programs show: their windows, texts, files and pixels, read back.
+// What the programs show, read back: their windows, texts, files and pixels, and the steps
+// that check them.
 #include "tests/e2e/driver.h"
 
-// The dialog the user faces: a dialog the tool or the magnifier owns, else the tool.
+#include <psapi.h>
+
+#include <vector>
+
+// The captions of the help window in both faces; the crosshair's default pen.
+static const wchar_t* const kHelpCaptions[] = {L"ＱＦ拡大鏡 ヘルプ", L"QF Magnifier Help"};
+static const COLORREF kPen = RGB(128, 0, 0);
+
+// ---- windows and texts ----------------------------------------------------------------------
+
 HWND frontDialog() {
     HWND owner = tool.window ? tool.window : q.window;
     for (HWND h = nullptr; (h = FindWindowExA(nullptr, h, "#32770", nullptr));) {
@@ -12,7 +22,7 @@ HWND frontDialog() {
 }
 
 // A window's text as UTF-8, asked for as UTF-16: a character lost on the way shows.
-std::string windowText(HWND window) {
+static std::string windowText(HWND window) {
     wchar_t text[8192] = L"";
     if (window)
         SendMessageW(window, WM_GETTEXT, 8192, reinterpret_cast<LPARAM>(text));
@@ -23,8 +33,6 @@ std::string controlText(int id) {
     return windowText(GetDlgItem(frontDialog(), id));
 }
 
-// The top-level window of a process that has the property given (the magnifier's, or the
-// tool's title).
 HWND findWindowOf(Qilo& p, const wchar_t* title) {
     HWND found = nullptr;
     for (HWND h = nullptr; !found && (h = FindWindowExW(nullptr, h, L"#32770", title));) {
@@ -41,226 +49,52 @@ HWND findWindowOf(Qilo& p, const wchar_t* title) {
     return p.window = found;
 }
 
-int helpWindows() {
-    int n = 0;
-    for (HWND h = nullptr; (h = FindWindowExW(nullptr, h, L"#32770", kHelpCaptions[face]));)
-        n += IsWindowVisible(h);
-    return n;
-}
-
-bool controlFocused(HWND dialog, int id) {
+// The control has the keyboard focus in its dialog's thread.
+static bool controlFocused(HWND dialog, int id) {
     GUITHREADINFO thread = {sizeof thread};
     return dialog && GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread) &&
            thread.hwndFocus == GetDlgItem(dialog, id);
 }
 
-bool helpButtonFocused() {
-    return controlFocused(FindWindowExW(nullptr, nullptr, L"#32770", kHelpCaptions[face]), IDOK);
+Step readyToTypeOver(int control) {
+    return Step(__func__, shown(control), 2000, [=] {
+        HWND d = frontDialog();
+        LRESULT length = SendDlgItemMessageW(d, control, WM_GETTEXTLENGTH, 0, 0);
+        return controlFocused(d, control) &&
+               SendDlgItemMessageW(d, control, EM_GETSEL, 0, 0) == MAKELONG(0, length);
+    });
 }
 
-std::string colorText(COLORREF c) {
-    char text[8];
-    wsprintfA(text, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
-    return text;
+Step hotkeyShows(int control, int hotkey) {
+    return Step(__func__, shown(control, hotkey), [=] {
+        int key = (int)(SendDlgItemMessageW(frontDialog(), control, HKM_GETHOTKEY, 0, 0) & 0xFFFF);
+        if (key != hotkey)
+            printf("  the key control shows 0x%X\n", key);
+        return key == hotkey;
+    });
 }
 
-// The readout label of pattern pixel (x, y) as the view must show it, black on white with two
-// pixels round the text, in a corner inside the frame; below, the lines given ('|' between).
-bool readoutShown(const Dib& view, int x, int y, bool right, bool bottom, const char* more) {
-    std::vector<std::string> lines = {std::to_string(x) + ", " + std::to_string(y) +
-                                      (more ? " " + colorText(patternColor(x, y)) : "")};
-    for (const char* p = more; p && *p; p += strcspn(p, "|") + (p[strcspn(p, "|")] != 0))
-        lines.push_back(std::string(p, strcspn(p, "|")));
-    Dib label(400, 60);
-    SelectObject(label.dc, GetStockObject(ANSI_FIXED_FONT));
-    SIZE size = {}, line;
-    for (const std::string& text : lines) {
-        GetTextExtentPoint32A(label.dc, text.c_str(), (int)text.size(), &line);
-        size = {line.cx > size.cx ? line.cx : size.cx, size.cy + line.cy};
-    }
-    RECT box = {0, 0, size.cx + 4, size.cy + 4};
-    FillRect(label.dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    for (size_t i = 0; i < lines.size(); ++i)
-        TextOutA(label.dc, 2, 2 + (int)i * line.cy, lines[i].c_str(), (int)lines[i].size());
-    int left = right ? view.width - 1 - box.right : 1,
-        top = bottom ? view.height - 1 - box.bottom : 1;
-    int errors = 0;
-    for (int v = 0; v < box.bottom; ++v) {
-        for (int u = 0; u < box.right; ++u)
-            errors += view.at(left + u, top + v) != label.at(u, v);
-    }
-    return errors == 0;
+Step swatchShows(COLORREF color) {
+    return Step(__func__, shown(color), 2000, [=] {
+        RECT swatch = windowRect(GetDlgItem(tool.window, IDC_COLOR_SWATCH));
+        POINT middle = {(swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2};
+        return Capture(RECT{middle.x, middle.y, middle.x + 1, middle.y + 1}).at(0, 0) == color;
+    });
 }
 
-// In this program, which ignores the quit command: the magnifier's event and a window that
-// says it is the magnifier's (1), the event alone, as while a magnifier starts (2); neither (0).
-bool stubbornMagnifier(int there) {
-    static HANDLE event;
-    static HWND window;
-    DestroyWindow(window);  // none the first time: harmless
-    CloseHandle(event);
-    window = there == 1 ? CreateWindowW(L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                                        nullptr)
-                        : nullptr;
-    event = there ? CreateEventW(nullptr, TRUE, FALSE, kInstanceEventName) : nullptr;
-    return !there || (event && (there == 2 ||
-                                (window && SetPropW(window, kMagnifierWindowProperty, window))));
+Step helpWindows(int open) {
+    return Step(__func__, shown(open), 2000, [=] {
+        int n = 0;
+        for (HWND h = nullptr; (h = FindWindowExW(nullptr, h, L"#32770", kHelpCaptions[face]));)
+            n += IsWindowVisible(h);
+        // The close button focused: the text, focused, would open all selected.
+        HWND help = FindWindowExW(nullptr, nullptr, L"#32770", kHelpCaptions[face]);
+        return n == open && (open == 0 || controlFocused(help, IDOK));
+    });
 }
 
-int picturesIn(const std::wstring& folder, bool plain) {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*.png").c_str(), &found);
-    int count = 0;
-    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
-        count += found.nFileSizeLow > 0 && !(plain && wcschr(found.cFileName, L'('));
-    if (search != INVALID_HANDLE_VALUE)
-        FindClose(search);
-    return count;
-}
-
-// Puts a one-byte file under each name a picture saved in each of the next seconds would
-// take: the plain one, and those with " (2)" up to " (numbers)".
-void takePictureNames(const std::wstring& folder, int seconds, int numbers) {
-    CreateDirectoryW(folder.c_str(), nullptr);
-    SYSTEMTIME t;
-    FILETIME moment;
-    GetLocalTime(&t);
-    SystemTimeToFileTime(&t, &moment);
-    ULARGE_INTEGER time = {{moment.dwLowDateTime, moment.dwHighDateTime}};
-    for (int i = 0; i < seconds; ++i, time.QuadPart += 10000000) {  // 100 ns units
-        moment = {time.LowPart, time.HighPart};
-        FileTimeToSystemTime(&moment, &t);
-        for (int n = 1; n <= numbers; ++n) {
-            wchar_t name[64], suffix[8];
-            wsprintfW(suffix, n > 1 ? L" (%d)" : L"", n);
-            wsprintfW(name, L"\\Qilo %04d-%02d-%02d %02d%02d%02d%s.png", t.wYear, t.wMonth, t.wDay,
-                      t.wHour, t.wMinute, t.wSecond, suffix);
-            writeFileText(folder + name, "x");
-        }
-    }
-}
-
-bool clipboardHolds(const std::string& text) {
-    if (!OpenClipboard(nullptr))
-        return false;
-    HANDLE data = GetClipboardData(CF_TEXT);
-    const char* held = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
-    BITMAP bitmap = {};  // the view inside the frame, 192 x 128 at the default size
-    GetObject(GetClipboardData(CF_BITMAP), sizeof bitmap, &bitmap);
-    bool ok = held && text == held && bitmap.bmWidth == 192 && bitmap.bmHeight == 128;
-    if (held)
-        GlobalUnlock(data);
-    CloseClipboard();
-    return ok;
-}
-
-// Sizable: the window's bottom-right corner sizes it.
-int properties() {
-    bool hotkeyFree = RegisterHotKey(nullptr, 0x3000, MOD_CONTROL, VK_SPACE);
-    UnregisterHotKey(nullptr, 0x3000);
-    RECT r = windowRect(q.window);
-    LPARAM corner = MAKELPARAM(r.right - 2, r.bottom - 2);
-    return IsWindowVisible(q.window) * Visible + IsIconic(q.window) * Iconic +
-           !!(GetWindowLongA(q.window, GWL_EXSTYLE) & WS_EX_TOPMOST) * Topmost +
-           (SendMessageA(q.window, WM_NCHITTEST, 0, corner) == HTBOTTOMRIGHT) * Sizable +
-           !!(GetWindowLongA(q.window, GWL_STYLE) & WS_THICKFRAME) * ThickFrame +
-           (GetWindowTextLengthA(q.window) > 0) * Titled + !hotkeyFree * HotkeyTaken +
-           (GetPriorityClass(q.process.hProcess) == HIGH_PRIORITY_CLASS) * HighPriority +
-           !(GetWindowLongA(q.window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) * TaskbarButton;
-}
-
-// "K=V K=V" as a settings file; a text that starts with "[" is the file itself.
-std::string settingsText(const char* text) {
-    std::string file = *text == '[' ? text : "[INIT]\r\n", line;
-    for (std::istringstream lines(*text == '[' ? "" : text); lines >> line;)
-        file += line + "\r\n";
-    return *text ? file : "";
-}
-
-// Pen pixels on the inner part of a column and of a row of the window (-1: none).
-int penPixels(const Dib& c, COLORREF pen, int column, int row) {
-    int n = 0;
-    for (int y = 1; y < c.height - 1 && column >= 0; ++y)
-        n += c.at(column, y) == pen;
-    for (int x = 1; x < c.width - 1 && row >= 0; ++x)
-        n += c.at(x, row) == pen;
-    return n;
-}
-
-// Inner pixels of a framed square view farther than a pixel from where a stretch of the
-// source (srcX, srcY, size x size) puts them: the pattern's colour tells where one came from.
-int stretchErrors(const Dib& c, int srcX, int srcY, int size) {
-    int errors = 0;
-    double scale = (double)size / (c.width - 2);
-    for (int y = 1; y < c.height - 1; ++y) {
-        for (int x = 1; x < c.width - 1; ++x) {
-            POINT from = patternPointOf(c.at(x, y));
-            errors += abs(from.x - srcX - (int)((x - 1) * scale)) > 1 ||
-                      abs(from.y - srcY - (int)((y - 1) * scale)) > 1;
-        }
-    }
-    return errors;
-}
-
-// Every pixel of the window's top row and left column is black (the right and bottom edges
-// are drawn a frame's width outside the window).
-bool blackTopAndLeft(const Capture& c, int w, int h) {
-    int other = 0;
-    for (int x = 0; x < w; ++x)
-        other += c.at(x, 0) != 0;
-    for (int y = 0; y < h; ++y)
-        other += c.at(0, y) != 0;
-    return other == 0;
-}
-
-// The view round the cursor at an integer zoom, unclamped; see View.
-bool checkView(const Step& s, RECT r, const char* text) {
-    moveCursor(s.c, s.d);
-    bool cross = strstr(text, "cross"), framed = strstr(text, "framed");
-    int w = r.right - r.left, h = r.bottom - r.top;
-    // clang-format off
-    ExpectedView view = {s.a, s.b, s.c - (w - 2 * s.a) / s.b / 2, s.d - (h - 2 * s.a) / s.b / 2,
-                         strstr(text, "inverted") != nullptr, strstr(text, "second") ? 1 : 0,
-                         cross ? w / 2 : -1, cross ? h / 2 : -1};
-    // clang-format on
-    if (waitForView(q.window, view) != 0)
-        return false;
-    Capture c(q.window);
-    return (!cross ||
-            penPixels(c, view.inverted ? invertColor(kPen) : kPen, w / 2, h / 2) == w + h - 4) &&
-           (!framed || blackTopAndLeft(c, w, h));
-}
-
-// The programs of a start in dir, laid out as Start's b says; the magnifier's path, or empty
-// when a copy failed.
-std::wstring placePrograms(int layout) {
-    const std::wstring built = buildFolder();
-    const struct {
-        const wchar_t* qilo;  // where the magnifier is copied, or null: the one built
-        bool toolBeside;      // the set-up tool copied beside it
-        bool toolInDir;       // another set-up tool planted in the start directory
-    } layouts[] = {{nullptr},
-                   {L"Alone.exe"},
-                   {L"Qilo.exe", true},
-                   {nullptr},
-                   {L"bin\\Qilo.exe", true, true},
-                   {L"bin\\Qilo.exe", false, true}};
-    const auto& l = layouts[layout];
-    if (!l.qilo)
-        return qiloPath;
-    std::wstring exe = dir + L"\\" + l.qilo, folder = exe.substr(0, exe.rfind(L'\\') + 1);
-    if (layout == 4)  // as deep as a tool beside it allows: "QConf.exe" makes 259 characters
-        folder.insert(folder.size() - 1, 250 - folder.size(), L'_'), exe = folder + L"Qilo.exe";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    bool copied = CopyFileW(qiloPath.c_str(), exe.c_str(), FALSE) &&
-                  (!l.toolBeside || CopyFileW((built + L"QConf.exe").c_str(),
-                                              (folder + L"QConf.exe").c_str(), FALSE)) &&
-                  (!l.toolInDir || CopyFileW((built + L"QConf.exe").c_str(),
-                                             (dir + L"\\QConf.exe").c_str(), FALSE));
-    return copied ? exe : L"";
-}
-
-std::string imageOf(const Qilo& p) {
+// The file a running program was started from.
+static std::string imageOf(const Qilo& p) {
     wchar_t path[MAX_PATH] = L"";
     HANDLE process =
         OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.process.dwProcessId);
@@ -269,12 +103,18 @@ std::string imageOf(const Qilo& p) {
     return narrow(path);
 }
 
-// Japanese on a Japanese Windows (code page 932), English on any other.
+Step toolStartedBesideMagnifier() {
+    return Step(__func__, "", [] {
+        std::string qilo = imageOf(q);
+        return imageOf(tool) == qilo.substr(0, qilo.rfind('\\')) + "\\QConf.exe";
+    });
+}
+
 Language systemFace() {
     return GetACP() == 932 ? kJapanese : kEnglish;
 }
 
-HWND messageBoxOf(DWORD processId) {
+static HWND messageBoxOf(DWORD processId) {
     for (HWND h = nullptr; (h = FindWindowExW(nullptr, h, L"#32770", nullptr));) {
         DWORD pid = 0;
         GetWindowThreadProcessId(h, &pid);
@@ -284,8 +124,9 @@ HWND messageBoxOf(DWORD processId) {
     return nullptr;
 }
 
-// See SaveFailed.
-bool saveFailureTold(const Qilo& p, DWORD error) {
+// The face's words, the file's path and the system's text for the error in the program's
+// message box, whose OK is clicked; the tool stays open.
+static bool saveFailureTold(const Qilo& p, DWORD error) {
     wchar_t reason[512] = L"";
     FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
                    reason, 512, nullptr);
@@ -302,8 +143,17 @@ bool saveFailureTold(const Qilo& p, DWORD error) {
            (&p == &q || WaitForSingleObject(p.process.hProcess, 0) == WAIT_TIMEOUT);
 }
 
+Step magnifierTellsSaveFailed(DWORD error) {
+    return Step(__func__, shown(error),
+                [=] { return saveFailureTold(q, error) && waitExit(q) == 0; });
+}
+
+Step toolTellsSaveFailed(DWORD error) {
+    return Step(__func__, shown(error), [=] { return saveFailureTold(tool, error); });
+}
+
 // What a check of a text found against what it expected, shown when they differ.
-bool sameText(const char* what, const std::string& found, const std::string& expected) {
+static bool sameText(const char* what, const std::string& found, const std::string& expected) {
     if (found != expected)
         printf("  %s: \"%s\", expected \"%s\"\n", what, found.c_str(), expected.c_str());
     return found == expected;
@@ -326,6 +176,49 @@ static bool helpSays(const std::string& help, bool ja) {
     return all;
 }
 
+// The texts users see are spelled out here; the help, too long for that, is checked in part.
+Step everyTextInFace() {
+    return Step(__func__, "", [] {
+        const bool ja = face == kJapanese;
+        // clang-format off
+        const std::pair<int, std::string> toolTexts[] = {
+            {IDC_COLOR_LABEL, ja ? "十字線の色:" : "Crosshair color:"},
+            {IDC_COLOR_BUTTON, ja ? "色の選択..." : "Choose..."},
+            {IDC_HOTKEY, ja ? "Ctrl+Space で表示/非表示を切り替える" : "Show and hide with Ctrl+Space"},
+            {IDC_INTERVAL_LABEL, ja ? "更新間隔:" : "Refresh every:"},
+            {IDC_INTERVAL_UNIT, ja ? "ミリ秒 (10～10000)" : "ms (10 to 10000)"},
+            {IDC_INFO, ja ? "カーソルの位置と色を表示する" : "Show the cursor's position and color"},
+            {IDC_FREEZE_LABEL, ja ? "静止キー:" : "Freeze key:"},
+            {IDC_COPY_LABEL, ja ? "コピーキー:" : "Copy key:"},
+            {IDC_FOLLOW_FOCUS, ja ? "文字カーソルとキーボード フォーカスを追う" : "Follow the text cursor and keyboard focus"},
+            {IDC_EXCLUDE_SELF, ja ? "拡大鏡のウィンドウを表示に映さない" : "Leave the magnifier's window out of the view"},
+            {IDC_LANGUAGE_LABEL, ja ? "表示言語:" : "Language:"},
+            {IDOK, "OK"},
+            {IDCANCEL, ja ? "キャンセル" : "Cancel"},
+            {IDC_OK_NOTE, ja ? "拡大鏡は動作中です。OK で拡大鏡をいったん終了し、設定を保存してから起動し直します。"
+                             : "The magnifier is running. OK closes it, saves the settings and starts it again."}};
+        // clang-format on
+        const char* const choices[] = {ja ? "自動" : "Automatic", "日本語", "English"};
+        HWND help = FindWindowExW(nullptr, nullptr, L"#32770", kHelpCaptions[face]);
+        bool same =
+            sameText("title", windowText(q.window), ja ? " ＱＦ拡大鏡" : "QF Magnifier") &&
+            sameText("help caption", windowText(help), narrow(kHelpCaptions[face])) &&
+            sameText("help button", windowText(GetDlgItem(help, IDOK)), ja ? "閉じる" : "Close") &&
+            helpSays(windowText(GetDlgItem(help, IDC_HELP_TEXT)), ja) &&
+            sameText("tool caption", windowText(tool.window), narrow(kToolCaptions[face]));
+        for (const auto& label : toolTexts)
+            same &= sameText("tool label", windowText(GetDlgItem(tool.window, label.first)),
+                             label.second);
+        for (int i = 0; i < 3; ++i) {
+            wchar_t item[64] = L"";
+            SendDlgItemMessageW(tool.window, IDC_LANGUAGE, CB_GETLBTEXT, i,
+                                reinterpret_cast<LPARAM>(item));
+            same &= sameText("language choice", narrow(item), choices[i]);
+        }
+        return same;
+    });
+}
+
 // A value of a program's version resource (its first language), or empty.
 static std::string versionValue(const std::wstring& program, const wchar_t* name) {
     std::vector<BYTE> data(GetFileVersionInfoSizeW(program.c_str(), nullptr) + 1);
@@ -341,52 +234,286 @@ static std::string versionValue(const std::wstring& program, const wchar_t* name
     return VerQueryValueW(data.data(), path, (void**)&value, &size) ? narrow(value) : "";
 }
 
-// Both programs carry the version, as Explorer's Properties show it, with their own names.
-bool carryVersion() {
-    bool all = true;
-    for (const wchar_t* name : {L"Qilo.exe", L"QConf.exe"}) {
-        std::wstring program = buildFolder() + name;
-        all &= sameText("file version", versionValue(program, L"FileVersion"), QILO_VERSION_TEXT) &&
-               sameText("product version", versionValue(program, L"ProductVersion"),
-                        QILO_VERSION_TEXT) &&
-               sameText("file name", versionValue(program, L"OriginalFilename"), narrow(name)) &&
-               sameText("product", versionValue(program, L"ProductName"), "Qilo");
-    }
-    return all;
+// As Explorer's Properties show them.
+Step programsCarryVersion() {
+    return Step(__func__, "", [] {
+        bool all = true;
+        for (const wchar_t* name : {L"Qilo.exe", L"QConf.exe"}) {
+            std::wstring program = buildFolder() + name;
+            all &=
+                sameText("file version", versionValue(program, L"FileVersion"),
+                         QILO_VERSION_TEXT) &&
+                sameText("product version", versionValue(program, L"ProductVersion"),
+                         QILO_VERSION_TEXT) &&
+                sameText("file name", versionValue(program, L"OriginalFilename"), narrow(name)) &&
+                sameText("product", versionValue(program, L"ProductName"), "Qilo");
+        }
+        return all;
+    });
 }
 
-// See Face. The texts users see, spelled out here.
-bool checkFace() {
-    const bool ja = face == kJapanese;
-    // clang-format off
-    const std::pair<int, std::string> toolTexts[] = {
-        {IDC_COLOR_LABEL, ja ? "十字線の色:" : "Crosshair color:"},       {IDC_COLOR_BUTTON, ja ? "色の選択..." : "Choose..."},
-        {IDC_HOTKEY, ja ? "Ctrl+Space で表示/非表示を切り替える" : "Show and hide with Ctrl+Space"},
-        {IDC_INTERVAL_LABEL, ja ? "更新間隔:" : "Refresh every:"},           {IDC_INTERVAL_UNIT, ja ? "ミリ秒 (10～10000)" : "ms (10 to 10000)"},
-        {IDC_INFO, ja ? "カーソルの位置と色を表示する" : "Show the cursor's position and color"},
-        {IDC_FREEZE_LABEL, ja ? "静止キー:" : "Freeze key:"},              {IDC_COPY_LABEL, ja ? "コピーキー:" : "Copy key:"},
-        {IDC_FOLLOW_FOCUS, ja ? "文字カーソルとキーボード フォーカスを追う" : "Follow the text cursor and keyboard focus"},
-        {IDC_EXCLUDE_SELF, ja ? "拡大鏡のウィンドウを表示に映さない" : "Leave the magnifier's window out of the view"},
-        {IDC_LANGUAGE_LABEL, ja ? "表示言語:" : "Language:"},                 {IDOK, "OK"},
-        {IDCANCEL, ja ? "キャンセル" : "Cancel"},                {IDC_OK_NOTE, ja ? "拡大鏡は動作中です。OK で拡大鏡をいったん終了し、設定を保存してから起動し直します。"
-                       : "The magnifier is running. OK closes it, saves the settings and starts it again."}};
-    const char* const choices[] = {ja ? "自動" : "Automatic", "日本語", "English"};
-    // clang-format on
-    HWND help = FindWindowExW(nullptr, nullptr, L"#32770", kHelpCaptions[face]);
-    bool same =
-        sameText("title", windowText(q.window), ja ? " ＱＦ拡大鏡" : "QF Magnifier") &&
-        sameText("help caption", windowText(help), narrow(kHelpCaptions[face])) &&
-        sameText("help button", windowText(GetDlgItem(help, IDOK)), ja ? "閉じる" : "Close") &&
-        helpSays(windowText(GetDlgItem(help, IDC_HELP_TEXT)), ja) &&
-        sameText("tool caption", windowText(tool.window), narrow(kToolCaptions[face]));
-    for (const auto& label : toolTexts)
-        same &=
-            sameText("tool label", windowText(GetDlgItem(tool.window, label.first)), label.second);
-    for (int i = 0; i < 3; ++i) {
-        wchar_t item[64] = L"";
-        SendDlgItemMessageW(tool.window, IDC_LANGUAGE, CB_GETLBTEXT, i,
-                            reinterpret_cast<LPARAM>(item));
-        same &= sameText("language choice", narrow(item), choices[i]);
+// ---- the window -----------------------------------------------------------------------------
+
+int properties() {
+    bool hotkeyFree = RegisterHotKey(nullptr, 0x3000, MOD_CONTROL, VK_SPACE);
+    UnregisterHotKey(nullptr, 0x3000);
+    RECT r = windowRect(q.window);
+    LPARAM corner = MAKELPARAM(r.right - 2, r.bottom - 2);
+    return IsWindowVisible(q.window) * Visible + IsIconic(q.window) * Iconic +
+           !!(GetWindowLongA(q.window, GWL_EXSTYLE) & WS_EX_TOPMOST) * Topmost +
+           (SendMessageA(q.window, WM_NCHITTEST, 0, corner) == HTBOTTOMRIGHT) * Sizable +
+           !!(GetWindowLongA(q.window, GWL_STYLE) & WS_THICKFRAME) * ThickFrame +
+           (GetWindowTextLengthA(q.window) > 0) * Titled + !hotkeyFree * HotkeyTaken +
+           (GetPriorityClass(q.process.hProcess) == HIGH_PRIORITY_CLASS) * HighPriority +
+           !(GetWindowLongA(q.window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) * TaskbarButton;
+}
+
+Step windowAt(RECT rect) {
+    return Step(__func__, shown(rect), [=] {
+        RECT r = windowRect(q.window);
+        return EqualRect(&r, &rect) != 0;
+    });
+}
+
+Step usableOnScreen() {
+    return Step(__func__, "", [] {
+        RECT r = windowRect(q.window);
+        return r.right > 0 && r.bottom > 0 && r.left < 1024 && r.top < 768 &&
+               r.right - r.left >= 32 && r.bottom - r.top >= 32;
+    });
+}
+
+Step inFront() {
+    return Step(__func__, "", 2000, [] {
+        RECT r = windowRect(q.window);
+        return WindowFromPoint({(r.left + r.right) / 2, (r.top + r.bottom) / 2}) == q.window;
+    });
+}
+
+Step noCapture() {
+    return Step(__func__, "", 1000, [] {
+        GUITHREADINFO t = {sizeof t};
+        return GetGUIThreadInfo(GetWindowThreadProcessId(q.window, nullptr), &t) && !t.hwndCapture;
+    });
+}
+
+Step menuAt(POINT topLeft, int height) {
+    return Step(__func__, shown(topLeft, height), [=] {
+        RECT r = waitForMenu(true) ? windowRect(FindWindowA("#32768", nullptr)) : RECT{};
+        return r.left == topLeft.x && r.top == topLeft.y && abs(r.bottom - r.top - height) < 40;
+    });
+}
+
+Step cursorAt(POINT at) {
+    return Step(__func__, shown(at), 2000, [=] {
+        POINT p;
+        return GetCursorPos(&p) && p.x == at.x && p.y == at.y;
+    });
+}
+
+// ---- the view -------------------------------------------------------------------------------
+
+// Waits until the window shows the view; the last count of differing pixels.
+static int waitForView(const ExpectedView& view) {
+    int mismatches = -1;
+    POINT first = {};
+    waitUntil([&] { return (mismatches = view.mismatches(Capture(q.window), &first)) == 0; }, 3000);
+    if (mismatches)
+        printf("  %d pixels differ, the first at (%ld, %ld)\n", mismatches, first.x, first.y);
+    return mismatches;
+}
+
+// Pen pixels on the inner part of a column and of a row of the window (-1: none).
+static int penPixels(const Dib& c, COLORREF pen, int column, int row) {
+    int n = 0;
+    for (int y = 1; y < c.height - 1 && column >= 0; ++y)
+        n += c.at(column, y) == pen;
+    for (int x = 1; x < c.width - 1 && row >= 0; ++x)
+        n += c.at(x, row) == pen;
+    return n;
+}
+
+// Inner pixels of a framed square view farther than a pixel from where a stretch of the
+// source (srcX, srcY, size x size) puts them: the pattern's colour tells where one came from.
+static int stretchErrors(const Dib& c, int srcX, int srcY, int size) {
+    int errors = 0;
+    double scale = (double)size / (c.width - 2);
+    for (int y = 1; y < c.height - 1; ++y) {
+        for (int x = 1; x < c.width - 1; ++x) {
+            POINT from = patternPointOf(c.at(x, y));
+            errors += abs(from.x - srcX - (int)((x - 1) * scale)) > 1 ||
+                      abs(from.y - srcY - (int)((y - 1) * scale)) > 1;
+        }
     }
-    return same;
+    return errors;
+}
+
+// Every pixel of the window's top row and left column is black (the right and bottom edges
+// are drawn a frame's width outside the window).
+static bool blackTopAndLeft(const Capture& c) {
+    int other = 0;
+    for (int x = 0; x < c.width; ++x)
+        other += c.at(x, 0) != 0;
+    for (int y = 0; y < c.height; ++y)
+        other += c.at(0, y) != 0;
+    return other == 0;
+}
+
+// Unclamped: the source round the cursor.
+Step viewOf(POINT cursor, int looks, int zoom) {
+    return Step(__func__, shown(cursor, looks, zoom), [=] {
+        RECT r = windowRect(q.window);
+        moveCursor(cursor);
+        const bool cross = looks & kCrosshair, inverted = looks & kInverted;
+        const int frame = looks & kNoFrame ? 0 : 1, w = r.right - r.left, h = r.bottom - r.top;
+        const int srcX = cursor.x - (w - 2 * frame) / zoom / 2,
+                  srcY = cursor.y - (h - 2 * frame) / zoom / 2, variant = looks & kSecondPattern;
+        if (waitForView({frame, zoom, srcX, srcY, inverted, variant ? 1 : 0, cross ? w / 2 : -1,
+                         cross ? h / 2 : -1}) != 0)
+            return false;
+        Capture c(q.window);
+        const COLORREF pen = inverted ? invertColor(kPen) : kPen;
+        return (!cross || penPixels(c, pen, w / 2, h / 2) == w + h - 4) &&
+               (!(looks & kBlackFrame) || blackTopAndLeft(c));
+    });
+}
+
+Step sourceAt(POINT source, POINT cross) {
+    return Step(__func__, shown(source, cross), [=] {
+        RECT r = windowRect(q.window);
+        return waitForView({1, 2, source.x, source.y, false, 0, cross.x, cross.y}) == 0 &&
+               (cross.x < 0 || penPixels(Capture(q.window), kPen, cross.x, cross.y) ==
+                                   r.right - r.left + r.bottom - r.top - 4);
+    });
+}
+
+Step stretched(int size, POINT cursor) {
+    return Step(__func__, shown(size, cursor), [=] {
+        moveCursor(cursor);
+        return waitUntil(
+            [=] {
+                Capture c(q.window);
+                return !stretchErrors(c, cursor.x - size / 2, cursor.y - size / 2, size);
+            },
+            1500);
+    });
+}
+
+Step restartedWithPen(COLORREF pen) {
+    return Step(__func__, shown(pen), [=] {
+        if (waitExit(q) != 0 ||
+            !waitUntil([] { return findWindowOf(q = Qilo(), nullptr) != nullptr; }, 10000))
+            return false;
+        restack().run();  // Wine may leave the new window's X window under the pattern's
+        moveCursor({500, 400});
+        return waitUntil(
+            [=] {
+                Capture c(q.window);
+                return penPixels(c, pen, c.width / 2, c.height / 2) == c.width + c.height - 4;
+            },
+            3000);
+    });
+}
+
+// ---- the readout and the clipboard ----------------------------------------------------------
+
+static std::string colorText(COLORREF c) {
+    char text[8];
+    wsprintfA(text, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+    return text;
+}
+
+bool readoutShown(const Dib& view, POINT pixel, Corner corner, const char* more) {
+    std::string first = std::to_string(pixel.x) + ", " + std::to_string(pixel.y);
+    std::vector<std::string> lines = {more ? first + " " + colorText(patternColor(pixel.x, pixel.y))
+                                           : first};
+    for (const char* p = more; p && *p; p += strcspn(p, "|") + (p[strcspn(p, "|")] != 0))
+        lines.push_back(std::string(p, strcspn(p, "|")));
+    Dib label(400, 60);
+    SelectObject(label.dc, GetStockObject(ANSI_FIXED_FONT));
+    SIZE size = {}, line;
+    for (const std::string& text : lines) {
+        GetTextExtentPoint32A(label.dc, text.c_str(), (int)text.size(), &line);
+        size = {line.cx > size.cx ? line.cx : size.cx, size.cy + line.cy};
+    }
+    RECT box = {0, 0, size.cx + 4, size.cy + 4};
+    FillRect(label.dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    for (size_t i = 0; i < lines.size(); ++i)
+        TextOutA(label.dc, 2, 2 + (int)i * line.cy, lines[i].c_str(), (int)lines[i].size());
+    const bool right = corner == kTopRight || corner == kBottomRight,
+               bottom = corner == kBottomLeft || corner == kBottomRight;
+    int left = right ? view.width - 1 - box.right : 1,
+        top = bottom ? view.height - 1 - box.bottom : 1;
+    int errors = 0;
+    for (int v = 0; v < box.bottom; ++v) {
+        for (int u = 0; u < box.right; ++u)
+            errors += view.at(left + u, top + v) != label.at(u, v);
+    }
+    return errors == 0;
+}
+
+Step readoutOf(POINT pixel, Corner corner, const char* more) {
+    return Step(__func__, shown(pixel, corner, more), [=] {
+        moveCursor(pixel);
+        return waitUntil([=] { return readoutShown(Capture(q.window), pixel, corner, more); },
+                         2000);
+    });
+}
+
+// The text, and the view inside the frame, 192 x 128 at the default size.
+static bool clipboardHolds(const std::string& text) {
+    if (!OpenClipboard(nullptr))
+        return false;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    const char* held = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    BITMAP bitmap = {};
+    GetObject(GetClipboardData(CF_BITMAP), sizeof bitmap, &bitmap);
+    bool ok = held && text == held && bitmap.bmWidth == 192 && bitmap.bmHeight == 128;
+    if (held)
+        GlobalUnlock(data);
+    CloseClipboard();
+    return ok;
+}
+
+Step clipboardHoldsColorOf(POINT pixel) {
+    return Step(__func__, shown(pixel), 2000,
+                [=] { return clipboardHolds(colorText(patternColor(pixel.x, pixel.y))); });
+}
+
+Step clipboardHoldsText(const char* text) {
+    return Step(__func__, shown(text), 2000, [=] { return clipboardHolds(text); });
+}
+
+// ---- hot keys and pictures ------------------------------------------------------------------
+
+static bool keyIsFree(WORD vk, UINT modifiers) {
+    bool registered = RegisterHotKey(nullptr, 0x7100, modifiers, vk);
+    UnregisterHotKey(nullptr, 0x7100);
+    return registered;
+}
+
+Step keyFree(WORD vk, UINT modifiers) {
+    return Step(__func__, shown(vk, modifiers), 2000, [=] { return keyIsFree(vk, modifiers); });
+}
+
+Step keyTaken(WORD vk, UINT modifiers) {
+    return Step(__func__, shown(vk, modifiers), 2000, [=] { return !keyIsFree(vk, modifiers); });
+}
+
+// The PNG files in the folder that are not empty, of the names asked for.
+static int picturesIn(const std::wstring& folder, PictureNames names) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*.png").c_str(), &found);
+    int count = 0;
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+        count += found.nFileSizeLow > 0 &&
+                 !(names == kNamedWithoutNumber && wcschr(found.cFileName, L'('));
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+    return count;
+}
+
+Step picturesSaved(const char* folder, int count, PictureNames names) {
+    return Step(__func__, shown(folder, count, names), 3000,
+                [=] { return picturesIn(dir + L"\\" + widen(folder), names) == count; });
 }

@@ -6,12 +6,12 @@
 // clang-format off
 void caseWheel() {
     run({showPattern(), start("X=300 Y=250 WIDTH=242 HEIGHT=242 WSIZE=0"),
-         moveTo(400, 350), wheel(120), stretched(80, 700, 300),
-         moveTo(400, 350), wheel(-120), wheel(-60), stretched(120, 701, 300),
-         moveTo(400, 350), wheel(-60), stretched(160, 702, 300),
-         moveTo(400, 350), wheel(60), wheel(60), stretched(120, 703, 300),
-         moveTo(400, 350), wheel(-60), wheel(120), stretched(80, 705, 300),  // a turn back starts afresh
-         moveTo(400, 350), wheel(12 * 120), stretched(15, 704, 300),
+         moveTo({400, 350}), wheel(120), stretched(80, {700, 300}),
+         moveTo({400, 350}), wheel(-120), wheel(-60), stretched(120, {701, 300}),
+         moveTo({400, 350}), wheel(-60), stretched(160, {702, 300}),
+         moveTo({400, 350}), wheel(60), wheel(60), stretched(120, {703, 300}),
+         moveTo({400, 350}), wheel(-60), wheel(120), stretched(80, {705, 300}),  // a turn back starts afresh
+         moveTo({400, 350}), wheel(12 * 120), stretched(15, {704, 300}),
          closeWindow(), saved("ZOOM=40006 WIDTH=240")});
 }
 
@@ -20,22 +20,22 @@ void caseWheel() {
 // moment.
 void caseReadout() {
     run({showPattern(), start("X=20 Y=20 INFO=1 IsCross=1 HK_COPY=632"),
-         readoutOf(500, 400), readoutOf(801, 123), readoutOf(3, 5, kBottomRight),
-         pressWith(VK_CONTROL, VK_F9), clipboardHoldsColorOf(3, 5), readoutOf(801, 123),
-         clipboardHeldFor(50), pressWith(VK_CONTROL, VK_F9), clipboardHoldsColorOf(801, 123),
-         readoutOf(40, 300, kTopRight),  // the crosshair pushed left of the middle, above a third
-         closeWindow(), start("X=20 Y=20 INFO=1 ZOOM=40024"), readoutOf(500, 400), closeWindow()});
+         readoutOf({500, 400}), readoutOf({801, 123}), readoutOf({3, 5}, kBottomRight),
+         pressWith(VK_CONTROL, VK_F9), clipboardHoldsColorOf({3, 5}), readoutOf({801, 123}),
+         clipboardHeldFor(50), pressWith(VK_CONTROL, VK_F9), clipboardHoldsColorOf({801, 123}),
+         readoutOf({40, 300}, kTopRight),  // the crosshair pushed left of the middle, above a third
+         closeWindow(), start("X=20 Y=20 INFO=1 ZOOM=40024"), readoutOf({500, 400}), closeWindow()});
 }
 
 // Freeze (Ctrl+F8 here) holds the view while the screen changes, until pressed again or hidden.
 void caseFreeze() {
-    run({showPattern(), start("X=20 Y=20 HK_FREEZE=631"), viewOf(500, 400, 1, 2),
-         pressWith(VK_CONTROL, VK_F8), showPattern(1), waitMs(300), viewOf(500, 400, 1, 2),
-         pressWith(VK_CONTROL, VK_F8), viewOf(500, 400, 1, 2, "second"),
+    run({showPattern(), start("X=20 Y=20 HK_FREEZE=631"), viewOf({500, 400}),
+         pressWith(VK_CONTROL, VK_F8), showSecondPattern(), waitMs(300), viewOf({500, 400}),
+         pressWith(VK_CONTROL, VK_F8), viewOf({500, 400}, kSecondPattern),
          // The surfaces opened again (the z-order applied) end a freeze with the old image.
          pressWith(VK_CONTROL, VK_F8), showPattern(), command(ID_ALWAYS_TOP), command(ID_ALWAYS_TOP),
-         viewOf(500, 400, 1, 2), showPattern(1), viewOf(500, 400, 1, 2, "second"),
-         pressWith(VK_CONTROL, VK_F8), ctrlSpace(), ctrlSpace(), showPattern(), viewOf(500, 400, 1, 2),
+         viewOf({500, 400}), showSecondPattern(), viewOf({500, 400}, kSecondPattern),
+         pressWith(VK_CONTROL, VK_F8), ctrlSpace(), ctrlSpace(), showPattern(), viewOf({500, 400}),
          closeWindow()});
 }
 
@@ -54,7 +54,7 @@ void caseDpi() {
     int height = 0;
     // The icon, too, is loaded at the size the shell asks for at this DPI.
     run({showPattern(), shellAnswering(TRUE), start("X=20 Y=20 WIDTH=386 HEIGHT=258 INFO=1"),
-         iconAsAsked(), moveTo(500, 400), waitMs(500)});
+         iconAsAsked(), moveTo({500, 400}), waitMs(500)});
     waitUntil([&] { return (height = labelHeight(Capture(q.window))) >= 22; }, 3000);
     printf("  the label is %d pixels high\n", height);
     check(height >= 22 && height <= 26, "the label is about 1.5 x 16 pixels high");

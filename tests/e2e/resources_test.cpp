@@ -1,6 +1,9 @@
 // Resources: a program worked for a while leaves its GDI objects and memory as they were.
 #include "tests/e2e/driver.h"
 
+#include <psapi.h>
+
+#include "bench/gdi_count.h"
 #include "common/hotkeys.h"
 
 static const int kZoomCommands[] = {kZoom1, kZoom1_5, kZoom2, kZoom3, kZoom4,
@@ -49,12 +52,12 @@ static void soakStep(unsigned r) {
     else if (r % 5 == 1)  // one of the ten zoom entries
         PostMessageA(q.window, WM_COMMAND, kZoomCommands[r / 8 % 10], 0);
     else if (r % 5 == 2)
-        run({command(IDOJI_TOKA), drag(x, y, 50, 30)});
+        run({command(IDOJI_TOKA), drag({x, y}, {50, 30})});
     else if (r % 5 == 3)
         keyCombo(VK_CONTROL, VK_SPACE);
     else if (IsWindowVisible(q.window) && waitForMenu(false, 1000))
-        run({rightClick(x, y), waitMs(200), press(VK_ESCAPE)});
-    moveCursor(50 + r / 8 % 900, 50 + r / 8192 % 650);
+        run({rightClick({x, y}), waitMs(200), press(VK_ESCAPE)});
+    moveCursor({(LONG)(50 + r / 8 % 900), (LONG)(50 + r / 8192 % 650)});
 }
 
 // A program worked for a while leaves its resources as they were. The leak check: forty
@@ -75,7 +78,7 @@ void checkResources(bool soak) {
     // system makes on first use, in the window's process, is no leak.
     workTheProgram(1);
     for (int i = 0; i < 9; ++i)
-        moveCursor(301 + i % 3 * 95, 251 + i / 3 * 63);
+        moveCursor({301 + i % 3 * 95, 251 + i / 3 * 63});
     for (unsigned step = 0; step < 10 && soak; ++step) {
         soakStep(step);
         if (!IsWindowVisible(q.window))
@@ -98,6 +101,6 @@ void checkResources(bool soak) {
               now[1] <= before[1] + (soak ? 8192 : 1024),
           "GDI objects %d -> %d, private memory %d -> %d KiB", before[0], now[0], before[1],
           now[1]);
-    run({soak ? viewOf(700, 600, 1, 2) : readoutOf(700, 600), closeWindow(),
+    run({soak ? viewOf({700, 600}) : readoutOf({700, 600}), closeWindow(),
          saved("X=300 ZOOM=40003 FRAME=1 WIDTH=240")});
 }

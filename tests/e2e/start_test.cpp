@@ -10,9 +10,9 @@ static const char kEveryKey[] =
 
 // clang-format off
 void caseFirstStart() {
-    run({programsCarryVersion(), showPattern(), start(), windowAt(0, 0, 194, 130),
+    run({programsCarryVersion(), showPattern(), start(), windowAt({0, 0, 194, 130}),
          is(Visible | Topmost | HotkeyTaken | HighPriority, Sizable | Titled | ThickFrame),
-         viewOf(500, 400, 1, 2), secondCopyEndsAtOnce(), is(Visible), closeWindow(),
+         viewOf({500, 400}), secondCopyEndsAtOnce(), is(Visible), closeWindow(),
          fileIs("WSIZE=1 X=0 Y=0 IsTop=1 ZOOM=40003 INT_TIME=60 IsCross=0 WIDTH=194 "
                             "HEIGHT=130 ROP=13369376 FRAME=1 ISTOKA=0 EXCLUDE_SELF=0"),
          start(), closeWindow()});  // a new copy starts once the first has ended
@@ -20,29 +20,30 @@ void caseFirstStart() {
 
 // Every key read and written back in place; other sections and keys kept.
 void caseEveryKey() {
-    run({showPattern(), start(kEveryKey), windowAt(300, 200, 556, 368),
-         is(Sizable, Topmost | HotkeyTaken | ThickFrame), viewOf(600, 500, 0, 4, "inverted"),
+    run({showPattern(), start(kEveryKey), windowAt({300, 200, 556, 368}),
+         is(Sizable, Topmost | HotkeyTaken | ThickFrame), viewOf({600, 500}, kNoFrame | kInverted, 4),
          closeWindow(), fileIs(kEveryKey)});
 }
 
 // Show commands with bit 1 or 2 set start hidden in the notification area.
 void caseShowCommands() {
-    const int hidden[][2] = {{SW_HIDE, 0}, {SW_SHOWNORMAL, 0}, {SW_SHOWMINIMIZED, 1},
-        {SW_SHOWMAXIMIZED, 1}, {SW_SHOW, 1}, {SW_SHOWMINNOACTIVE, 1}, {SW_SHOWNA, 0},
-        {SW_RESTORE, 0}, {SW_SHOWDEFAULT, 1}, {-1, 1}};  // -1: none, which gives SW_SHOWDEFAULT
-    for (const auto& s : hidden)
-        run({startShown(s[0]), waitMs(200), is(s[1] ? 0 : Visible, s[1] ? Visible : 0), closeWindow()});
+    const struct { int showCommand; bool hidden; } rows[] = {
+        {SW_HIDE, false}, {SW_SHOWNORMAL, false}, {SW_SHOWMINIMIZED, true}, {SW_SHOWMAXIMIZED, true},
+        {SW_SHOW, true}, {SW_SHOWMINNOACTIVE, true}, {SW_SHOWNA, false}, {SW_RESTORE, false},
+        {SW_SHOWDEFAULT, true}, {kNoShowCommand, true}};
+    for (const auto& r : rows)
+        run({startShown(r.showCommand), waitMs(200), r.hidden ? isNot(Visible) : is(Visible), closeWindow()});
     // A shortcut set to run maximised: its show command replaces the first ShowWindow's. The
     // window's own place and size are kept, also after it was brought back.
-    run({startShown(SW_SHOWMAXIMIZED, "X=300 Y=200 WSIZE=0"), is(0, Visible), closeWindow(),
+    run({startShown(SW_SHOWMAXIMIZED, "X=300 Y=200 WSIZE=0"), isNot(Visible), closeWindow(),
          saved("X=300 Y=200 WIDTH=192 HEIGHT=128"),
-         startShown(SW_SHOWMAXIMIZED, "X=300 Y=200 WSIZE=0"), is(0, Visible), ctrlSpace(), is(Visible),
-         windowAt(300, 200, 492, 328), closeWindow(), saved("X=300 Y=200 WIDTH=192 HEIGHT=128")});
+         startShown(SW_SHOWMAXIMIZED, "X=300 Y=200 WSIZE=0"), isNot(Visible), ctrlSpace(), is(Visible),
+         windowAt({300, 200, 492, 328}), closeWindow(), saved("X=300 Y=200 WIDTH=192 HEIGHT=128")});
 }
 
 // At logoff the process is ended without WM_DESTROY, after WM_ENDSESSION.
 void caseSessionEnd() {
-    run({start("X=100 Y=100"), command(ID_CROSS), command(kZoom4), placeAt(345, 210),
+    run({start("X=100 Y=100"), command(ID_CROSS), command(kZoom4), placeAt({345, 210}),
          endSession(), saved("X=345 Y=210 IsCross=1 ZOOM=40004")});
 }
 

@@ -2,28 +2,28 @@
 #include "tests/e2e/driver.h"
 
 void caseTray() {
-    run({showPattern(), start("X=400 Y=300"), iconMouse(WM_LBUTTONDOWN), is(0, Visible),
+    run({showPattern(), start("X=400 Y=300"), iconMouse(WM_LBUTTONDOWN), isNot(Visible),
          iconMouse(WM_LBUTTONDBLCLK), iconMouse(WM_LBUTTONUP), iconMouse(WM_MOUSEMOVE),
-         is(0, Visible), iconMouse(WM_LBUTTONDOWN), is(Visible | Topmost),
-         windowAt(400, 300, 594, 430), viewOf(700, 500, 1, 2),
+         isNot(Visible), iconMouse(WM_LBUTTONDOWN), is(Visible | Topmost),
+         windowAt({400, 300, 594, 430}), viewOf({700, 500}),
          // On a hidden window's icon the right button opens the short menu, whose second
          // entry restores; on a shown one's, the main menu, which a click elsewhere closes.
-         iconMouse(WM_LBUTTONDOWN), iconMouse(WM_RBUTTONDOWN), menuAt(700, 500, 66), is(0, Visible),
-         press(VK_DOWN), press(VK_DOWN), press(VK_RETURN), is(Visible), iconMouse(WM_RBUTTONDOWN),
-         menuAt(700, 500, 211), drag(100, 650, 0, 0), noMenu(), iconMouse(WM_LBUTTONDOWN),
-         closeWindow(),
+         iconMouse(WM_LBUTTONDOWN), iconMouse(WM_RBUTTONDOWN), menuAt({700, 500}, 66),
+         isNot(Visible), press(VK_DOWN), press(VK_DOWN), press(VK_RETURN), is(Visible),
+         iconMouse(WM_RBUTTONDOWN), menuAt({700, 500}, 211), drag({100, 650}, {0, 0}), noMenu(),
+         iconMouse(WM_LBUTTONDOWN), closeWindow(),
          // Not always on top, under the window the user types in: restored, it comes in front
          // and is still not on top, and the user types on where he did.
          start("X=650 Y=580 IsTop=0"), userTypesElsewhere(), iconMouse(WM_LBUTTONDOWN),
-         iconMouse(WM_LBUTTONDOWN), is(Visible, Topmost), windowAt(650, 580, 844, 710), inFront(),
+         iconMouse(WM_LBUTTONDOWN), is(Visible, Topmost), windowAt({650, 580, 844, 710}), inFront(),
          typingGoesOnThere(), closeWindow()});
 }
 
 void caseHotkey() {
-    run({start("X=321 Y=234"), ctrlSpace(), is(0, Visible), ctrlSpace(), is(Visible), ctrlSpace(),
-         is(0, Visible), closeWindow(), saved("X=321 Y=234"),
+    run({start("X=321 Y=234"), ctrlSpace(), isNot(Visible), ctrlSpace(), is(Visible), ctrlSpace(),
+         isNot(Visible), closeWindow(), saved("X=321 Y=234"),
          // Hidden and brought back while the user types elsewhere: the keys go on going there.
-         start("X=321 Y=234"), userTypesElsewhere(), ctrlSpace(), is(0, Visible), ctrlSpace(),
+         start("X=321 Y=234"), userTypesElsewhere(), ctrlSpace(), isNot(Visible), ctrlSpace(),
          is(Visible | Topmost), typingGoesOnThere(), closeWindow(), start("VK_SPACE=0"),
          ctrlSpace(), waitMs(300), is(Visible, HotkeyTaken), closeWindow()});
     // Another program holds Ctrl+Space: the magnifier runs without it, silently.
@@ -41,31 +41,31 @@ void caseShell() {
          // Refused at the start and accepted when the shell announces itself: hiding hides.
          showPattern(), shellAnswering(FALSE), start("X=400 Y=300 VK_SPACE=0"),
          command(ID_MINIMIZE), is(Iconic | TaskbarButton), restoreFromTaskbar(),
-         is(Visible, Iconic | TaskbarButton), restack(), viewOf(700, 500, 1, 2),
-         shellAnswering(TRUE), shellAnnouncesItself(), iconsAdded(1), command(ID_MINIMIZE),
-         is(0, Visible | Iconic), iconMouse(WM_LBUTTONDOWN), is(Visible | Topmost, TaskbarButton),
-         closeWindow(), shellAnswering(FALSE), startShown(SW_SHOWMINIMIZED), is(Iconic),
-         ctrlSpace(), is(Visible, Iconic | TaskbarButton), closeWindow(),
+         is(Visible, Iconic | TaskbarButton), restack(), viewOf({700, 500}), shellAnswering(TRUE),
+         shellAnnouncesItself(), iconsAdded(1), command(ID_MINIMIZE), isNot(Visible | Iconic),
+         iconMouse(WM_LBUTTONDOWN), is(Visible | Topmost, TaskbarButton), closeWindow(),
+         shellAnswering(FALSE), startShown(SW_SHOWMINIMIZED), is(Iconic), ctrlSpace(),
+         is(Visible, Iconic | TaskbarButton), closeWindow(),
          // Started minimised to a shell that is late with the icon: once it is there, hidden to it.
          shellAnswering(FALSE), startShown(SW_SHOWMINIMIZED), is(Iconic), shellNowAnswering(TRUE),
-         waitMs(1500), is(0, Visible), iconMouse(WM_LBUTTONDOWN), is(Visible, Iconic),
+         waitMs(1500), isNot(Visible), iconMouse(WM_LBUTTONDOWN), is(Visible, Iconic),
          closeWindow(), noShell(), start(), shellAnswering(TRUE), shellAnnouncesItself(),
-         iconsAdded(1), iconAsAsked(), scaleChange(), iconsChanged(1), viewOf(600, 450, 1, 2),
+         iconsAdded(1), iconAsAsked(), scaleChange(), iconsChanged(1), viewOf({600, 450}),
          closeWindow(), iconsRemoved(2), noShell()});
     // Minimised and restored three times, the window keeps its size; quit while minimised,
     // it saves its place and size, not the minimised window's.
     // clang-format off
     run({shellAnswering(FALSE), start("X=300 Y=200 WSIZE=0 VK_SPACE=0"),
-         windowAt(300, 200, 492, 328), command(ID_MINIMIZE), is(Iconic), restoreFromTaskbar(),
+         windowAt({300, 200, 492, 328}), command(ID_MINIMIZE), is(Iconic), restoreFromTaskbar(),
          is(Visible, Iconic), command(ID_MINIMIZE), is(Iconic), restoreFromTaskbar(),
          is(Visible, Iconic), command(ID_MINIMIZE), is(Iconic), restoreFromTaskbar(),
-         is(Visible, Iconic), windowAt(300, 200, 492, 328), command(ID_MINIMIZE), is(Iconic),
+         is(Visible, Iconic), windowAt({300, 200, 492, 328}), command(ID_MINIMIZE), is(Iconic),
          closeWindow(), saved("X=300 Y=200 WIDTH=192 HEIGHT=128"), noShell()});
     // clang-format on
     // A shell too busy to answer in time may have added the icon all the same: asked again,
     // it has it, and hiding hides to it.
     run({shellAnswering(FALSE), start(), iconsAdded(1), shellNowAnswering(TRUE), waitMs(1500),
-         command(ID_MINIMIZE), is(0, Visible | Iconic), iconMouse(WM_LBUTTONDOWN),
+         command(ID_MINIMIZE), isNot(Visible | Iconic), iconMouse(WM_LBUTTONDOWN),
          is(Visible, Titled), closeWindow(),
          // Minimised by the user before the icon came: it stays on its taskbar button.
          shellAnswering(FALSE), start(), command(ID_MINIMIZE), shellNowAnswering(TRUE),

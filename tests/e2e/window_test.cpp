@@ -5,68 +5,72 @@
 // The source stops at the screen's corners (1024 x 768); the crosshair stays on the cursor.
 void caseCorners() {
     // A window no monitor shows is moved onto the nearest one's work area.
-    run({start("X=5000 Y=5000"), windowAt(830, 638, 1024, 768), closeWindow(),
-         start("X=-5000 Y=-300"), windowAt(0, 0, 194, 130), closeWindow(), start("X=-100 Y=300"),
-         windowAt(-100, 300, 94, 430), closeWindow()});  // one that shows stays
-    run({showPattern(), start("X=400 Y=300 IsCross=1"), moveTo(0, 0), sourceAt(0, 0, 1, 1),
-         moveTo(1023, 0), sourceAt(928, 0, 97 + 2 * 47, 1), moveTo(0, 767),
-         sourceAt(0, 704, 1, 65 + 2 * 31), moveTo(1023, 767),
-         sourceAt(928, 704, 97 + 2 * 47, 65 + 2 * 31), closeWindow()});
+    run({start("X=5000 Y=5000"), windowAt({830, 638, 1024, 768}), closeWindow(),
+         start("X=-5000 Y=-300"), windowAt({0, 0, 194, 130}), closeWindow(), start("X=-100 Y=300"),
+         windowAt({-100, 300, 94, 430}), closeWindow()});  // one that shows stays
+    run({showPattern(), start("X=400 Y=300 IsCross=1"), moveTo({0, 0}), sourceAt({0, 0}, {1, 1}),
+         moveTo({1023, 0}), sourceAt({928, 0}, {97 + 2 * 47, 1}), moveTo({0, 767}),
+         sourceAt({0, 704}, {1, 65 + 2 * 31}), moveTo({1023, 767}),
+         sourceAt({928, 704}, {97 + 2 * 47, 65 + 2 * 31}), closeWindow()});
 }
 
 // The window keeps its thin border and is sized in a band along its edges (4 pixels at
 // 96 DPI, 12 along the edge at the corners); inside, a press drags it.
 void caseResize() {
     run({showPattern(), start("X=300 Y=200 WSIZE=0"),
-         windowAt(300, 200, 492, 328),  // 196 x 132 less the frame, snapped
-         is(Sizable, ThickFrame), hitTestIs(300, 200, HTTOPLEFT), hitTestIs(311, 203, HTTOPLEFT),
-         hitTestIs(312, 203, HTTOP), hitTestIs(303, 212, HTLEFT), hitTestIs(304, 212, HTCLIENT),
-         hitTestIs(491, 200, HTTOPRIGHT), hitTestIs(488, 260, HTRIGHT),
-         hitTestIs(487, 260, HTCLIENT), hitTestIs(480, 327, HTBOTTOMRIGHT),
-         hitTestIs(479, 327, HTBOTTOM), hitTestIs(396, 323, HTCLIENT),
-         hitTestIs(300, 324, HTBOTTOMLEFT), drag(490, 326, 37, 23),
-         windowAt(300, 200, 524, 348),                         // the corner to 229 x 151: 224 x 148
-         drag(522, 260, 35, 0), windowAt(300, 200, 556, 348),  // the right edge to 259 wide: 256
-         drag(420, 346, 0, 23), windowAt(300, 200, 556, 368),  // the bottom edge to 171 high: 168
+         windowAt({300, 200, 492, 328}),  // 196 x 132 less the frame, snapped
+         is(Sizable, ThickFrame), hitTestIs({300, 200}, HTTOPLEFT),
+         hitTestIs({311, 203}, HTTOPLEFT), hitTestIs({312, 203}, HTTOP),
+         hitTestIs({303, 212}, HTLEFT), hitTestIs({304, 212}, HTCLIENT),
+         hitTestIs({491, 200}, HTTOPRIGHT), hitTestIs({488, 260}, HTRIGHT),
+         hitTestIs({487, 260}, HTCLIENT), hitTestIs({480, 327}, HTBOTTOMRIGHT),
+         hitTestIs({479, 327}, HTBOTTOM), hitTestIs({396, 323}, HTCLIENT),
+         hitTestIs({300, 324}, HTBOTTOMLEFT), drag({490, 326}, {37, 23}),
+         windowAt({300, 200, 524, 348}),  // the corner to 229 x 151: 224 x 148
+         drag({522, 260}, {35, 0}),
+         windowAt({300, 200, 556, 348}),  // the right edge to 259 wide: 256
+         drag({420, 346}, {0, 23}),
+         windowAt({300, 200, 556, 368}),  // the bottom edge to 171 high: 168
          // The left and top edges and the top-left corner move; the right and bottom stay.
-         drag(301, 260, -37, 0), windowAt(268, 200, 556, 368),    // 293 wide: 288
-         drag(400, 201, 0, -23), windowAt(268, 180, 556, 368),    // 191 high: 188
-         drag(269, 181, -20, -10), windowAt(252, 172, 556, 368),  // 308 x 198: 304 x 196
+         drag({301, 260}, {-37, 0}), windowAt({268, 200, 556, 368}),    // 293 wide: 288
+         drag({400, 201}, {0, -23}), windowAt({268, 180, 556, 368}),    // 191 high: 188
+         drag({269, 181}, {-20, -10}), windowAt({252, 172, 556, 368}),  // 308 x 198: 304 x 196
          // After the drags the program's own sizes snap again: the frame asks for 306 x 198.
-         command(ID_FRAME_NONE), command(ID_FRAME_BLACK), windowAt(252, 172, 556, 368), restack(),
-         viewOf(700, 600, 1, 2), closeWindow(), saved("X=252 Y=172 WIDTH=304 HEIGHT=196"),
+         command(ID_FRAME_NONE), command(ID_FRAME_BLACK), windowAt({252, 172, 556, 368}), restack(),
+         viewOf({700, 600}), closeWindow(), saved("X=252 Y=172 WIDTH=304 HEIGHT=196"),
          // Fixed size: the edges are the window's like any other point, and a press there drags.
-         start("X=300 Y=200"), hitTestIs(490, 326, HTCLIENT), hitTestIs(302, 202, HTCLIENT),
-         drag(490, 326, 37, 23), windowAt(337, 223, 531, 353), closeWindow()});
+         start("X=300 Y=200"), hitTestIs({490, 326}, HTCLIENT), hitTestIs({302, 202}, HTCLIENT),
+         drag({490, 326}, {37, 23}), windowAt({337, 223, 531, 353}), closeWindow()});
 }
 
 void caseDrag() {
     run({showPattern(), start("X=300 Y=250"),
          // The grab point stays under the cursor; after the release the window stays and the
          // mouse is let go.
-         moveTo(350, 300), mouse(kLeftDown), moveTo(380, 320), moveTo(600, 420),
-         windowAt(550, 370, 744, 500), mouse(kLeftUp), noCapture(), moveTo(650, 450),
-         windowAt(550, 370, 744, 500),
+         moveTo({350, 300}), mouse(kLeftDown), moveTo({380, 320}), moveTo({600, 420}),
+         windowAt({550, 370, 744, 500}), mouse(kLeftUp), noCapture(), moveTo({650, 450}),
+         windowAt({550, 370, 744, 500}),
          // Left button held, then a right click with Shift: the menu opens in the middle of
          // the drag and takes the capture; the left button's release never reaches the window.
-         mouse(kLeftDown), moveTo(660, 460), holdDown(VK_SHIFT), mouse(MOUSEEVENTF_RIGHTDOWN),
-         mouse(MOUSEEVENTF_RIGHTUP), menuAt(660, 460, 211), letUp(VK_SHIFT), press(VK_ESCAPE),
-         mouse(kLeftUp), moveTo(400, 330), moveTo(420, 340), windowAt(560, 380, 754, 510),
-         drag(570, 390, 450, 0), windowAt(1010, 380, 1204, 510),  // partly off the screen
+         mouse(kLeftDown), moveTo({660, 460}), holdDown(VK_SHIFT), mouse(MOUSEEVENTF_RIGHTDOWN),
+         mouse(MOUSEEVENTF_RIGHTUP), menuAt({660, 460}, 211), letUp(VK_SHIFT), press(VK_ESCAPE),
+         mouse(kLeftUp), moveTo({400, 330}), moveTo({420, 340}), windowAt({560, 380, 754, 510}),
+         drag({570, 390}, {450, 0}), windowAt({1010, 380, 1204, 510}),  // partly off the screen
          closeWindow(), saved("X=1010 Y=380")});
 }
 
 // During the drag the view shows the snapshot of the press beneath the window's centre.
 void caseSeeThroughDrag() {
-    run({showPattern(), start("X=300 Y=250 ISTOKA=1"), moveTo(350, 300), mouse(kLeftDown),
-         waitMs(300), moveTo(420, 360), moveTo(500, 400), windowAt(450, 350, 644, 480),
-         sourceAt(450 + 97 - 48, 350 + 65 - 32, -1, -1), showPattern(1), moveTo(501, 400),
-         moveTo(500, 400), sourceAt(450 + 97 - 48, 350 + 65 - 32, -1, -1), mouse(kLeftUp),
-         viewOf(150, 150, 1, 2, "second"), closeWindow()});
+    run({showPattern(), start("X=300 Y=250 ISTOKA=1"), moveTo({350, 300}), mouse(kLeftDown),
+         waitMs(300), moveTo({420, 360}), moveTo({500, 400}), windowAt({450, 350, 644, 480}),
+         sourceAt({450 + 97 - 48, 350 + 65 - 32}, kNoCrosshair), showSecondPattern(),
+         moveTo({501, 400}), moveTo({500, 400}),
+         sourceAt({450 + 97 - 48, 350 + 65 - 32}, kNoCrosshair), mouse(kLeftUp),
+         viewOf({150, 150}, kSecondPattern), closeWindow()});
     // The readout reads the pixel beneath the window's centre.
-    run({showPattern(), start("X=300 Y=250 ISTOKA=1 INFO=1"), moveTo(350, 300), mouse(kLeftDown),
-         waitMs(300), moveTo(500, 400), windowAt(450, 350, 644, 480),
-         readoutHereOf(450 + 97, 350 + 65), mouse(kLeftUp), closeWindow()});
+    run({showPattern(), start("X=300 Y=250 ISTOKA=1 INFO=1"), moveTo({350, 300}), mouse(kLeftDown),
+         waitMs(300), moveTo({500, 400}), windowAt({450, 350, 644, 480}),
+         readoutHereOf({450 + 97, 350 + 65}), mouse(kLeftUp), closeWindow()});
 }
 
 // The view is never blank, however long the period (10 s here: no tick comes during the case):
@@ -74,13 +78,13 @@ void caseSeeThroughDrag() {
 // given a new scale, and paints its last frame again when it is uncovered or invalidated.
 // clang-format off
 void caseRepaint() {
-    run({showPattern(), moveTo(700, 500), start("X=300 Y=200 INT_TIME=10000"),
-         viewOf(700, 500, 1, 2), invalidated(), viewOf(700, 500, 1, 2), ctrlSpace(),
-         is(0, Visible), moveTo(650, 450), ctrlSpace(), is(Visible), viewOf(650, 450, 1, 2),
-         moveTo(600, 400), scaleChange(), viewOf(600, 400, 1, 2), closeWindow(),
+    run({showPattern(), moveTo({700, 500}), start("X=300 Y=200 INT_TIME=10000"),
+         viewOf({700, 500}), invalidated(), viewOf({700, 500}), ctrlSpace(),
+         isNot(Visible), moveTo({650, 450}), ctrlSpace(), is(Visible), viewOf({650, 450}),
+         moveTo({600, 400}), scaleChange(), viewOf({600, 400}), closeWindow(),
          shellAnswering(FALSE), start("X=300 Y=200 INT_TIME=10000"), command(ID_MINIMIZE),
-         is(Iconic | TaskbarButton), moveTo(550, 420), restoreFromTaskbar(),
-         is(Visible, Iconic | TaskbarButton), restack(), viewOf(550, 420, 1, 2), closeWindow()});
+         is(Iconic | TaskbarButton), moveTo({550, 420}), restoreFromTaskbar(),
+         is(Visible, Iconic | TaskbarButton), restack(), viewOf({550, 420}), closeWindow()});
 }
 // clang-format on
 
@@ -88,9 +92,9 @@ void caseRepaint() {
 // pushed back to 800 - 96 = 704, by 38, and the crosshair moves 76 to the right.
 // clang-format off
 void caseDisplayChangeInner() {
-    run({showPattern(), start("X=100 Y=100 IsCross=1"), moveTo(790, 300),
-         sourceAt(790 - 48, 300 - 32, 97, 65), displayMode(800, 600), moveTo(790, 300),
-         sourceAt(704, 300 - 32, 97 + 2 * 38, 65), defaultDisplayMode(), closeWindow()});
+    run({showPattern(), start("X=100 Y=100 IsCross=1"), moveTo({790, 300}),
+         sourceAt({790 - 48, 300 - 32}, {97, 65}), displayMode(800, 600), moveTo({790, 300}),
+         sourceAt({704, 300 - 32}, {97 + 2 * 38, 65}), defaultDisplayMode(), closeWindow()});
 }
 
 // Display modes change only inside Wine's virtual desktop: the case runs again inside one and
@@ -122,18 +126,18 @@ void caseDisplayChange() {
 // clang-format off
 void caseTwoMonitors() {
     run({showPattern(), start("X=100 Y=100 IsCross=1 ISTOKA=1"),
-         moveTo(500, 300), sourceAt(500 - 48, 300 - 32, 97, 65),
-         moveTo(-400, 300), sourceAt(-400 - 48, 300 - 32, 97, 65),
-         moveTo(-795, 590), sourceAt(-800, 600 - 64, 97 - 2 * 43, 65 + 2 * 22),
-         moveTo(-10, 20), sourceAt(-96, 0, 97 + 2 * 38, 65 - 2 * 12),
-         moveTo(5, 760), sourceAt(0, 768 - 64, 97 - 2 * 43, 65 + 2 * 24),
-         moveTo(150, 150), mouse(kLeftDown), waitMs(300), moveTo(-200, 250), moveTo(-300, 300),
-         windowAt(-350, 250, -156, 380), sourceAt(-350 + 97 - 48, 250 + 65 - 32, 97, 65),
+         moveTo({500, 300}), sourceAt({500 - 48, 300 - 32}, {97, 65}),
+         moveTo({-400, 300}), sourceAt({-400 - 48, 300 - 32}, {97, 65}),
+         moveTo({-795, 590}), sourceAt({-800, 600 - 64}, {97 - 2 * 43, 65 + 2 * 22}),
+         moveTo({-10, 20}), sourceAt({-96, 0}, {97 + 2 * 38, 65 - 2 * 12}),
+         moveTo({5, 760}), sourceAt({0, 768 - 64}, {97 - 2 * 43, 65 + 2 * 24}),
+         moveTo({150, 150}), mouse(kLeftDown), waitMs(300), moveTo({-200, 250}), moveTo({-300, 300}),
+         windowAt({-350, 250, -156, 380}), sourceAt({-350 + 97 - 48, 250 + 65 - 32}, {97, 65}),
          mouse(kLeftUp), closeWindow(), saved("X=-350 Y=250"),
          // Read back left of the primary; pick mode's steps stop where no monitor is, below
          // the left one, and cross onto the primary where it is.
-         start("X=-350 Y=250 HK_PICK=625"), windowAt(-350, 250, -156, 380),
-         moveTo(-5, 595), pressWith(VK_CONTROL, VK_F2), pressWith(VK_SHIFT, VK_DOWN), cursorAt(-5, 599),
-         pressWith(VK_SHIFT, VK_RIGHT), cursorAt(5, 599), pressWith(VK_SHIFT, VK_DOWN), cursorAt(5, 609),
+         start("X=-350 Y=250 HK_PICK=625"), windowAt({-350, 250, -156, 380}),
+         moveTo({-5, 595}), pressWith(VK_CONTROL, VK_F2), pressWith(VK_SHIFT, VK_DOWN), cursorAt({-5, 599}),
+         pressWith(VK_SHIFT, VK_RIGHT), cursorAt({5, 599}), pressWith(VK_SHIFT, VK_DOWN), cursorAt({5, 609}),
          press(VK_ESCAPE), closeWindow()});
 }
