@@ -137,7 +137,8 @@ static bool saveFailureTold(const Qilo& p, DWORD error) {
     printf("  the message: %s\n", text.c_str());
     PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     pump(300);
-    return text.find(narrow(textIn(face, kSaveFailed))) == 0 &&
+    return text.find(face == kJapanese ? "設定を保存できませんでした。"
+                                       : "The settings could not be saved.") == 0 &&
            text.find(narrow(dir + L"\\QILO.INI")) != std::string::npos &&
            text.find(narrow(reason)) != std::string::npos &&
            (&p == &q || WaitForSingleObject(p.process.hProcess, 0) == WAIT_TIMEOUT);

@@ -88,7 +88,7 @@ Step iconAsAsked() {
         const IconRecord& icon = lastIconAdded;
         return icon.window == (DWORD)(UINT_PTR)q.window && icon.id == 1 &&
                icon.callbackMessage == WM_TRAYNOTIFY &&
-               std::wstring(icon.tip) == textIn(face, kDisplayName) &&
+               std::wstring(icon.tip) == (face == kJapanese ? L"ＱＦ拡大鏡" : L"QF Magnifier") &&
                (int)icon.width == GetSystemMetrics(SM_CXSMICON) &&
                (int)icon.height == GetSystemMetrics(SM_CYSMICON);
     });

@@ -47,25 +47,32 @@ void caseSessionEnd() {
          endSession(), saved("X=345 Y=210 IsCross=1 ZOOM=40004")});
 }
 
-// Each start has every key of the settings table at one hostile value, after a line far
-// longer than any buffer: a usable window on the screen, exit code 0, and the keys no range
-// applies to written back as they were when the value is a number.
+// Each start has every key at one hostile value, after a line far longer than any buffer: a
+// usable window on the screen, exit code 0, and, when the value is a number, the keys kept as
+// they were: those the magnifier does not write, and those it writes back as read (no range
+// applies; IsTop, which it takes as a flag, excepted).
 void caseHostileSettings() {
     const std::string values[] = {"0",  "-1",  "-2147483648", "2147483647", "abc",
                                   " 7", "1e9", "0x40",        "",           std::string(3000, '9')};
+    const struct {
+        const char* name;
+        bool kept;
+    } keys[] = {{"WSIZE", true},       {"X", false},        {"Y", false},
+                {"IsTop", false},      {"ZOOM", true},      {"COLOR", true},
+                {"VK_SPACE", true},    {"INT_TIME", false}, {"IsCross", true},
+                {"WIDTH", false},      {"HEIGHT", false},   {"ROP", true},
+                {"FRAME", true},       {"ISTOKA", true},    {"INFO", true},
+                {"HK_FREEZE", true},   {"HK_COPY", true},   {"LANGUAGE", true},
+                {"GRID", true},        {"COLOR_FORMAT", true}, {"AVERAGE", true},
+                {"HK_PICK", true},     {"HK_ANCHOR", true}, {"HK_SAVE", true},
+                {"SAVE_FOLDER", true}, {"FOLLOW_FOCUS", true}, {"EXCLUDE_SELF", true}};
     for (const std::string& value : values) {
         bool number = value.find_first_not_of("-0123456789") == std::string::npos &&
                       !value.empty() && value.size() < 12;
         std::string file = "[INIT]\r\n" + std::string(100000, 'X') + "\r\n", kept;
-        for (int i = 0; i < kSettingKeyCount; ++i) {
-            const SettingKey& key = kSettingKeys[i];
-            std::string name = narrow(key.name);
-            file += name + "=" + value + "\r\n";
-            // Kept: what the magnifier does not write, and what it writes as read (no range;
-            // IsTop, which it takes as a flag, excepted).
-            bool asRead = key.range.low > key.range.high && name != "IsTop";
-            if (number && (!(key.writers & kMagnifierWrites) || asRead))
-                kept += name + "=" + value + " ";
+        for (const auto& key : keys) {
+            file += key.name + ("=" + value) + "\r\n";
+            kept += number && key.kept ? key.name + ("=" + value) + " " : "";
         }
         run({start(file.c_str()), is(Visible), usableOnScreen(), closeWindow(),
              saved(kept.c_str())});
