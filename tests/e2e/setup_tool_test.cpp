@@ -16,10 +16,7 @@ static const char kToolWritten[] =
 
 // The colour dialog is up (its box for red is there), which can take longer than a click's pause.
 static Step colorDialogOpen() {
-    return named("colorDialogOpen", {[](const Step&) {
-                     return waitUntil([] { return GetDlgItem(frontDialog(), kRedBox) != nullptr; },
-                                      3000);
-                 }});
+    return Step(__func__, "", 3000, [] { return GetDlgItem(frontDialog(), kRedBox) != nullptr; });
 }
 
 // One behaviour a row, each from a folder of its own. Ctrl+F7 (0x276, 630) is held here, by
@@ -89,19 +86,19 @@ void caseSetupTool() {
         {"no window: a failed save told, the tool staying open", {magnifierWithoutWindow(), toolInNewFolder(""),
          folderNamed("QILO.INI"), click(IDOK), toolTellsSaveFailed(ERROR_ACCESS_DENIED), click(IDCANCEL), toolEnds(),
          stubbornMagnifierGone()}},
-        {"its file gone, the magnifier cannot start again: said", {startAlone("X=20 Y=20"), moveAway("Alone.exe"),
+        {"its file gone, the magnifier cannot start again: said", {start("X=20 Y=20", kAloneCopy), moveAway("Alone.exe"),
          toolHere(), click(IDOK), shows(kMessageText, "起動し直せません"), click(IDOK), toolEnds()}},
         {"a running magnifier restarts with the colour; its keys no conflict", {showPattern(),
-         start("X=20 Y=20 IsCross=1 HK_COPY=632"), chooseFromMenu(mSetup), toolFromMagnifier(), shows(IDC_OK_NOTE, "動作中"),
+         start("X=20 Y=20 IsCross=1 HK_COPY=632"), chooseFromMenu(MainMenu::Settings), toolFromMagnifier(), shows(IDC_OK_NOTE, "動作中"),
          click(IDC_COLOR_BUTTON), colorDialogOpen(), typeInto(kBlueBox, "255"), click(IDOK), click(IDOK), toolEnds(),
          restartedWithPen(RGB(128, 0, 255)), closeWindow(), saved("X=20 Y=20 COLOR=16711808")}},
-        {"a magnifier without the tool beside it says so", {startAlone(), chooseFromMenu(mSetup),
+        {"a magnifier without the tool beside it says so", {start("", kAloneCopy), chooseFromMenu(MainMenu::Settings),
          shows(kMessageText, "QConf.exe"), click(IDOK), is(Visible), closeWindow()}},
-        {"the tool beside the magnifier is started, not one planted", {startWithToolsBesideAndPlanted(),
-         chooseFromMenu(mSetup), toolFromMagnifier(), toolStartedBeside(true), click(IDCANCEL), toolEnds(), closeWindow()}},
+        {"the tool beside the magnifier is started, not one planted", {start("", kToolsBesideAndPlanted),
+         chooseFromMenu(MainMenu::Settings), toolFromMagnifier(), toolStartedBesideMagnifier(), click(IDCANCEL), toolEnds(), closeWindow()}},
         // Only one not elevated starts a planted tool: Wine runs every program elevated (the
         // unit tests take the other side).
-        {"an elevated magnifier starts no planted tool", {startWithPlantedToolOnly(), chooseFromMenu(mSetup),
+        {"an elevated magnifier starts no planted tool", {start("", kPlantedToolOnly), chooseFromMenu(MainMenu::Settings),
          shows(kMessageText, "QConf.exe"), click(IDOK), closeWindow()}},
         {"a magnifier that will not quit in 10 s: told, no file, tool open", {stubbornMagnifierRuns(), toolInNewFolder(""),
          click(IDOK), waitMs(10500), shows(kMessageText, "終了できません"), click(IDOK), shows(IDC_OK_NOTE, "動作中"),
