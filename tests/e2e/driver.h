@@ -452,6 +452,7 @@ inline Step shows(int control, const char* text) {
                 [=] { return controlText(control).find(text) != std::string::npos; });
 }
 
+Step focusedIs(int control);        // in the front dialog
 Step readyToTypeOver(int control);  // focused, all selected
 
 inline Step checkedIs(int control, int state) {

@@ -56,6 +56,11 @@ static bool controlFocused(HWND dialog, int id) {
            thread.hwndFocus == GetDlgItem(dialog, id);
 }
 
+Step focusedIs(int control) {
+    return Step(__func__, shown(control), 2000,
+                [=] { return controlFocused(frontDialog(), control); });
+}
+
 Step readyToTypeOver(int control) {
     return Step(__func__, shown(control), 2000, [=] {
         HWND d = frontDialog();

@@ -19,6 +19,14 @@ static Step colorDialogOpen() {
     return Step(__func__, "", 3000, [] { return GetDlgItem(frontDialog(), kRedBox) != nullptr; });
 }
 
+// The keyboard focus on a control of the tool, as a Tab or a click puts it.
+static Step focusOn(int control) {
+    return Step(__func__, shown(control), [=] {
+        HWND d = frontDialog();
+        return PostMessageW(d, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(d, control), TRUE) && settle(300);
+    });
+}
+
 // One behaviour a row, each from a folder of its own. Ctrl+F7 (0x276, 630) is held here, by
 // another program as the tool sees it.
 void caseSetupTool() {
@@ -103,6 +111,9 @@ void caseSetupTool() {
         {"a magnifier that will not quit in 10 s: told, no file, tool open", {stubbornMagnifierRuns(), toolInNewFolder(""),
          click(IDOK), waitMs(10500), shows(kMessageText, "終了できません"), click(IDOK), shows(IDC_OK_NOTE, "動作中"),
          click(IDCANCEL), toolEnds(), noFile(), stubbornMagnifierGone()}},
+        {"back in front, the focus is on the control the user left", {toolInNewFolder(""), toolInFront(),
+         focusOn(IDC_INTERVAL), focusedIs(IDC_INTERVAL), userTypesElsewhere(), toolInFront(), focusedIs(IDC_INTERVAL),
+         click(IDCANCEL), toolEnds()}},
         {"back in front, the note says the magnifier has ended", {stubbornMagnifierRuns(), toolInNewFolder(""),
          toolInFront(), userTypesElsewhere(), stubbornMagnifierGone(), toolInFront(), shows(IDC_OK_NOTE, "QILO.INI"),
          click(IDCANCEL), toolEnds()}},
