@@ -2,9 +2,11 @@
 // DC and the back buffer, all made by openSurfaces) against a bare baseline of the same GDI
 // calls with their arguments computed up front, interleaved round by round.
 //   qilo_render_bench.exe [ROUNDS [FRAMES]]     default 15 rounds of 40 frames per config
-//   qilo_render_bench.exe --count WxH ZOOM FRAMES render|baseline|readout|grid|resting|following
+//   qilo_render_bench.exe --count WxH ZOOM FRAMES
+//           render|baseline|readout|grid|smooth|pointer|halftone|resting|following
 //       runs the frames of one config between two callgrind client requests that switch its
-//       counting on and off (tools/bench count); without valgrind they do nothing. resting and
+//       counting on and off (tools/bench count); without valgrind they do nothing. halftone is
+//       the baseline with GDI's HALFTONE stretch mode. resting and
 //       following run the timer's ticks with the cursor at rest instead (a frame every tenth),
 //       following with FOLLOW_FOCUS on (tools/bench ticks).
 //   qilo_render_bench.exe --caret SECONDS
@@ -65,7 +67,8 @@ void pumpMessages() {
         DispatchMessageA(&msg);
 }
 
-// renderFrame as the tick calls it: the source placed round the cursor, then one frame.
+// renderFrame as the tick calls it: the source placed round the cursor, then one frame (with
+// POINTER on, the pointer looked up and drawn).
 void renderFrames(int frames, POINT cursor) {
     for (int i = 0; i < frames; ++i) {
         magnifier.view.srcX = cursor.x - magnifier.view.srcHalfWidth;
@@ -73,7 +76,9 @@ void renderFrames(int frames, POINT cursor) {
         // The readout's point moves as under a moving cursor, so that its digits change.
         magnifier.view.pointX = cursor.x + i % 13;
         magnifier.view.pointY = cursor.y + i % 11;
-        renderFrame(&magnifier, framePartsNow(TRUE));
+        FrameParts parts = framePartsNow(TRUE);
+        parts.pointer = magnifier.settings.pointer && pointerToDraw(&parts.cursor);
+        renderFrame(&magnifier, parts);
     }
 }
 
@@ -145,8 +150,8 @@ void restingTicks(HWND window, int ticks, bool following) {
     KillTimer(window, 1);
 }
 
-// --count WxH ZOOM FRAMES render|baseline|readout|grid|resting|following (renderFrame with the
-// readout or the pixel grid on; ticks)
+// --count WxH ZOOM FRAMES render|baseline|readout|grid|smooth|pointer|halftone|resting|following
+// (renderFrame with the readout, the pixel grid, smoothing or the pointer on; ticks)
 int countFrames(char** argv) {
     SIZE size = {};
     int command = 0, frames = std::atoi(argv[4]);
@@ -158,12 +163,22 @@ int countFrames(char** argv) {
     HWND window = openView(size);
     setZoom(command);
     POINT cursor = {GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2};
-    if (std::strcmp(argv[5], "readout") == 0 || std::strcmp(argv[5], "grid") == 0) {
-        // The readout's label and the grid's brush are made with the surfaces.
-        closeSurfaces(window, &magnifier);
-        magnifier.settings.showInfo = std::strcmp(argv[5], "readout") == 0;
-        magnifier.settings.grid = std::strcmp(argv[5], "grid") == 0;
-        openSurfaces(window, &magnifier);
+    // The readout's label and the smoothing buffer are made with the surfaces.
+    closeSurfaces(window, &magnifier);
+    Settings& s = magnifier.settings;
+    s.showInfo = std::strcmp(argv[5], "readout") == 0;
+    s.grid = std::strcmp(argv[5], "grid") == 0;
+    s.smooth = std::strcmp(argv[5], "smooth") == 0;
+    s.pointer = std::strcmp(argv[5], "pointer") == 0;
+    openSurfaces(window, &magnifier);
+    if (s.pointer) {
+        // A pointer to draw: Wine gives the pointer of the thread in front, this one.
+        SetForegroundWindow(window);
+        SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));  // IDC_ARROW
+    }
+    if (std::strcmp(argv[5], "halftone") == 0) {  // GDI's own interpolation, for comparison
+        SetStretchBltMode(magnifier.surfaces.backDC, HALFTONE);
+        SetBrushOrgEx(magnifier.surfaces.backDC, 0, 0, nullptr);
     }
     renderFrames(kWarmUpFrames, cursor);
     baselineFrames(kWarmUpFrames, magnifier.view.crossX, magnifier.view.crossY);
@@ -173,7 +188,7 @@ int countFrames(char** argv) {
     CALLGRIND_TOGGLE_COLLECT;
     if (ticking)
         restingTicks(window, frames, argv[5][0] == 'f');
-    else if (std::strcmp(argv[5], "baseline") != 0)
+    else if (std::strcmp(argv[5], "baseline") != 0 && std::strcmp(argv[5], "halftone") != 0)
         renderFrames(frames, cursor);
     else
         baselineFrames(frames, magnifier.view.crossX, magnifier.view.crossY);

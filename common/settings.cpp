@@ -50,6 +50,8 @@ const SettingKey kSettingKeys[] = {
     {L"SAVE_FOLDER", &Settings::saveFolder, kToolWrites},
     {L"FOLLOW_FOCUS", &Settings::followFocus, 0,    kAnyValue, kAllBits, kNumber, kToolWrites},
     {L"EXCLUDE_SELF", &Settings::excludeSelf, 0,    kAnyValue, kAllBits, kNumber, kBoth},
+    {L"SMOOTH",    &Settings::smooth,         0,        kAnyValue, kAllBits, kNumber, kBoth},
+    {L"POINTER",   &Settings::pointer,        0,        kAnyValue, kAllBits, kNumber, kToolWrites},
 };
 // clang-format on
 const int kSettingKeyCount = ARRAYSIZE(kSettingKeys);

@@ -60,6 +60,8 @@ struct Settings {
     wchar_t saveFolder[MAX_PATH];  // where saved views go; empty: the Pictures folder (SAVE_FOLDER)
     int followFocus;  // the view follows the text caret and the keyboard focus (FOLLOW_FOCUS)
     int excludeSelf;  // left out of screen captures, its own view's too (EXCLUDE_SELF)
+    int smooth;       // the view scaled with interpolation, not as blocks of pixels (SMOOTH)
+    int pointer;      // the mouse pointer's image drawn into the view (POINTER)
 };
 
 // Who writes a key back.

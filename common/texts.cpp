@@ -18,6 +18,7 @@ static constexpr TextRow kTexts[] = {
     {kMenuInvert, L"色反転", L"Invert Colors"},
     {kMenuSeeThrough, L"ドラック時も拡大", L"Magnify While Dragging"},
     {kMenuExcludeSelf, L"自分を映さない", L"Leave Out Own Window"},
+    {kMenuSmooth, L"なめらかに拡大", L"Smooth Scaling"},
     {kMenuFrame, L"枠設定", L"Frame"},
     {kMenuZoom, L"倍率設定", L"Zoom"},
     {kMenuSettings, L"初期設定ツール", L"Settings..."},
@@ -56,6 +57,8 @@ static constexpr TextRow kTexts[] = {
      L"文字を入力したり矢印キーで動かしたりして文字カーソルが動くと、その位置を拡大します。"
      L"文字カーソルのないボタンなどにフォーカスが移ると、その部品を拡大します。マウスを動かすと、"
      L"ふたたびマウスカーソルの周りを拡大します。\r\n"
+     L"初期設定ツールで「マウス ポインターを表示に映す」(POINTER) を選ぶと、マウス ポインターの"
+     L"形を拡大して、カーソルの位置に描きます。ポインターが隠れている間は描きません。\r\n"
      L"ウィンドウの上でホイールを回すと倍率が変わります (奥へ回すと拡大)。\r\n\r\n"
      L"■ 色の表示・静止・コピー\r\n"
      L"初期設定ツールで「カーソルの位置と色を表示する」を選ぶと、カーソルの位置と色 (#RRGGBB) を"
@@ -89,6 +92,9 @@ static constexpr TextRow kTexts[] = {
      L"自分を映さない: このウィンドウを画面の取り込みから除き、その下にあるものを拡大します "
      L"(EXCLUDE_SELF)。このウィンドウはスクリーンショットや画面共有にも映らなくなります。"
      L"Windows 10 バージョン 2004 以降で働きます。\r\n"
+     L"なめらかに拡大: ピクセルの境目をぼかしてつなぎ、文字をなめらかに表示します (SMOOTH)。"
+     L"この間はピクセルの格子と枠を描きません。位置と色の表示は画面のピクセルそのものを読みます。"
+     L"\r\n"
      L"枠設定: 黒い枠の有無を選びます。\r\n"
      L"倍率設定: 1 倍から 16 倍までの倍率を選びます。\r\n"
      L"初期設定ツール: 十字線の色、Ctrl+Space、更新間隔を設定します (QConf.exe)。\r\n"
@@ -115,6 +121,9 @@ static constexpr TextRow kTexts[] = {
      L"tool, the view moves to the text cursor as you type or move it with the arrow keys, and to "
      L"a button or any other control without a text cursor when the keyboard focus moves there. "
      L"Moving the mouse brings the view back to the mouse cursor.\r\n"
+     L"With \"Show the mouse pointer in the view\" (POINTER) chosen in the settings tool, the "
+     L"mouse pointer's image is drawn into the view, enlarged, at the cursor; none while the "
+     L"pointer is hidden.\r\n"
      L"Turn the wheel over the window to change the zoom (away from you zooms in).\r\n\r\n"
      L"READOUT, FREEZE AND COPY\r\n"
      L"With \"Show the cursor's position and color\" chosen in the settings tool, the cursor's "
@@ -149,6 +158,9 @@ static constexpr TextRow kTexts[] = {
      L"Leave Out Own Window: leaves this window out of screen captures, so that the view shows "
      L"what lies beneath it (EXCLUDE_SELF). The window then also leaves screenshots and screen "
      L"sharing. It works from Windows 10 version 2004 on.\r\n"
+     L"Smooth Scaling: blends the enlarged pixels into each other, so that text reads smoothly "
+     L"instead of in blocks (SMOOTH). The pixel grid and the outline are not drawn meanwhile; the "
+     L"readout still reads the screen's own pixel.\r\n"
      L"Frame: with or without a black frame.\r\n"
      L"Zoom: from 1x to 16x.\r\n"
      L"Settings...: the crosshair color, Ctrl+Space, the refresh period and more (QConf.exe)."
@@ -235,6 +247,8 @@ static constexpr TextRow kTexts[] = {
      L"This key is already given to another of the magnifier's functions. Choose another key."},
     {kToolFollowFocus, L"文字カーソルとキーボード フォーカスを追う", L"Follow the text cursor and keyboard focus"},
     {kToolExcludeSelf, L"拡大鏡のウィンドウを表示に映さない", L"Leave the magnifier's window out of the view"},
+    {kToolSmooth, L"なめらかに拡大する (ピクセルをぼかしてつなぐ)", L"Smooth the view (pixels blended, not blocks)"},
+    {kToolPointer, L"マウス ポインターを表示に映す", L"Show the mouse pointer in the view"},
 };
 // clang-format on
 

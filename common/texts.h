@@ -17,6 +17,7 @@ enum TextId {
     kMenuInvert,
     kMenuSeeThrough,
     kMenuExcludeSelf,
+    kMenuSmooth,
     kMenuFrame,
     kMenuZoom,
     kMenuSettings,
@@ -82,6 +83,8 @@ enum TextId {
     kToolKeyTwice,
     kToolFollowFocus,
     kToolExcludeSelf,
+    kToolSmooth,
+    kToolPointer,
     kTextCount
 };
 

@@ -42,6 +42,8 @@ static const struct CheckBoxRow {
     {IDC_GRID, &Settings::grid, kToolGrid},
     {IDC_FOLLOW_FOCUS, &Settings::followFocus, kToolFollowFocus},
     {IDC_EXCLUDE_SELF, &Settings::excludeSelf, kToolExcludeSelf},
+    {IDC_SMOOTH, &Settings::smooth, kToolSmooth},
+    {IDC_POINTER, &Settings::pointer, kToolPointer},
 };
 
 // The lists, each choosing a setting: the list, its label, its items in the face in force, and

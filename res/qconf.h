@@ -35,3 +35,5 @@
 #define IDC_SAVE_FOLDER_LABEL 1029
 #define IDC_FOLLOW_FOCUS 1030
 #define IDC_EXCLUDE_SELF 1031
+#define IDC_SMOOTH 1036  // ids 1032 to 1035: the zoom keys
+#define IDC_POINTER 1037

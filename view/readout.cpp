@@ -5,6 +5,7 @@
 
 #include "view/readout.h"
 
+#include "common/shared.h"
 #include "view/geometry.h"
 
 #include "view/color.h"
@@ -91,23 +92,34 @@ void closeReadout(MagnifierState* state) {
     l.bits = nullptr;
 }
 
-// The mean of the AVERAGE square round the point, over those of its pixels the view shows.
-COLORREF readMarkedPixel(const MagnifierState* state) {
+// A screen pixel of the source as the frame read it: in the smoothing buffer, 1:1 (a point
+// outside the source reads its nearest edge pixel), or on the first view pixel of its span,
+// which the stretch gives its own colour.
+static COLORREF sourcePixel(const MagnifierState* state, BOOL smoothed, int x, int y) {
     const View& view = state->view;
-    HDC back = state->surfaces.backDC;
-    int radius = state->settings.averageSize / 2;
-    if (radius == 0) {
-        POINT p = viewSpanStartOf(view, view.pointX, view.pointY);
-        return GetPixel(back, p.x, p.y);
+    if (smoothed) {
+        int column = clampInt(x - view.srcX, 0, view.srcWidth - 1);
+        int row = clampInt(y - view.srcY, 0, view.srcHeight - 1);
+        DWORD p = state->surfaces.smoothBits[row * view.viewWidth + column];
+        return RGB(p >> 16, p >> 8, p);
     }
+    POINT at = viewSpanStartOf(view, x, y);
+    return GetPixel(state->surfaces.backDC, at.x, at.y);
+}
+
+// The mean of the AVERAGE square round the point, over those of its pixels the view shows.
+COLORREF readMarkedPixel(const MagnifierState* state, BOOL smoothed) {
+    const View& view = state->view;
+    int radius = state->settings.averageSize / 2;
+    if (radius == 0)
+        return sourcePixel(state, smoothed, view.pointX, view.pointY);
     int r = 0, g = 0, b = 0, count = 0;
     for (int y = view.pointY - radius; y <= view.pointY + radius; ++y) {
         for (int x = view.pointX - radius; x <= view.pointX + radius; ++x) {
             if (x < view.srcX || y < view.srcY || x >= view.srcX + view.srcWidth ||
                 y >= view.srcY + view.srcHeight)
                 continue;
-            POINT p = viewSpanStartOf(view, x, y);
-            COLORREF c = GetPixel(back, p.x, p.y);
+            COLORREF c = sourcePixel(state, smoothed, x, y);
             r += GetRValue(c), g += GetGValue(c), b += GetBValue(c), ++count;
         }
     }

@@ -16,9 +16,10 @@ void closeReadout(MagnifierState* state);
 // The label's fixed-pitch font at a DPI, 12 pixels a row at 96; the caller deletes it.
 HFONT createReadoutFont(int dpi);
 
-// The colour of the marked pixel (the mean of the AVERAGE square round it), read from the back
-// buffer just after the source was stretched into it (before the crosshair covers it).
-COLORREF readMarkedPixel(const MagnifierState* state);
+// The colour of the marked pixel (the mean of the AVERAGE square round it), read just after
+// the source was stretched (before the crosshair covers it): from the back buffer, or when
+// smoothed, which blends the view's pixels, from the source as read.
+COLORREF readMarkedPixel(const MagnifierState* state, BOOL smoothed);
 
 // The label's lines: "X, Y colour"; then "PICK avg 3x3" when either is on; then the offset,
 // distance and contrast from the anchor when one is set. Returns how many.

@@ -4,7 +4,23 @@
 
 #include "view/geometry.h"
 #include "view/grid.h"
+#include "view/pointer.h"
 #include "view/readout.h"
+#include "view/smooth.h"
+
+// The source read 1:1 into the smoothing buffer, then enlarged into the back buffer's inner
+// area.
+static void stretchSmoothly(const MagnifierState* state, int f, int w, int h) {
+    const View& view = state->view;
+    const Surfaces& s = state->surfaces;
+    BitBlt(s.smoothDC, 0, 0, view.srcWidth, view.srcHeight, s.sourceDC, view.srcX, view.srcY,
+           SRCCOPY);
+    GdiFlush();  // the blit is done before its pixels are read
+    const int stride = view.viewWidth;
+    PixelBlock from = {s.smoothBits, stride, view.srcWidth, view.srcHeight};
+    PixelBlock to = {s.backBits + f * stride + f, stride, w, h};
+    smoothStretch(from, to, s.smoothBits + view.viewHeight * stride);
+}
 
 void renderFrame(MagnifierState* state, const FrameParts& parts) {
     View* view = &state->view;
@@ -17,10 +33,14 @@ void renderFrame(MagnifierState* state, const FrameParts& parts) {
     // Pushed onto the monitor, the source no longer centres on the point: the crosshair moves.
     POINT cross = viewSpanStartOf(*view, view->pointX, view->pointY);
     int cx = cross.x, cy = cross.y;
-    StretchBlt(back, f, f, w, h, state->surfaces.sourceDC, view->srcX, view->srcY, view->srcWidth,
-               view->srcHeight, SRCCOPY);
+    BOOL smoothed = parts.smooth && state->surfaces.smoothBits;
+    if (smoothed)
+        stretchSmoothly(state, f, w, h);
+    else
+        StretchBlt(back, f, f, w, h, state->surfaces.sourceDC, view->srcX, view->srcY,
+                   view->srcWidth, view->srcHeight, SRCCOPY);
     if (parts.readPoint)
-        view->pointColor = readMarkedPixel(state);
+        view->pointColor = readMarkedPixel(state, smoothed);
     if (parts.grid)
         drawGrid(state);
     if (parts.outline)
@@ -31,6 +51,8 @@ void renderFrame(MagnifierState* state, const FrameParts& parts) {
         MoveToEx(back, f, cy, nullptr);
         LineTo(back, f + w, cy);
     }
+    if (parts.pointer)
+        drawPointer(state, parts.cursor);
     if (parts.readout)
         drawReadout(state, cx, cy);
     state->surfaces.holdsFrame = 1;

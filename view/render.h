@@ -14,6 +14,9 @@ struct FrameParts {
     BOOL outline;        // the marked pixel's outline (from 6x up)
     BOOL crosshair;
     BOOL readout;  // the label (the surfaces opened it)
+    BOOL smooth;   // scaled with interpolation (when the surfaces have its buffer)
+    BOOL pointer;  // the prepared pointer image at the cursor
+    POINT cursor;  // where the pointer is, for the image
 };
 
 // Composes one frame from the source DC into the back buffer and copies it into the window

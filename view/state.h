@@ -44,6 +44,24 @@ struct ReadoutLabel {
     char composed[kReadoutLines][kLabelCells];  // the characters the text cells hold now
 };
 
+// The mouse pointer's image as the view draws it, prepared when the pointer changes: the
+// pointer drawn on black (what it puts on the screen where its mask clears it) and the mask
+// (what of the screen it keeps, found from the pointer drawn on white), at its own size.
+struct PointerImage {
+    HCURSOR of;  // the pointer the image is of; null: none prepared
+    HDC maskDC;
+    HDC imageDC;
+    HBITMAP maskBitmap;
+    HBITMAP imageBitmap;
+    HGDIOBJ oldMask;
+    HGDIOBJ oldImage;
+    const DWORD* maskBits;  // 32-bit, top-down
+    const DWORD* imageBits;
+    int width;
+    int height;
+    POINT hotSpot;
+};
+
 // The DCs a frame is drawn with, opened and closed together.
 struct Surfaces {
     HDC sourceDC;  // the screen DC, or the snapshot DC during a see-through drag
@@ -57,6 +75,12 @@ struct Surfaces {
     // the surfaces; its lender makes and frees it.
     HDC lentSourceDC;
     ReadoutLabel label;  // made with the surfaces while the readout is in use
+    // While smoothing: the source read 1:1 in a DIB of the view's width and two rows more
+    // than its height, for the pass's rows.
+    HDC smoothDC;
+    HBITMAP smoothBitmap;
+    DWORD* smoothBits;
+    PointerImage pointer;  // while the pointer is drawn into the view
 };
 
 // What the loupe's keys have set, while the window lives.

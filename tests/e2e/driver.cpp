@@ -94,6 +94,7 @@ static bool paintPattern(int variant) {
         pattern = new Dib(screen.right - screen.left, screen.bottom - screen.top);
         WNDCLASSA wc = {0, patternProc};
         wc.lpszClassName = "QiloTestPattern";
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);  // as over any window: a pointer to see
         RegisterClassA(&wc);
         patternWindow = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "",
                                         WS_POPUP, screen.left, screen.top, pattern->width,

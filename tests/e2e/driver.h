@@ -214,6 +214,7 @@ enum class MainMenu {
     InvertColors,
     MagnifyWhileDragging,
     LeaveOutOwnWindow,
+    SmoothScaling,
     Frame,
     Zoom,
     Settings,
@@ -412,6 +413,12 @@ inline Step readoutHereOf(POINT pixel) {
                 [=] { return readoutShown(Capture(q.window), pixel, kTopLeft, ""); });
 }
 
+// With SMOOTH on at an integer zoom, round the cursor put there: the view blends, across the
+// pattern's sharp edges, into colours no pixel of the source has.
+Step blendedAcross(POINT cursor, int zoom);
+// With POINTER on at 2x, the cursor put there: the system's arrow, enlarged, with its hot spot
+// on the cursor's pixel (the program cannot draw the driver's own pointer under Wine).
+Step arrowDrawnAt(POINT cursor);
 Step readoutAtCaret();
 Step readoutAtButton();
 Step cursorAt(POINT at);

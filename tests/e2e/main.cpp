@@ -18,7 +18,7 @@ static const struct {
     {"display_change", caseDisplayChange}, {"two_monitors", caseTwoMonitors},
     {"help", caseHelp}, {"setup_tool", caseSetupTool}, {"wheel", caseWheel}, {"readout", caseReadout}, {"freeze", caseFreeze}, {"display_change_inner", caseDisplayChangeInner},
     {"loupe", caseLoupe}, {"faces", caseFaces}, {"folders", caseFolders}, {"dpi", caseDpi},
-    {"follow_focus", caseFollowFocus},
+    {"follow_focus", caseFollowFocus}, {"smooth", caseSmooth}, {"pointer", casePointer},
     {"leaks", [] { checkResources(false); }}, {"soak", [] { checkResources(true); }}};
 // clang-format on
 

@@ -4,6 +4,7 @@
 
 #include <psapi.h>
 
+#include <algorithm>
 #include <vector>
 
 // The captions of the help window in both faces; the crosshair's default pen.
@@ -198,6 +199,8 @@ Step everyTextInFace() {
             {IDC_COPY_LABEL, ja ? "コピーキー:" : "Copy key:"},
             {IDC_FOLLOW_FOCUS, ja ? "文字カーソルとキーボード フォーカスを追う" : "Follow the text cursor and keyboard focus"},
             {IDC_EXCLUDE_SELF, ja ? "拡大鏡のウィンドウを表示に映さない" : "Leave the magnifier's window out of the view"},
+            {IDC_SMOOTH, ja ? "なめらかに拡大する (ピクセルをぼかしてつなぐ)" : "Smooth the view (pixels blended, not blocks)"},
+            {IDC_POINTER, ja ? "マウス ポインターを表示に映す" : "Show the mouse pointer in the view"},
             {IDC_LANGUAGE_LABEL, ja ? "表示言語:" : "Language:"},
             {IDOK, "OK"},
             {IDCANCEL, ja ? "キャンセル" : "Cancel"},
@@ -381,6 +384,86 @@ Step viewOf(POINT cursor, int looks, int zoom) {
         const COLORREF pen = inverted ? invertColor(kPen) : kPen;
         return (!cross || penPixels(c, pen, w / 2, h / 2) == w + h - 4) &&
                (!(looks & kBlackFrame) || blackTopAndLeft(c));
+    });
+}
+
+// Inner pixels of a framed view of the source from (srcX, srcY), size x size or larger, whose
+// colour no source pixel has (the pattern's colour tells where one came from).
+static int foreignPixels(const Dib& c, POINT source, SIZE size) {
+    int foreign = 0;
+    for (int y = 1; y < c.height - 1; ++y) {
+        for (int x = 1; x < c.width - 1; ++x) {
+            POINT from = patternPointOf(c.at(x, y));
+            foreign += from.x < source.x || from.y < source.y || from.x >= source.x + size.cx ||
+                       from.y >= source.y + size.cy;
+        }
+    }
+    return foreign;
+}
+
+Step blendedAcross(POINT cursor, int zoom) {
+    return Step(__func__, shown(cursor, zoom), [=] {
+        RECT r = windowRect(q.window);
+        SIZE source = {(r.right - r.left - 2) / zoom, (r.bottom - r.top - 2) / zoom};
+        POINT corner = {cursor.x - source.cx / 2, cursor.y - source.cy / 2};
+        moveCursor(cursor);
+        // Each row crosses the edge once: a row's blend at least.
+        return waitUntil([=] { return foreignPixels(Capture(q.window), corner, source) >= 64; },
+                         2000);
+    });
+}
+
+// The black and white pixels of a capture's inner area (the pattern near the middle of the
+// screen has neither): their count and the rectangle round them.
+static int blackAndWhite(const Dib& c, RECT* around) {
+    int count = 0;
+    *around = {c.width, c.height, 0, 0};
+    for (int y = 1; y < c.height - 1; ++y) {
+        for (int x = 1; x < c.width - 1; ++x) {
+            COLORREF p = c.at(x, y);
+            if (p != RGB(0, 0, 0) && p != RGB(255, 255, 255))
+                continue;
+            ++count;
+            *around = {std::min(around->left, (LONG)x), std::min(around->top, (LONG)y),
+                       std::max(around->right, (LONG)x + 1), std::max(around->bottom, (LONG)y + 1)};
+        }
+    }
+    return count;
+}
+
+Step arrowDrawnAt(POINT cursor) {
+    return Step(__func__, shown(cursor), [=] {
+        ICONINFO arrow;
+        BITMAP mask = {};
+        if (!GetIconInfo(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)), &arrow))  // IDC_ARROW
+            return false;
+        GetObjectW(arrow.hbmMask, sizeof mask, &mask);
+        DeleteObject(arrow.hbmMask);
+        DeleteObject(arrow.hbmColor);
+        RECT r = windowRect(q.window);
+        // The cursor's pixel begins at its offset from the source's corner, twice over.
+        const int w = r.right - r.left, h = r.bottom - r.top;
+        const POINT spot = {1 + 2 * ((w - 2) / 2 / 2), 1 + 2 * ((h - 2) / 2 / 2)};
+        const RECT image = {spot.x - 2 * (LONG)arrow.xHotspot, spot.y - 2 * (LONG)arrow.yHotspot,
+                            spot.x - 2 * (LONG)arrow.xHotspot + 2 * mask.bmWidth,
+                            spot.y - 2 * (LONG)arrow.yHotspot + 2 * mask.bmWidth};
+        moveCursor(cursor);
+        RECT drawn;
+        bool ok = waitUntil(
+            [&] {
+                // Enlarged: a few dozen pixels; all inside the image, one at the hot spot.
+                Capture c(q.window);
+                return blackAndWhite(c, &drawn) > 40 && drawn.left >= image.left &&
+                       drawn.top >= image.top && drawn.right <= image.right &&
+                       drawn.bottom <= image.bottom && abs(drawn.left - spot.x) <= 2 &&
+                       abs(drawn.top - spot.y) <= 2;
+            },
+            2000);
+        if (!ok)
+            printf(
+                "  black and white pixels in (%ld, %ld)-(%ld, %ld), the hot spot at (%ld, %ld)\n",
+                drawn.left, drawn.top, drawn.right, drawn.bottom, spot.x, spot.y);
+        return ok;
     });
 }
 

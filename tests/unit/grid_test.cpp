@@ -80,3 +80,11 @@ TEST_CASE("the pixel under the cursor is framed black outside, white inside, wit
         CHECK_MESSAGE(wrong == 0, place);
     }
 }
+
+TEST_CASE("while smoothing, neither the grid nor the marked pixel's outline is drawn") {
+    FlatFrame frame(kZoom8, "", 1, 1, kMiddle, 130, 1, 1);
+    int marked = 0;  // along the row through the marked pixel, away from the readout's corner
+    for (int x = 1; x < 193; ++x)
+        marked += frame.window.at(x, magnifier.view.crossY) != RGB(90, 120, 150);
+    CHECK(marked == 0);
+}

@@ -51,12 +51,12 @@ TEST_CASE("the menus carry the labels of the face LANGUAGE chooses") {
     // clang-format off
     const std::pair<const char*, const wchar_t*> rows[] = {
         {"LANGUAGE=ja\0",
-         L"常に手前|十字を表示|サイズ固定|色反転|ドラック時も拡大|自分を映さない||枠設定|倍率設定||初期設定ツール|ヘルプ|最小化|終了|\n"
+         L"常に手前|十字を表示|サイズ固定|色反転|ドラック時も拡大|自分を映さない|なめらかに拡大||枠設定|倍率設定||初期設定ツール|ヘルプ|最小化|終了|\n"
          L"枠無し|黒枠|\n"
          L"倍率x 1|倍率x 1.5|倍率x 2|倍率x 3|倍率x 4|倍率x 5|倍率x 6|倍率x 7|倍率x 8|倍率x16|\n"
          L"ヘルプ|元のｻｲｽﾞに戻す||終了|\n"},
         {"LANGUAGE=en\0",
-         L"Always on Top|Show Crosshair|Fixed Size|Invert Colors|Magnify While Dragging|Leave Out Own Window||Frame|Zoom||"
+         L"Always on Top|Show Crosshair|Fixed Size|Invert Colors|Magnify While Dragging|Leave Out Own Window|Smooth Scaling||Frame|Zoom||"
          L"Settings...|Help|Minimize|Exit|\n"
          L"No Frame|Black Frame|\n"
          L"1x|1.5x|2x|3x|4x|5x|6x|7x|8x|16x|\n"

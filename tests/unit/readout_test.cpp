@@ -34,7 +34,7 @@ TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an an
     }
 }
 
-TEST_CASE("the colour read is the mean of the AVERAGE square round the cursor") {
+TEST_CASE("the colour read is the mean of the AVERAGE square round the cursor, smoothed or not") {
     const char* greyInWhite =  // #2B2B2B: each mean lies near a rounding edge
         "wwwww"
         "wwwww"
@@ -46,7 +46,9 @@ TEST_CASE("the colour read is the mean of the AVERAGE square round the cursor") 
         int zoom, average;
         CursorPlace place;  // at an edge, a row or column of the square is outside the view
         COLORREF mean;
-    } rows[] = {{kZoom4, 1, kMiddle, RGB(43, 43, 43)},        {kZoom1, 1, kMiddle, RGB(43, 43, 43)},
+        int smooth = 0;  // the view's pixels blended: the screen's own are read
+    } rows[] = {{kZoom1_5, 1, kMiddle, RGB(43, 43, 43), 1}, {kZoom4, 3, kRightEdge, RGB(220, 220, 220), 1},
+                {kZoom4, 3, kTopEdge, RGB(220, 220, 220), 1},{kZoom4, 1, kMiddle, RGB(43, 43, 43)},        {kZoom1, 1, kMiddle, RGB(43, 43, 43)},
                 {kZoom1_5, 1, kMiddle, RGB(43, 43, 43)},      {kZoom4, 1, kBottomEdge, RGB(43, 43, 43)},
                 {kZoom4, 2, kMiddle, RGB(231, 231, 231)},     {kZoom4, 3, kMiddle, RGB(231, 231, 231)},  // 8 of 9 white: 231.44
                 {kZoom4, 5, kMiddle, RGB(247, 247, 247)},     // 24 of 25: 246.52
@@ -54,8 +56,9 @@ TEST_CASE("the colour read is the mean of the AVERAGE square round the cursor") 
                 {kZoom4, 3, kTopEdge, RGB(220, 220, 220)},    {kZoom4, 3, kBottomEdge, RGB(220, 220, 220)}};
     // clang-format on
     for (const auto& r : rows) {
-        FlatFrame frame(r.zoom, greyInWhite, 0, r.average, r.place);
+        FlatFrame frame(r.zoom, greyInWhite, 0, r.average, r.place, 130, 1, r.smooth);
         CAPTURE(r.place);
+        CAPTURE(r.smooth);
         CHECK(magnifier.view.pointColor == r.mean);
     }
 }

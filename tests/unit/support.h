@@ -45,16 +45,18 @@ using Six = std::array<int, 6>;
 // A frame's surfaces in memory: a 1024 x 768 "screen" of the pattern, the back buffer and the
 // "window" of the size given; the settings are the defaults (no crosshair), 2x.
 struct MemoryFrame {
-    Dib screen{1024, 768}, back, window;
+    Dib screen{1024, 768}, back, window, smooth;
 
     explicit MemoryFrame(int width = 194, int height = 130)
-        : back(width, height), window(width, height) {
+        : back(width, height), window(width, height), smooth(width, height + 2) {
         screen.fill(0, 0);
         loadSettingsFrom(nullptr);
         magnifier.surfaces.sourceDC = screen.dc;
         magnifier.surfaces.backDC = back.dc;
         magnifier.surfaces.backBits = back.bits;
         magnifier.surfaces.windowDC = window.dc;
+        magnifier.surfaces.smoothDC = smooth.dc;  // used while SMOOTH is on
+        magnifier.surfaces.smoothBits = smooth.bits;
         updateView();
     }
 };
@@ -67,12 +69,13 @@ enum CursorPlace { kMiddle, kLeftEdge, kRightEdge, kTopEdge, kBottomEdge };
 struct FlatFrame : MemoryFrame {
     // clang-format off
     FlatFrame(int zoomCommand, const char* patch, int grid = 0, int averageSize = 1,
-              CursorPlace place = kMiddle, int viewHeight = 130, int frameWidth = 1) {
+              CursorPlace place = kMiddle, int viewHeight = 130, int frameWidth = 1, int smooth = 0) {
         // clang-format on
         screen.fill(RGB(90, 120, 150));
         magnifier.settings.frameStyle = frameWidth;
         magnifier.settings.showInfo = 1;
         magnifier.settings.grid = grid;
+        magnifier.settings.smooth = smooth;
         magnifier.settings.averageSize = averageSize;
         magnifier.settings.zoomCommand = zoomCommand;
         resizeView(magnifier.view.viewWidth, viewHeight);

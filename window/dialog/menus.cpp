@@ -6,6 +6,8 @@
 #include "common/texts.h"
 #include "res/resource.h"
 #include "view/geometry.h"
+#include "window/frame/surfaces.h"
+#include "window/frame/tick.h"
 #include "window/frame/timer.h"
 #include "window/frame/view.h"
 #include "window/place/hiding.h"
@@ -57,6 +59,12 @@ static void applyFrame(HWND window) {
         applyWindowRect(window);
 }
 
+// The smoothing buffer comes and goes with the surfaces.
+static void applySmoothing(HWND window) {
+    reopenSurfaces(window);
+    renderNow(window);
+}
+
 static void quit(HWND window) {
     DestroyWindow(window);
 }
@@ -100,6 +108,7 @@ static const MenuEntry kMainEntries[] = {
     flip(ID_INVERT,       kMenuInvert,      &Settings::rop, nullptr, (int)NOTSRCCOPY, (int)SRCCOPY),
     flip(IDOJI_TOKA,      kMenuSeeThrough,  &Settings::seeThroughDrag),
     flip(ID_EXCLUDE_SELF, kMenuExcludeSelf, &Settings::excludeSelf, applyCaptureExclusion),
+    flip(ID_SMOOTH,       kMenuSmooth,      &Settings::smooth, applySmoothing),
     kSeparatorEntry,
     submenu(kMenuFrame, &frameMenu),
     submenu(kMenuZoom,  &zoomMenu),

@@ -2,6 +2,7 @@
 
 #include "window/frame/surfaces.h"
 
+#include "view/pointer.h"
 #include "view/readout.h"
 #include "window/frame/view.h"
 #include "window/keys/loupe.h"
@@ -20,11 +21,11 @@ void closeScreenDC(HDC dc) {
 
 // A DIB section, whose pixels the grid is written into; the screen's own format costs the
 // frame's blits nothing more.
-static HBITMAP createBackBuffer(HDC dc, const View& view, DWORD** bits) {
+static HBITMAP createBuffer(HDC dc, int width, int height, DWORD** bits) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = view.viewWidth;
-    info.bmiHeader.biHeight = -view.viewHeight;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     return CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
@@ -37,8 +38,15 @@ void openSurfaces(HWND window, MagnifierState* state) {
     s.sourceDC = s.lentSourceDC ? s.lentSourceDC : openScreenDC();
     s.windowDC = GetWindowDC(window);
     s.backDC = CreateCompatibleDC(s.windowDC);
-    s.backBitmap = createBackBuffer(s.backDC, state->view, &s.backBits);
+    const View& view = state->view;
+    s.backBitmap = createBuffer(s.backDC, view.viewWidth, view.viewHeight, &s.backBits);
     SelectObject(s.backDC, s.backBitmap);
+    if (state->settings.smooth) {  // two rows more for the pass
+        s.smoothDC = CreateCompatibleDC(s.windowDC);
+        s.smoothBitmap =
+            createBuffer(s.smoothDC, view.viewWidth, view.viewHeight + 2, &s.smoothBits);
+        SelectObject(s.smoothDC, s.smoothBitmap);
+    }
     s.oldPen = SelectObject(s.backDC, CreatePen(PS_SOLID, 1, state->settings.penColor));
     s.holdsFrame = 0;
     if (readoutInUse())
@@ -55,6 +63,11 @@ void closeSurfaces(HWND window, MagnifierState* state) {
     }
     if (s.backBitmap)
         DeleteObject(s.backBitmap);
+    if (s.smoothDC)
+        DeleteDC(s.smoothDC);
+    if (s.smoothBitmap)
+        DeleteObject(s.smoothBitmap);
+    freePointer(&s.pointer);
 
     if (s.sourceDC && s.sourceDC != s.lentSourceDC)
         closeScreenDC(s.sourceDC);
@@ -64,8 +77,27 @@ void closeSurfaces(HWND window, MagnifierState* state) {
     s.backDC = nullptr;
     s.backBitmap = nullptr;
     s.backBits = nullptr;
+    s.smoothDC = nullptr;
+    s.smoothBitmap = nullptr;
+    s.smoothBits = nullptr;
     s.sourceDC = nullptr;
     s.windowDC = nullptr;
+}
+
+void reopenSurfaces(HWND window) {
+    closeSurfaces(window, &magnifier);
+    openSurfaces(window, &magnifier);
+}
+
+BOOL pointerToDraw(POINT* at) {
+    CURSORINFO info = {};
+    info.cbSize = sizeof info;
+    // Hidden (also suppressed, under touch or a pen) or set to none: nothing to draw.
+    if (!GetCursorInfo(&info) || !(info.flags & CURSOR_SHOWING) || !info.hCursor)
+        return FALSE;
+    preparePointer(&magnifier.surfaces.pointer, info.hCursor);
+    *at = info.ptScreenPos;
+    return magnifier.surfaces.pointer.maskDC != nullptr;
 }
 
 void lendSource(HDC source) {

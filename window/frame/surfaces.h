@@ -16,6 +16,13 @@ void closeScreenDC(HDC dc);
 void openSurfaces(HWND window, MagnifierState* state);
 void closeSurfaces(HWND window, MagnifierState* state);
 
+// The surfaces made again for what the settings now ask (the smoothing buffer).
+void reopenSurfaces(HWND window);
+
+// Whether the system shows the mouse pointer, and where: its image prepared (again, when it
+// changed) for the frame to draw.
+BOOL pointerToDraw(POINT* at);
+
 // A source lent to the frames instead of the screen (a see-through drag's picture), over any
 // reopening of the surfaces, till it is given back; the lender frees it after.
 void lendSource(HDC source);

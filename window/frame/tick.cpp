@@ -3,6 +3,7 @@
 #include "window/frame/tick.h"
 
 #include "view/render.h"
+#include "window/frame/surfaces.h"
 #include "window/frame/view.h"
 #include "window/keys/focus.h"
 #include "window/state.h"
@@ -33,7 +34,9 @@ static BOOL renderAt(POINT cursor) {
     session.renderBusy = 1;
     POINT followed = session.typingLeads ? POINT{session.typingX, session.typingY} : cursor;
     aimView(followed, sourceCentreFor(followed));
-    renderFrame(&magnifier, framePartsNow(!seeThroughDragRunning()));
+    FrameParts parts = framePartsNow(!seeThroughDragRunning());
+    parts.pointer = magnifier.settings.pointer && pointerToDraw(&parts.cursor);
+    renderFrame(&magnifier, parts);
     session.lastCursorX = cursor.x;
     session.lastCursorY = cursor.y;
     session.renderBusy = 0;

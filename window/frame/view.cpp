@@ -32,7 +32,9 @@ FrameParts framePartsNow(BOOL keepOnMonitor) {
     BOOL readout = s.showInfo || loupe.picking || loupe.anchored;
     BOOL readPoint =
         s.showInfo || anyHotkeySet(s, actionBit(kCopy) | actionBit(kPickMode) | actionBit(kAnchor));
-    return {keepOnMonitor, readPoint, s.grid, s.grid, s.isCross, readout};
+    // Smoothing blends the pixels the grid and the outline would mark.
+    BOOL grid = s.grid && !s.smooth;
+    return {keepOnMonitor, readPoint, grid, grid, s.isCross, readout, s.smooth, FALSE, {}};
 }
 
 BOOL readoutInUse() {
