@@ -208,16 +208,20 @@ static int zoomIndex(int command) {
     return entry ? (int)(entry - zoomTable) : 0;  // an unknown zoom stretches 1:1, as 1x
 }
 
+void stepZoomBy(HWND window, int steps) {
+    int index =
+        clampInt(zoomIndex(magnifier.settings.zoomCommand) + steps, 0, ARRAYSIZE(zoomTable) - 1);
+    if (steps != 0 && zoomTable[index].command != magnifier.settings.zoomCommand)
+        runCommand(window, zoomTable[index].command);
+}
+
 void stepZoom(HWND window, int delta) {
     if ((delta > 0) != (session.wheelDelta > 0))
         session.wheelDelta = 0;  // a turn the other way starts afresh
     session.wheelDelta += delta;
     int steps = session.wheelDelta / WHEEL_DELTA;
     session.wheelDelta %= WHEEL_DELTA;
-    int index =
-        clampInt(zoomIndex(magnifier.settings.zoomCommand) + steps, 0, ARRAYSIZE(zoomTable) - 1);
-    if (steps != 0 && zoomTable[index].command != magnifier.settings.zoomCommand)
-        runCommand(window, zoomTable[index].command);
+    stepZoomBy(window, steps);
 }
 
 template <size_t count>

@@ -18,8 +18,11 @@ void showMainMenu(HWND window);
 void showTrayMenu(HWND window);
 void destroyMenus();
 
-// The wheel: a notch away from the user selects the next zoom entry, towards the previous one,
-// as choosing it does; parts of a notch add up.
+// Selects the zoom entry that many entries on (back when negative), as choosing it does,
+// stopping at the first and the last; an unknown zoom counts as the first.
+void stepZoomBy(HWND window, int steps);
+// The wheel: a notch away from the user selects the next zoom entry, towards the previous one;
+// parts of a notch add up.
 void stepZoom(HWND window, int delta);
 
 // WM_COMMAND: changes the setting the entry shows, computes the view again, runs what follows
