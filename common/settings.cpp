@@ -52,6 +52,8 @@ const SettingKey kSettingKeys[] = {
     {L"EXCLUDE_SELF", &Settings::excludeSelf, 0,    kAnyValue, kAllBits, kNumber, kBoth},
     {L"SMOOTH",    &Settings::smooth,         0,        kAnyValue, kAllBits, kNumber, kBoth},
     {L"POINTER",   &Settings::pointer,        0,        kAnyValue, kAllBits, kNumber, kToolWrites},
+    {L"HK_ZOOM_IN",  &Settings::zoomInHotkey,  0,   kAnyValue, kHotkeyBits, kNumber, kToolWrites},
+    {L"HK_ZOOM_OUT", &Settings::zoomOutHotkey, 0,   kAnyValue, kHotkeyBits, kNumber, kToolWrites},
 };
 // clang-format on
 const int kSettingKeyCount = ARRAYSIZE(kSettingKeys);

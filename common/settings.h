@@ -62,6 +62,9 @@ struct Settings {
     int excludeSelf;  // left out of screen captures, its own view's too (EXCLUDE_SELF)
     int smooth;       // the view scaled with interpolation, not as blocks of pixels (SMOOTH)
     int pointer;      // the mouse pointer's image drawn into the view (POINTER)
+    // The zoom keys, stored as the freeze key is (HK_ZOOM_IN, HK_ZOOM_OUT).
+    int zoomInHotkey;
+    int zoomOutHotkey;
 };
 
 // Who writes a key back.

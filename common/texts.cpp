@@ -231,6 +231,8 @@ static constexpr TextRow kTexts[] = {
     {kToolPickKey, L"ピックキー:", L"Pick key:"},
     {kToolAnchorKey, L"基準点キー:", L"Anchor key:"},
     {kToolSaveKey, L"保存キー:", L"Save key:"},
+    {kToolZoomInKey, L"拡大キー:", L"Zoom in key:"},
+    {kToolZoomOutKey, L"縮小キー:", L"Zoom out key:"},
     {kToolSaveFolder, L"保存先:", L"Save to:"},
     {kToolPicturesFolder, L"(ピクチャ フォルダー)", L"(the Pictures folder)"},
     {kToolBrowse, L"参照...", L"Browse..."},

@@ -75,6 +75,8 @@ enum TextId {
     kToolPickKey,
     kToolAnchorKey,
     kToolSaveKey,
+    kToolZoomInKey,
+    kToolZoomOutKey,
     kToolSaveFolder,
     kToolPicturesFolder,  // what an empty folder stands for
     kToolBrowse,

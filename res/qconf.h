@@ -37,3 +37,7 @@
 #define IDC_EXCLUDE_SELF 1031
 #define IDC_SMOOTH 1036  // ids 1032 to 1035: the zoom keys
 #define IDC_POINTER 1037
+#define IDC_ZOOM_IN_KEY 1032
+#define IDC_ZOOM_IN_LABEL 1033
+#define IDC_ZOOM_OUT_KEY 1034
+#define IDC_ZOOM_OUT_LABEL 1035

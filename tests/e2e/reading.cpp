@@ -197,6 +197,8 @@ Step everyTextInFace() {
             {IDC_INFO, ja ? "カーソルの位置と色を表示する" : "Show the cursor's position and color"},
             {IDC_FREEZE_LABEL, ja ? "静止キー:" : "Freeze key:"},
             {IDC_COPY_LABEL, ja ? "コピーキー:" : "Copy key:"},
+            {IDC_ZOOM_IN_LABEL, ja ? "拡大キー:" : "Zoom in key:"},
+            {IDC_ZOOM_OUT_LABEL, ja ? "縮小キー:" : "Zoom out key:"},
             {IDC_FOLLOW_FOCUS, ja ? "文字カーソルとキーボード フォーカスを追う" : "Follow the text cursor and keyboard focus"},
             {IDC_EXCLUDE_SELF, ja ? "拡大鏡のウィンドウを表示に映さない" : "Leave the magnifier's window out of the view"},
             {IDC_SMOOTH, ja ? "なめらかに拡大する (ピクセルをぼかしてつなぐ)" : "Smooth the view (pixels blended, not blocks)"},

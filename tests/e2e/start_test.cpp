@@ -66,7 +66,8 @@ void caseHostileSettings() {
                 {"GRID", true},        {"COLOR_FORMAT", true}, {"AVERAGE", true},
                 {"HK_PICK", true},     {"HK_ANCHOR", true}, {"HK_SAVE", true},
                 {"SAVE_FOLDER", true}, {"FOLLOW_FOCUS", true}, {"EXCLUDE_SELF", true},
-                {"SMOOTH", true},     {"POINTER", true}};
+                {"SMOOTH", true},     {"POINTER", true},
+                {"HK_ZOOM_IN", true},  {"HK_ZOOM_OUT", true}};
     for (const std::string& value : values) {
         bool number = value.find_first_not_of("-0123456789") == std::string::npos &&
                       !value.empty() && value.size() < 12;

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include "common/hotkeys.h"
 #include "common/texts.h"
 #include "tests/unit/support.h"
 #include "window/dialog/menus.h"
@@ -30,6 +31,31 @@ TEST_CASE("the menus' check marks follow the loaded settings and every command")
         if (r.first)
             SendMessageA(live.window, WM_COMMAND, r.first, 0);
         CHECK(checkMarks() == r.second);
+    }
+}
+
+// The hot-key id of the table's row for an action.
+static int hotkeyIdOf(HotkeyAction action) {
+    for (const Hotkey& row : kHotkeys) {
+        if (row.action == action)
+            return row.id;
+    }
+    return -1;
+}
+
+TEST_CASE("a zoom key moves the zoom menu's check mark one entry; an unknown zoom counts as 1x") {
+    const struct {
+        const char* keys;
+        HotkeyAction action;
+        const char* marks;
+    } rows[] = {{"ZOOM=40003\0", kZoomIn, "TFB x3"},
+                {"ZOOM=40003\0", kZoomOut, "TFB x-1"},
+                {"ZOOM=12345\0", kZoomIn, "TFB x-1"},
+                {"ZOOM=12345\0", kZoomOut, "TFB x1"}};
+    for (const auto& r : rows) {
+        LiveWindow live(r.keys);
+        SendMessageA(live.window, WM_HOTKEY, hotkeyIdOf(r.action), 0);
+        CHECK(checkMarks() == r.marks);
     }
 }
 

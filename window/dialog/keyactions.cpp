@@ -3,6 +3,7 @@
 #include "window/dialog/keyactions.h"
 
 #include "common/hotkeys.h"
+#include "window/dialog/menus.h"
 #include "window/frame/tick.h"
 #include "window/keys/copy.h"
 #include "window/keys/loupe.h"
@@ -34,6 +35,13 @@ static void setAnchorHere(HWND window) {
     renderNow(window);
 }
 
+// A key is pressed with the cursor at rest, which renders only every tenth tick: the new zoom
+// is shown at once.
+static void stepZoomNow(HWND window, int steps) {
+    stepZoomBy(window, steps);
+    renderNow(window);
+}
+
 void runHotkey(HWND window, int id) {
     const Hotkey* row = findHotkey(id);
     if (!row)
@@ -48,6 +56,8 @@ void runHotkey(HWND window, int id) {
             break;
         case kAnchor: setAnchorHere(window); break;
         case kSavePicture: saveViewAsPicture(window); break;
+        case kZoomIn: stepZoomNow(window, 1); break;
+        case kZoomOut: stepZoomNow(window, -1); break;
         case kPickStep:
         case kPickCopy:
         case kPickEnd: runPickModeKey(window, *row); break;
