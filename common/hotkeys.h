@@ -21,6 +21,7 @@ enum HotkeyAction {
     kSavePicture,
     kZoomIn,
     kZoomOut,
+    kLens,
     kPickStep,
     kPickCopy,
     kPickEnd,
@@ -70,6 +71,8 @@ inline constexpr Hotkey kHotkeys[] = {
      FALSE, 0, 0, IDC_ZOOM_IN_KEY, IDC_ZOOM_IN_LABEL, kToolZoomInKey},
     {7, kWhileRunning, kZoomOut, &Settings::zoomOutHotkey, nullptr, 0, 0,
      FALSE, 0, 0, IDC_ZOOM_OUT_KEY, IDC_ZOOM_OUT_LABEL, kToolZoomOutKey},
+    {8, kWhileRunning, kLens, &Settings::lensHotkey, nullptr, 0, 0,
+     FALSE, 0, 0, IDC_LENS_KEY, IDC_LENS_LABEL, kToolLensKey},
     // Pick mode's: the arrows move the cursor a pixel, with Shift ten; Enter copies, Esc ends.
     {16, kInPickMode, kPickStep, nullptr, nullptr, 0,         VK_LEFT,   TRUE,  -1, 0,              0, 0, kTextCount},
     {17, kInPickMode, kPickStep, nullptr, nullptr, 0,         VK_RIGHT,  TRUE,  1, 0,               0, 0, kTextCount},

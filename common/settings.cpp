@@ -54,6 +54,8 @@ const SettingKey kSettingKeys[] = {
     {L"POINTER",   &Settings::pointer,        0,        kAnyValue, kAllBits, kNumber, kToolWrites},
     {L"HK_ZOOM_IN",  &Settings::zoomInHotkey,  0,   kAnyValue, kHotkeyBits, kNumber, kToolWrites},
     {L"HK_ZOOM_OUT", &Settings::zoomOutHotkey, 0,   kAnyValue, kHotkeyBits, kNumber, kToolWrites},
+    {L"LENS",      &Settings::lens,           0,        kAnyValue, kAllBits, kNumber, kBoth},
+    {L"HK_LENS",   &Settings::lensHotkey,     0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
 };
 // clang-format on
 const int kSettingKeyCount = ARRAYSIZE(kSettingKeys);

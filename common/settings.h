@@ -65,6 +65,8 @@ struct Settings {
     // The zoom keys, stored as the freeze key is (HK_ZOOM_IN, HK_ZOOM_OUT).
     int zoomInHotkey;
     int zoomOutHotkey;
+    int lens;         // the window travels with the cursor, beside the source it shows (LENS)
+    int lensHotkey;   // the key that turns the lens on and off, stored as the freeze key (HK_LENS)
 };
 
 // Who writes a key back.

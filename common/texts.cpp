@@ -19,6 +19,7 @@ static constexpr TextRow kTexts[] = {
     {kMenuSeeThrough, L"ドラック時も拡大", L"Magnify While Dragging"},
     {kMenuExcludeSelf, L"自分を映さない", L"Leave Out Own Window"},
     {kMenuSmooth, L"なめらかに拡大", L"Smooth Scaling"},
+    {kMenuLens, L"カーソルに付いて動く", L"Move With Cursor"},
     {kMenuFrame, L"枠設定", L"Frame"},
     {kMenuZoom, L"倍率設定", L"Zoom"},
     {kMenuSettings, L"初期設定ツール", L"Settings..."},
@@ -258,6 +259,8 @@ static constexpr TextRow kTexts[] = {
     {kToolExcludeSelf, L"拡大鏡のウィンドウを表示に映さない", L"Leave the magnifier's window out of the view"},
     {kToolSmooth, L"なめらかに拡大する (ピクセルをぼかしてつなぐ)", L"Smooth the view (pixels blended, not blocks)"},
     {kToolPointer, L"マウス ポインターを表示に映す", L"Show the mouse pointer in the view"},
+    {kToolLens, L"ウィンドウをカーソルに付いて動かす (レンズ)", L"Move the window with the cursor (a lens)"},
+    {kToolLensKey, L"レンズキー:", L"Lens key:"},
 };
 // clang-format on
 

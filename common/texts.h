@@ -18,6 +18,7 @@ enum TextId {
     kMenuSeeThrough,
     kMenuExcludeSelf,
     kMenuSmooth,
+    kMenuLens,
     kMenuFrame,
     kMenuZoom,
     kMenuSettings,
@@ -87,6 +88,8 @@ enum TextId {
     kToolExcludeSelf,
     kToolSmooth,
     kToolPointer,
+    kToolLens,
+    kToolLensKey,
     kTextCount
 };
 

@@ -44,6 +44,7 @@ static const struct CheckBoxRow {
     {IDC_EXCLUDE_SELF, &Settings::excludeSelf, kToolExcludeSelf},
     {IDC_SMOOTH, &Settings::smooth, kToolSmooth},
     {IDC_POINTER, &Settings::pointer, kToolPointer},
+    {IDC_LENS, &Settings::lens, kToolLens},
 };
 
 // The lists, each choosing a setting: the list, its label, its items in the face in force, and

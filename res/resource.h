@@ -23,6 +23,7 @@
 #define ID_OPEN_INIT 40025
 #define ID_EXCLUDE_SELF 40026
 #define ID_SMOOTH 40027
+#define ID_LENS 40028
 
 // The notification icon's callback message, in the application's range: WM_USER itself is
 // DM_GETDEFID on a dialog.

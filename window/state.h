@@ -24,6 +24,9 @@ struct Session {
     int typingY;
     int renderBusy;
     UINT_PTR timerId;
+    int lensOn;     // the window is the lens: LENS on, and its menus or its key within reach
+    int lensHomeX;  // the window's own place meanwhile: where it goes back to, what X and Y keep
+    int lensHomeY;
 };
 
 extern MagnifierState magnifier;

@@ -6,6 +6,7 @@ void caseFirstStart(), caseEveryKey(), caseShowCommands(), caseSessionEnd(), cas
     caseCorners(), caseResize(), caseRepaint(), caseDrag(), caseSeeThroughDrag(), caseDisplayChangeInner(),
     caseDisplayChange(), caseTwoMonitors(), caseMenus(), caseTray(), caseHotkey(), caseShell(),
     caseHelp(), caseSetupTool(), caseWheel(), caseReadout(), caseFreeze(), caseDpi(), caseLoupe(),
-    caseFaces(), caseFolders(), caseFollowFocus(), caseSmooth(), casePointer(), caseZoomKeys();
+    caseFaces(), caseFolders(), caseFollowFocus(), caseSmooth(), casePointer(), caseZoomKeys(),
+    caseLens();
 // clang-format on
 void checkResources(bool soak);

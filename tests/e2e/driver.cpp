@@ -70,8 +70,13 @@ void run(std::initializer_list<Step> steps) {
 static Dib* pattern;
 static HWND patternWindow;
 
+// The clicks and the wheel's notches the pattern's window has had.
+static int patternClicks, patternWheels;
+
 static LRESULT CALLBACK patternProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     PAINTSTRUCT ps;
+    patternClicks += msg == WM_LBUTTONDOWN;
+    patternWheels += msg == WM_MOUSEWHEEL;
     if (msg != WM_PAINT)
         return msg == WM_ERASEBKGND ? 1 : DefWindowProcA(hwnd, msg, wParam, lParam);
     BitBlt(BeginPaint(hwnd, &ps), 0, 0, pattern->width, pattern->height, pattern->dc, 0, 0,
@@ -109,6 +114,25 @@ static bool paintPattern(int variant) {
 
 Step showPattern() {
     return Step(__func__, "", [] { return paintPattern(0); });
+}
+
+Step inputPassesThrough() {
+    return Step(__func__, "", [] {
+        RECT r = windowRect(q.window);
+        const int clicks = patternClicks, wheels = patternWheels;
+        INPUT notch = {INPUT_MOUSE};
+        notch.mi.dwFlags = MOUSEEVENTF_WHEEL;
+        notch.mi.mouseData = WHEEL_DELTA;
+        bool given = moveCursor({(r.left + r.right) / 2, (r.top + r.bottom) / 2}) &&
+                     mouseButton(MOUSEEVENTF_LEFTDOWN) && mouseButton(MOUSEEVENTF_LEFTUP) &&
+                     SendInput(1, &notch, sizeof notch) == 1;
+        bool reached = waitUntil(
+            [&] { return patternClicks == clicks + 1 && patternWheels == wheels + 1; }, 1000);
+        if (!reached)
+            printf("  the pattern had %d clicks and %d notches\n", patternClicks - clicks,
+                   patternWheels - wheels);
+        return given && reached;
+    });
 }
 
 Step showSecondPattern() {
@@ -498,6 +522,23 @@ Step chooseFromMenu(FrameMenu entry) {
 
 Step chooseFromMenu(ZoomMenu entry) {
     return Step(__func__, shown(entry), [=] { return chooseWithKeys(MainMenu::Zoom, (int)entry); });
+}
+
+static bool chooseFromIcon(int entry) {
+    if (!PostMessageA(q.window, WM_TRAYNOTIFY, 1, WM_RBUTTONDOWN) || !waitForMenu(true))
+        return false;
+    for (int i = 0; i <= entry; ++i)
+        pressKey(VK_DOWN);
+    pressKey(VK_RETURN);
+    return waitForMenu(false) && settle(250);
+}
+
+Step chooseFromIconMenu(MainMenu entry) {
+    return Step(__func__, shown(entry), [=] { return chooseFromIcon((int)entry); });
+}
+
+Step chooseFromIconMenu(TrayMenu entry) {
+    return Step(__func__, shown(entry), [=] { return chooseFromIcon((int)entry); });
 }
 
 Step command(int id) {

@@ -215,6 +215,7 @@ enum class MainMenu {
     MagnifyWhileDragging,
     LeaveOutOwnWindow,
     SmoothScaling,
+    MoveWithCursor,
     Frame,
     Zoom,
     Settings,
@@ -224,10 +225,16 @@ enum class MainMenu {
 };
 enum class FrameMenu { NoFrame = 1, BlackFrame };
 enum class ZoomMenu { x1 = 1, x1_5, x2, x3, x4, x5, x6, x7, x8, x16 };
+// The notification icon's own menu, on a hidden window's icon.
+enum class TrayMenu { Help, Restore, MoveWithCursor, Exit };
 // A right click on the window, then the entry chosen with the keyboard.
 Step chooseFromMenu(MainMenu entry);
 Step chooseFromMenu(FrameMenu entry);
 Step chooseFromMenu(ZoomMenu entry);
+// A right click on the notification icon (the main menu on a shown window, the icon's own on a
+// hidden one), then the entry chosen with the keyboard.
+Step chooseFromIconMenu(MainMenu entry);
+Step chooseFromIconMenu(TrayMenu entry);
 
 // Messages other programs send the magnifier.
 inline Step iconMouse(UINT mouseMessage) {  // from its notification icon
@@ -383,6 +390,8 @@ inline Step hitTestIs(POINT at, int code) {  // WM_NCHITTEST
 
 Step noCapture();                        // the mouse is free for other windows again
 Step menuAt(POINT topLeft, int height);  // +-40 high
+// A click and a wheel notch at the window's centre reach the pattern's window beneath it.
+Step inputPassesThrough();
 
 inline Step noMenu() {
     return Step(__func__, "", [] { return !waitForMenu(true, 300); });
@@ -398,6 +407,11 @@ enum ViewLooks {
     kBlackFrame = 16,
 };
 Step viewOf(POINT cursor, int looks = kPlainView, int zoom = 2);
+// The lens at 2x and framed, with the cursor put there, or left where it is: the view of the
+// source round it (pushed onto the monitor), and the window wholly in the monitor's work area,
+// apart from that source and at most 16 pixels from it.
+Step besideSource(POINT cursor);
+Step besideSourceHere(POINT cursor);
 // 2x and framed: the view of the source from `source`, with the default pen's crosshair at
 // cross.
 inline constexpr POINT kNoCrosshair = {-1, -1};

@@ -20,6 +20,7 @@ static const struct {
     {"loupe", caseLoupe}, {"faces", caseFaces}, {"folders", caseFolders}, {"dpi", caseDpi},
     {"follow_focus", caseFollowFocus}, {"smooth", caseSmooth}, {"pointer", casePointer},
     {"zoom_keys", caseZoomKeys},
+    {"lens", caseLens},
     {"leaks", [] { checkResources(false); }}, {"soak", [] { checkResources(true); }}};
 // clang-format on
 

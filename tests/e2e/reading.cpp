@@ -203,6 +203,8 @@ Step everyTextInFace() {
             {IDC_EXCLUDE_SELF, ja ? "拡大鏡のウィンドウを表示に映さない" : "Leave the magnifier's window out of the view"},
             {IDC_SMOOTH, ja ? "なめらかに拡大する (ピクセルをぼかしてつなぐ)" : "Smooth the view (pixels blended, not blocks)"},
             {IDC_POINTER, ja ? "マウス ポインターを表示に映す" : "Show the mouse pointer in the view"},
+            {IDC_LENS, ja ? "ウィンドウをカーソルに付いて動かす (レンズ)" : "Move the window with the cursor (a lens)"},
+            {IDC_LENS_LABEL, ja ? "レンズキー:" : "Lens key:"},
             {IDC_LANGUAGE_LABEL, ja ? "表示言語:" : "Language:"},
             {IDOK, "OK"},
             {IDCANCEL, ja ? "キャンセル" : "Cancel"},
@@ -387,6 +389,46 @@ Step viewOf(POINT cursor, int looks, int zoom) {
         return (!cross || penPixels(c, pen, w / 2, h / 2) == w + h - 4) &&
                (!(looks & kBlackFrame) || blackTopAndLeft(c));
     });
+}
+
+// How far apart two rectangles are along one axis; 0 where they overlap on it.
+static int apartBy(LONG low, LONG high, LONG otherLow, LONG otherHigh) {
+    return otherLow >= high ? otherLow - high : (low >= otherHigh ? low - otherHigh : 0);
+}
+
+// The lens beside the source round the cursor, on the cursor's monitor, then the view exact.
+static bool lensBeside(POINT cursor) {
+    MONITORINFO m = {sizeof m};
+    GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &m);
+    RECT r = {}, source = {};
+    const auto placed = [&] {
+        r = windowRect(q.window);
+        const SIZE size = {(r.right - r.left - 2) / 2, (r.bottom - r.top - 2) / 2};
+        const LONG x = std::max(m.rcMonitor.left,
+                                std::min(cursor.x - size.cx / 2, m.rcMonitor.right - size.cx));
+        const LONG y = std::max(m.rcMonitor.top,
+                                std::min(cursor.y - size.cy / 2, m.rcMonitor.bottom - size.cy));
+        source = {x, y, x + size.cx, y + size.cy};
+        const int dx = apartBy(r.left, r.right, source.left, source.right),
+                  dy = apartBy(r.top, r.bottom, source.top, source.bottom);
+        RECT inWork;
+        IntersectRect(&inWork, &r, &m.rcWork);
+        return EqualRect(&inWork, &r) && (dx > 0 || dy > 0) && dx <= 16 && dy <= 16;
+    };
+    if (!waitUntil(placed, 3000)) {
+        printf("  the lens at (%ld, %ld)-(%ld, %ld), the source (%ld, %ld)-(%ld, %ld)\n", r.left,
+               r.top, r.right, r.bottom, source.left, source.top, source.right, source.bottom);
+        return false;
+    }
+    return waitForView({1, 2, source.left, source.top, false, 0, -1, -1}) == 0;
+}
+
+Step besideSource(POINT cursor) {
+    return Step(__func__, shown(cursor), [=] { return moveCursor(cursor) && lensBeside(cursor); });
+}
+
+Step besideSourceHere(POINT cursor) {
+    return Step(__func__, shown(cursor), [=] { return lensBeside(cursor); });
 }
 
 // Inner pixels of a framed view of the source from (srcX, srcY), size x size or larger, whose

@@ -8,9 +8,9 @@ void caseTray() {
          windowAt({400, 300, 594, 430}), viewOf({700, 500}),
          // On a hidden window's icon the right button opens the short menu, whose second
          // entry restores; on a shown one's, the main menu, which a click elsewhere closes.
-         iconMouse(WM_LBUTTONDOWN), iconMouse(WM_RBUTTONDOWN), menuAt({700, 500}, 66),
+         iconMouse(WM_LBUTTONDOWN), iconMouse(WM_RBUTTONDOWN), menuAt({700, 500}, 83),
          isNot(Visible), press(VK_DOWN), press(VK_DOWN), press(VK_RETURN), is(Visible),
-         iconMouse(WM_RBUTTONDOWN), menuAt({700, 500}, 211), drag({100, 650}, {0, 0}), noMenu(),
+         iconMouse(WM_RBUTTONDOWN), menuAt({700, 500}, 262), drag({100, 650}, {0, 0}), noMenu(),
          iconMouse(WM_LBUTTONDOWN), closeWindow(),
          // Not always on top, under the window the user types in: restored, it comes in front
          // and is still not on top, and the user types on where he did.

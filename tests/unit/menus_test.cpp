@@ -10,8 +10,9 @@
 TEST_CASE("the menus' check marks follow the loaded settings and every command") {
     {
         LiveWindow loaded(
-            "ROP=3342344\0FRAME=0\0ZOOM=40020\0IsTop=0\0ISTOKA=1\0WSIZE=0\0EXCLUDE_SELF=2\0");
-        CHECK(checkMarks() == "ISXN x3");
+            "ROP=3342344\0FRAME=0\0ZOOM=40020\0IsTop=0\0ISTOKA=1\0WSIZE=0\0"
+            "EXCLUDE_SELF=2\0LENS=3\0");
+        CHECK(checkMarks() == "ISXLlN x3");
     }
     {
         LiveWindow loaded("FRAME=2\0");  // a frame style of 2 checks neither frame entry
@@ -25,7 +26,8 @@ TEST_CASE("the menus' check marks follow the loaded settings and every command")
         {ID_ALWAYS_TOP, "CISB x2"},   {ID_FRAME_NONE, "CISN x2"},    {kZoom1_5, "CISN x-1"},
         {40016, "CISN x-1"},          {kZoom16, "CISN x16"},      {ID_FRAME_BLACK, "CISB x16"},
         {ID_CROSS, "ISB x16"},        {ID_INVERT, "SB x16"},         {ID_ALWAYS_TOP, "TSB x16"},
-        {ID_EXCLUDE_SELF, "TSXB x16"}, {ID_EXCLUDE_SELF, "TSB x16"}};
+        {ID_EXCLUDE_SELF, "TSXB x16"}, {ID_EXCLUDE_SELF, "TSB x16"},  {ID_LENS, "TSLlB x16"},
+        {ID_LENS, "TSB x16"}};
     // clang-format on
     for (const auto& r : rows) {
         if (r.first)
@@ -77,16 +79,18 @@ TEST_CASE("the menus carry the labels of the face LANGUAGE chooses") {
     // clang-format off
     const std::pair<const char*, const wchar_t*> rows[] = {
         {"LANGUAGE=ja\0",
-         L"常に手前|十字を表示|サイズ固定|色反転|ドラック時も拡大|自分を映さない|なめらかに拡大||枠設定|倍率設定||初期設定ツール|ヘルプ|最小化|終了|\n"
+         L"常に手前|十字を表示|サイズ固定|色反転|ドラック時も拡大|自分を映さない|なめらかに拡大|カーソルに付いて動く||枠設定|倍率設定||"
+         L"初期設定ツール|ヘルプ|最小化|終了|\n"
          L"枠無し|黒枠|\n"
          L"倍率x 1|倍率x 1.5|倍率x 2|倍率x 3|倍率x 4|倍率x 5|倍率x 6|倍率x 7|倍率x 8|倍率x16|\n"
-         L"ヘルプ|元のｻｲｽﾞに戻す||終了|\n"},
+         L"ヘルプ|元のｻｲｽﾞに戻す|カーソルに付いて動く||終了|\n"},
         {"LANGUAGE=en\0",
-         L"Always on Top|Show Crosshair|Fixed Size|Invert Colors|Magnify While Dragging|Leave Out Own Window|Smooth Scaling||Frame|Zoom||"
+         L"Always on Top|Show Crosshair|Fixed Size|Invert Colors|Magnify While Dragging|Leave Out Own Window|Smooth Scaling|"
+         L"Move With Cursor||Frame|Zoom||"
          L"Settings...|Help|Minimize|Exit|\n"
          L"No Frame|Black Frame|\n"
          L"1x|1.5x|2x|3x|4x|5x|6x|7x|8x|16x|\n"
-         L"Help|Restore||Exit|\n"}};
+         L"Help|Restore|Move With Cursor||Exit|\n"}};
     // clang-format on
     for (const auto& r : rows) {
         LiveWindow live(r.first);

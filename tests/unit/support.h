@@ -122,14 +122,22 @@ struct LiveWindow {
 };
 
 // The check marks as initials: T always on top, C crosshair, F fixed size, I inverted,
-// S see-through, X own window left out, N no frame, B black frame, then the zoom entry's factor.
+// S see-through, X own window left out, L the lens (l in the icon's menu), N no frame, B black
+// frame, then the zoom entry's factor.
 inline std::string checkMarks() {
-    const UINT ids[] = {ID_ALWAYS_TOP, ID_CROSS,        ID_SIZE_FIXED, ID_INVERT,
-                        IDOJI_TOKA,    ID_EXCLUDE_SELF, ID_FRAME_NONE, ID_FRAME_BLACK};
+    const struct {
+        HMENU menu;
+        UINT id;
+        char initial;
+    } entries[] = {{mainMenu, ID_ALWAYS_TOP, 'T'},  {mainMenu, ID_CROSS, 'C'},
+                   {mainMenu, ID_SIZE_FIXED, 'F'},  {mainMenu, ID_INVERT, 'I'},
+                   {mainMenu, IDOJI_TOKA, 'S'},     {mainMenu, ID_EXCLUDE_SELF, 'X'},
+                   {mainMenu, ID_LENS, 'L'},        {trayMenu, ID_LENS, 'l'},
+                   {frameMenu, ID_FRAME_NONE, 'N'}, {frameMenu, ID_FRAME_BLACK, 'B'}};
     std::string marks;
-    for (int i = 0; i < 8; ++i) {
-        if (GetMenuState(i < 6 ? mainMenu : frameMenu, ids[i], MF_BYCOMMAND) & MF_CHECKED)
-            marks += "TCFISXNB"[i];
+    for (const auto& e : entries) {
+        if (GetMenuState(e.menu, e.id, MF_BYCOMMAND) & MF_CHECKED)
+            marks += e.initial;
     }
     for (const ZoomEntry& e : zoomTable) {
         if (GetMenuState(zoomMenu, e.command, MF_BYCOMMAND) & MF_CHECKED)

@@ -19,6 +19,7 @@
 #include "window/keys/loupe.h"
 #include "window/place/drag.h"
 #include "window/place/hiding.h"
+#include "window/place/lens.h"
 #include "window/place/placement.h"
 #include "window/place/sizing.h"
 #include "window/place/taskbar.h"
@@ -121,12 +122,12 @@ static INT_PTR onSizing(HWND dlg, WPARAM edge, LPARAM rect) {
     return TRUE;
 }
 
-// Takes the window's position, hidden, minimised or not, and writes the settings file; 0 or
-// the error.
+// Takes the window's position, hidden, minimised or not (the lens's: where it was before), and
+// writes the settings file; 0 or the error.
 static DWORD saveWindowAndSettings(HWND dlg) {
-    RECT rect = normalWindowRect(dlg);
-    magnifier.settings.windowX = rect.left;
-    magnifier.settings.windowY = rect.top;
+    POINT home = windowHome(dlg);
+    magnifier.settings.windowX = home.x;
+    magnifier.settings.windowY = home.y;
     return saveSettings();
 }
 
@@ -154,16 +155,21 @@ static INT_PTR onCommand(HWND dlg, WPARAM wParam) {
     return TRUE;
 }
 
-// A hidden window (also one started hidden) goes (back) to the icon instead of ticking.
+// A hidden window (also one started hidden) goes (back) to the icon instead of ticking. The
+// lens goes beside the source of a frame; off, it costs the flag's test.
 static INT_PTR onTimer(HWND dlg, WPARAM id) {
     if (id == kIconTimer) {
         tryTrayIconAgain(dlg);
         return TRUE;
     }
-    if (!session.hiddenInTray)
-        return magnifyTick(dlg);
-    hideOrMinimize(dlg);
-    return FALSE;
+    if (session.hiddenInTray) {
+        hideOrMinimize(dlg);
+        return FALSE;
+    }
+    BOOL rendered = magnifyTick(dlg);
+    if (session.lensOn && rendered)
+        carryLens(dlg);
+    return rendered;
 }
 
 static INT_PTR onMouseMove(HWND dlg) {
@@ -193,8 +199,10 @@ static INT_PTR onRButtonUp(HWND dlg, WPARAM keys) {
     return TRUE;
 }
 
+// Pick mode's keys move the cursor, and the lens with it.
 static INT_PTR onHotkey(HWND dlg, WPARAM id) {
     runHotkey(dlg, (int)id);
+    carryLens(dlg);
     return TRUE;
 }
 
@@ -226,10 +234,18 @@ static INT_PTR onEndSession(HWND dlg, WPARAM ending) {
     return TRUE;
 }
 
-// A new display resolution takes effect in the clamping at once.
+// A new display resolution takes effect in the clamping at once, and in the lens's place.
 static INT_PTR onDisplayChange() {
     updateView();
+    forgetLensPlace();
     return TRUE;
+}
+
+// The taskbar moved or changed its size: the lens keeps to the new work area.
+static INT_PTR onSettingChange(WPARAM action) {
+    if (action == SPI_SETWORKAREA)
+        forgetLensPlace();
+    return FALSE;
 }
 
 static INT_PTR onDropTaskbarButton(HWND dlg) {
@@ -245,6 +261,7 @@ static INT_PTR onDpiChanged(HWND dlg) {
     if (session.trayIconAdded)
         changeTrayIcon(dlg);
     renderNow(dlg);
+    forgetLensPlace();  // its gap is the new scale's
     return TRUE;
 }
 
@@ -291,6 +308,7 @@ INT_PTR CALLBACK magnifierDialogProc(HWND dlg, UINT message, WPARAM wParam, LPAR
         case WM_TRAYNOTIFY: return onTrayNotify(dlg, lParam);
         case WM_ENDSESSION: return onEndSession(dlg, wParam);
         case WM_DISPLAYCHANGE: return onDisplayChange();
+        case WM_SETTINGCHANGE: return onSettingChange(wParam);
         case WM_DROPTASKBARBUTTON: return onDropTaskbarButton(dlg);
         case WM_DPICHANGED: return onDpiChanged(dlg);
         case WM_NCHITTEST: return onNcHitTest(dlg, lParam);

@@ -3,6 +3,7 @@
 #include "window/dialog/keyactions.h"
 
 #include "common/hotkeys.h"
+#include "res/resource.h"
 #include "window/dialog/menus.h"
 #include "window/frame/tick.h"
 #include "window/keys/copy.h"
@@ -58,6 +59,7 @@ void runHotkey(HWND window, int id) {
         case kSavePicture: saveViewAsPicture(window); break;
         case kZoomIn: stepZoomNow(window, 1); break;
         case kZoomOut: stepZoomNow(window, -1); break;
+        case kLens: runCommand(window, ID_LENS); break;  // as the menus' entry
         case kPickStep:
         case kPickCopy:
         case kPickEnd: runPickModeKey(window, *row); break;

@@ -11,6 +11,7 @@
 #include "window/frame/timer.h"
 #include "window/frame/view.h"
 #include "window/place/hiding.h"
+#include "window/place/lens.h"
 #include "window/place/placement.h"
 #include "window/platform.h"
 #include "window/shell/help.h"
@@ -109,6 +110,7 @@ static const MenuEntry kMainEntries[] = {
     flip(IDOJI_TOKA,      kMenuSeeThrough,  &Settings::seeThroughDrag),
     flip(ID_EXCLUDE_SELF, kMenuExcludeSelf, &Settings::excludeSelf, applyCaptureExclusion),
     flip(ID_SMOOTH,       kMenuSmooth,      &Settings::smooth, applySmoothing),
+    flip(ID_LENS,         kMenuLens,        &Settings::lens, followLensSetting),
     kSeparatorEntry,
     submenu(kMenuFrame, &frameMenu),
     submenu(kMenuZoom,  &zoomMenu),
@@ -122,6 +124,7 @@ static const MenuEntry kMainEntries[] = {
 static const MenuEntry kTrayEntries[] = {
     command(ID_OPEN_HELP, kMenuHelp,    openHelp),
     command(ID_RESTORE,   kMenuRestore, restoreWindow),
+    flip(ID_LENS,         kMenuLens,    &Settings::lens, followLensSetting),
     kSeparatorEntry,
     command(IDOK,         kMenuExit,    quit),
 };
@@ -164,6 +167,7 @@ static void showMarks(HMENU menu, const MenuEntry (&entries)[count], const Setti
 static void showAllMarks(const Settings& s) {
     showMarks(mainMenu, kMainEntries, s);
     showMarks(frameMenu, kFrameEntries, s);
+    showMarks(trayMenu, kTrayEntries, s);
     for (const ZoomEntry& entry : zoomTable)
         CheckMenuItem(zoomMenu, entry.command, checkFlag(entry.command == s.zoomCommand));
 }

@@ -49,6 +49,10 @@ void forgetLastCursor() {
     session.stillTicks = 0;
 }
 
+void renderAtNextTick() {
+    session.stillTicks = kStillTickPeriod - 1;
+}
+
 BOOL magnifyTick(HWND) {
     POINT cursor;
     // On the secure desktop (a UAC prompt, the lock screen) the cursor cannot be read: the

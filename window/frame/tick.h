@@ -10,6 +10,9 @@ static const int kStillTickPeriod = 10;
 BOOL magnifyTick(HWND window);
 // A new window: its first tick renders, as for a moved cursor.
 void forgetLastCursor();
+// The next tick renders even while everything rests: the frame shown has caught what has moved
+// away since (the lens's last place, which the source may now cover).
+void renderAtNextTick();
 
 // Renders a frame now, as for a moved cursor, unless the window is hidden: for a key that
 // reads the marked pixel or changes the readout.

@@ -12,3 +12,5 @@
 void registerHotkeys(HWND window, HotkeyTime time);
 // Gives the keys of that time back.
 void releaseHotkeys(HWND window, HotkeyTime time);
+// Whether a key of the action is registered now (not skipped, not given back).
+BOOL hotkeyRegistered(HotkeyAction action);

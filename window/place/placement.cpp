@@ -48,22 +48,49 @@ void placeInZOrder(HWND window, HWND insertAfter) {
                  SWP_NOACTIVATE);
 }
 
+// A window with a taskbar button has its normal rectangle in workspace coordinates, from the
+// corner of its monitor's work area: how far that corner is from the screen's coordinates.
+static POINT workspaceOffset(HWND window) {
+    MONITORINFO info;
+    info.cbSize = sizeof info;
+    if ((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) ||
+        !GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info))
+        return {0, 0};
+    return {info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top};
+}
+
+static BOOL restored(HWND window) {
+    return !IsIconic(window) && !IsZoomed(window);
+}
+
 RECT normalWindowRect(HWND window) {
     RECT rect;
     GetWindowRect(window, &rect);
     WINDOWPLACEMENT placement;
     placement.length = sizeof placement;
-    if ((!IsIconic(window) && !IsZoomed(window)) || !GetWindowPlacement(window, &placement))
+    if (restored(window) || !GetWindowPlacement(window, &placement))
         return rect;
     rect = placement.rcNormalPosition;
-    // A window with a taskbar button has its normal rectangle in workspace coordinates, from
-    // the corner of its monitor's work area.
-    if (!(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
-        MONITORINFO info;
-        info.cbSize = sizeof info;
-        if (GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info))
-            OffsetRect(&rect, info.rcWork.left - info.rcMonitor.left,
-                       info.rcWork.top - info.rcMonitor.top);
-    }
+    POINT offset = workspaceOffset(window);
+    OffsetRect(&rect, offset.x, offset.y);
     return rect;
+}
+
+// A minimised window keeps its state, shown or hidden, and takes the place when restored.
+void moveWindowTo(HWND window, POINT topLeft) {
+    WINDOWPLACEMENT placement;
+    placement.length = sizeof placement;
+    if (restored(window) || !GetWindowPlacement(window, &placement)) {
+        SetWindowPos(window, nullptr, topLeft.x, topLeft.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    POINT offset = workspaceOffset(window);
+    RECT& normal = placement.rcNormalPosition;
+    OffsetRect(&normal, topLeft.x - offset.x - normal.left, topLeft.y - offset.y - normal.top);
+    if (!IsWindowVisible(window))
+        placement.showCmd = SW_HIDE;
+    else if (IsIconic(window))
+        placement.showCmd = SW_SHOWMINNOACTIVE;
+    SetWindowPlacement(window, &placement);
 }

@@ -15,3 +15,5 @@ void applyWindowRect(HWND window);
 void placeInZOrder(HWND window, HWND insertAfter);
 // The window's outer rectangle, or when it is minimised or maximised, the one it has restored.
 RECT normalWindowRect(HWND window);
+// Puts that rectangle's top-left corner at a point, the size kept, without activating.
+void moveWindowTo(HWND window, POINT topLeft);

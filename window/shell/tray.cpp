@@ -4,6 +4,7 @@
 
 #include "common/texts.h"
 #include "window/place/hiding.h"
+#include "window/place/lens.h"
 #include "window/shell/trayicon.h"
 #include "window/state.h"
 
@@ -11,15 +12,17 @@
 static const int kIconTries = 5;
 static const UINT kIconTryMs = 1000;
 
+// The lens comes and goes with the icon, through which its menus are reached.
 void showTrayIcon(HWND window) {
     session.trayIconAdded = addTrayIcon(window);
     session.iconTriesLeft = session.trayIconAdded ? 0 : kIconTries;
     if (session.trayIconAdded) {
         KillTimer(window, kIconTimer);
-        return;
+    } else {
+        SetWindowTextW(window, text(kNoIconTitle));
+        SetTimer(window, kIconTimer, kIconTryMs, nullptr);
     }
-    SetWindowTextW(window, text(kNoIconTitle));
-    SetTimer(window, kIconTimer, kIconTryMs, nullptr);
+    followLensSetting(window);
 }
 
 // Meanwhile the window minimises as it does without an icon; once the icon is there, a
@@ -31,6 +34,7 @@ void tryTrayIconAgain(HWND window) {
         SetWindowTextW(window, L"");
         if (session.hiddenInTray && IsIconic(window))
             hideOrMinimize(window);
+        followLensSetting(window);
     } else {
         --session.iconTriesLeft;
     }

@@ -1,0 +1,61 @@
+// The lens: the window travels with the cursor, beside the source it shows, and lets the mouse
+// through to the windows beneath.
+#include "tests/e2e/driver.h"
+
+// Each row from the window's own place (400, 300), far from every place the lens goes but for
+// the middle, where the source would cover it. Ctrl+F11 (634) is the lens's key here, Ctrl+F6
+// (629) the freeze key and Ctrl+F2 (625) the pick key; the stand-in shell has the icon.
+void caseLens() {
+    const RECT home = {400, 300, 594, 430};
+    const struct {
+        const char* behaviour;
+        std::initializer_list<Step> steps;
+    } rows[] = {
+        // clang-format off
+        {"beside the source and on the screen at the centre, the edges and the corners; the place from before saved",
+         {showPattern(), shellAnswering(TRUE), start("X=400 Y=300 LENS=1"), besideSource({512, 384}),
+          besideSource({0, 384}), besideSource({1023, 384}), besideSource({512, 0}), besideSource({512, 767}),
+          besideSource({0, 0}), besideSource({1023, 0}), besideSource({0, 767}), besideSource({1023, 767}),
+          closeWindow(), saved("X=400 Y=300 LENS=1")}},
+        {"clicks and the wheel pass through to the window beneath", {showPattern(), shellAnswering(TRUE),
+         start("X=400 Y=300 HK_LENS=634 INT_TIME=10000"), moveTo({200, 200}), pressWith(VK_CONTROL, VK_F11),
+         inputPassesThrough(), closeWindow()}},
+        {"the key turns it on and off; off, the window is back", {showPattern(), shellAnswering(TRUE),
+         start("X=400 Y=300 HK_LENS=634"), moveTo({200, 600}), waitMs(300), windowAt(home),
+         pressWith(VK_CONTROL, VK_F11), besideSource({200, 600}), pressWith(VK_CONTROL, VK_F11), windowAt(home),
+         moveTo({700, 200}), waitMs(300), windowAt(home), closeWindow(), saved("X=400 Y=300 LENS=0")}},
+        {"the icon's menus turn it on and off, also while hidden", {showPattern(), shellAnswering(TRUE),
+         start("X=400 Y=300"), moveTo({200, 600}), chooseFromIconMenu(MainMenu::MoveWithCursor),
+         besideSource({200, 600}), iconMouse(WM_LBUTTONDOWN), isNot(Visible),
+         chooseFromIconMenu(TrayMenu::MoveWithCursor), iconMouse(WM_LBUTTONDOWN), is(Visible), windowAt(home),
+         closeWindow(), saved("X=400 Y=300 LENS=0")}},
+        {"no icon and no key: the window stays; the icon come, a lens", {showPattern(), shellAnswering(FALSE),
+         start("X=400 Y=300 LENS=1"), moveTo({200, 600}), waitMs(300), windowAt(home), shellNowAnswering(TRUE),
+         waitMs(1500), besideSource({200, 600}), closeWindow(), saved("X=400 Y=300 LENS=1")}},
+        {"the shell restarts: refused, the window back; accepted, a lens that saves the place from before",
+         {showPattern(), shellAnswering(TRUE), start("X=400 Y=300 LENS=1"), besideSource({200, 600}),
+          shellNowAnswering(FALSE), shellAnnouncesItself(), waitMs(300), windowAt(home), shellNowAnswering(TRUE),
+          waitMs(1500), besideSource({700, 200}), shellAnnouncesItself(), besideSource({200, 600}), closeWindow(),
+          saved("X=400 Y=300")}},
+        {"the session ends with the lens on: the place from before saved", {showPattern(), shellAnswering(TRUE),
+         start("X=400 Y=300 LENS=1"), besideSource({200, 600}), endSession(), saved("X=400 Y=300 LENS=1")}},
+        {"minimised without an icon and turned off by its key: restored where it was", {showPattern(),
+         shellAnswering(FALSE), start("X=400 Y=300 LENS=1 HK_LENS=634"), besideSource({200, 600}),
+         command(ID_MINIMIZE), is(Iconic), pressWith(VK_CONTROL, VK_F11), restoreFromTaskbar(), is(Visible, Iconic),
+         windowAt(home), closeWindow(), saved("X=400 Y=300 LENS=0")}},
+        // Between ticks 10 s apart the key moves it at once; pick mode's label goes with Esc.
+        {"pick mode's steps carry it at once", {showPattern(), shellAnswering(TRUE),
+         start("X=400 Y=300 HK_LENS=634 HK_PICK=625 INT_TIME=10000"), moveTo({300, 300}),
+         pressWith(VK_CONTROL, VK_F11), besideSourceHere({300, 300}), pressWith(VK_CONTROL, VK_F2),
+         pressWith(VK_SHIFT, VK_LEFT), press(VK_ESCAPE), besideSourceHere({290, 300}), closeWindow()}},
+        {"a frozen view holds it", {showPattern(), shellAnswering(TRUE), start("X=400 Y=300 LENS=1 HK_FREEZE=629"),
+         besideSource({300, 300}), pressWith(VK_CONTROL, VK_F6), moveTo({700, 500}), waitMs(700),
+         besideSourceHere({300, 300}), pressWith(VK_CONTROL, VK_F6), besideSourceHere({700, 500}), closeWindow()}},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        printf("- %s\n", r.behaviour);
+        run(r.steps);
+    }
+    run({noShell()});
+}
