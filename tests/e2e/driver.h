@@ -409,7 +409,8 @@ enum ViewLooks {
 Step viewOf(POINT cursor, int looks = kPlainView, int zoom = 2);
 // The lens at 2x and framed, with the cursor put there, or left where it is: the view of the
 // source round it (pushed onto the monitor), and the window wholly in the monitor's work area,
-// apart from that source and at most 16 pixels from it.
+// apart from that source and, on each axis where it is apart, at most 16 pixels from it or on
+// the work area's edge on its side (the source lying beyond that edge).
 Step besideSource(POINT cursor);
 Step besideSourceHere(POINT cursor);
 // 2x and framed: the view of the source from `source`, with the default pen's crosshair at

@@ -391,9 +391,21 @@ Step viewOf(POINT cursor, int looks, int zoom) {
     });
 }
 
-// How far apart two rectangles are along one axis; 0 where they overlap on it.
-static int apartBy(LONG low, LONG high, LONG otherLow, LONG otherHigh) {
-    return otherLow >= high ? otherLow - high : (low >= otherHigh ? low - otherHigh : 0);
+// Along one axis, a window [low, high) apart from a source: at most 16 pixels from it, or on
+// the work area's edge on the source's side. False where they overlap on the axis.
+static bool besideOnAxis(LONG low,
+                         LONG high,
+                         LONG sourceLow,
+                         LONG sourceHigh,
+                         LONG areaLow,
+                         LONG areaHigh) {
+    if (sourceLow >= high)
+        return sourceLow - high <= 16 || high == areaHigh;
+    return low >= sourceHigh && (low - sourceHigh <= 16 || low == areaLow);
+}
+
+static bool overlapOnAxis(LONG low, LONG high, LONG sourceLow, LONG sourceHigh) {
+    return low < sourceHigh && sourceLow < high;
 }
 
 // The lens beside the source round the cursor, on the cursor's monitor, then the view exact.
@@ -409,11 +421,16 @@ static bool lensBeside(POINT cursor) {
         const LONG y = std::max(m.rcMonitor.top,
                                 std::min(cursor.y - size.cy / 2, m.rcMonitor.bottom - size.cy));
         source = {x, y, x + size.cx, y + size.cy};
-        const int dx = apartBy(r.left, r.right, source.left, source.right),
-                  dy = apartBy(r.top, r.bottom, source.top, source.bottom);
+        const RECT& w = m.rcWork;
+        const bool overlapX = overlapOnAxis(r.left, r.right, source.left, source.right),
+                   overlapY = overlapOnAxis(r.top, r.bottom, source.top, source.bottom);
         RECT inWork;
-        IntersectRect(&inWork, &r, &m.rcWork);
-        return EqualRect(&inWork, &r) && (dx > 0 || dy > 0) && dx <= 16 && dy <= 16;
+        IntersectRect(&inWork, &r, &w);
+        return EqualRect(&inWork, &r) && !(overlapX && overlapY) &&
+               (overlapX ||
+                besideOnAxis(r.left, r.right, source.left, source.right, w.left, w.right)) &&
+               (overlapY ||
+                besideOnAxis(r.top, r.bottom, source.top, source.bottom, w.top, w.bottom));
     };
     if (!waitUntil(placed, 3000)) {
         printf("  the lens at (%ld, %ld)-(%ld, %ld), the source (%ld, %ld)-(%ld, %ld)\n", r.left,
