@@ -16,19 +16,24 @@ static const int kMaxIntervalMs = 10000;
 
 // How a colour is written in the readout and the copied text (COLOR_FORMAT): a row for each
 // value, in order, with the name the set-up tool lists and the pattern the readout fills with
-// three numbers, red, green and blue (0-255), or for HSL hue (degrees), saturation and
-// lightness (per cent).
-enum ColorFormat { kHexColor, kRgbColor, kHslColor, kDecimalColor };
+// three numbers: red, green and blue (0-255), or for HSL hue (degrees), saturation and
+// lightness (per cent); whole numbers, or for a row with decimal places, texts (%s) of the
+// numbers with that many places each. OKLCH and Lab are those of CSS Color 4, Lab relative to
+// D50.
+enum ColorFormat { kHexColor, kRgbColor, kHslColor, kDecimalColor, kOklchColor, kLabColor };
 struct ColorFormatRow {
     ColorFormat format;
     const wchar_t* name;
     const char* pattern;
+    int places[3];  // all 0: whole numbers
 };
 inline constexpr ColorFormatRow kColorFormats[] = {
-    {kHexColor, L"#RRGGBB", "#%02X%02X%02X"},
-    {kRgbColor, L"rgb(r, g, b)", "rgb(%d, %d, %d)"},
-    {kHslColor, L"hsl(h, s%, l%)", "hsl(%d, %d%%, %d%%)"},
-    {kDecimalColor, L"r, g, b", "%d, %d, %d"},
+    {kHexColor, L"#RRGGBB", "#%02X%02X%02X", {}},
+    {kRgbColor, L"rgb(r, g, b)", "rgb(%d, %d, %d)", {}},
+    {kHslColor, L"hsl(h, s%, l%)", "hsl(%d, %d%%, %d%%)", {}},
+    {kDecimalColor, L"r, g, b", "%d, %d, %d", {}},
+    {kOklchColor, L"oklch(l% c h)", "oklch(%s%% %s %s)", {2, 4, 2}},
+    {kLabColor, L"lab(l a b)", "lab(%s %s %s)", {2, 2, 2}},
 };
 
 // What the file keeps. Every flag is an int: set means not 0.

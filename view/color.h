@@ -3,8 +3,9 @@
 
 #include <windows.h>
 
-// Room for the longest colour text, "hsl(360, 100%, 100%)", with its terminator.
-static const int kColorTextSize = 24;
+// Room for the longest colour text, an oklch() of 28 characters such as
+// "oklch(100.00% 0.3132 264.05)", with its terminator.
+static const int kColorTextSize = 32;
 
 // Writes the colour in a ColorFormat (common/settings.h) into text (kColorTextSize bytes);
 // returns its length.

@@ -146,6 +146,11 @@ int readoutText(const MagnifierState* state, char lines[kReadoutLines][kReadoutL
     formatColor(color, view.pointColor, s.colorFormat);
     wsprintfA(lines[0], "%d, %d %s", view.pointX, view.pointY, color);
     int count = 1;
+    // A colour that would pass the label's width takes a row of its own.
+    if (lstrlenA(lines[0]) > kMaxLength - 1) {
+        wsprintfA(lines[0], "%d, %d", view.pointX, view.pointY);
+        lstrcpyA(lines[count++], color);
+    }
     int side = 2 * (s.averageSize / 2) + 1;
     if (state->loupe.picking || side > 1) {
         char* tags = lines[count++];

@@ -21,7 +21,8 @@ HFONT createReadoutFont(int dpi);
 // smoothed, which blends the view's pixels, from the source as read.
 COLORREF readMarkedPixel(const MagnifierState* state, BOOL smoothed);
 
-// The label's lines: "X, Y colour"; then "PICK avg 3x3" when either is on; then the offset,
+// The label's lines: "X, Y colour" (the colour on a row of its own when the two would pass the
+// label's kLabelCells - 1 characters); then "PICK avg 3x3" when either is on; then the offset,
 // distance and contrast from the anchor when one is set. Returns how many.
 int readoutText(const MagnifierState* state, char lines[kReadoutLines][kReadoutLineLength]);
 

@@ -30,8 +30,8 @@ struct View {
 
 // The readout's label: a bitmap holding the glyphs of the printable ASCII characters in its last
 // row and the text rows a frame composes from them, with the DC and the font that drew them.
-static const int kReadoutLines = 3;
-static const int kLabelCells = 32;  // cells of a text row
+static const int kReadoutLines = 4;  // the position, a colour too long for its row, tags, measure
+static const int kLabelCells = 32;   // cells of a text row
 struct ReadoutLabel {
     HDC dc;  // null while there is no label
     HFONT font;

@@ -10,7 +10,7 @@ static const char kToolFile[] =
 // The same after OK: the tool's keys in place, those it lacked added, the rest kept.
 static const char kToolWritten[] =
     "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=5\r\nCOLOR=16777215\r\nVK_SPACE=0\r\nINT_TIME=10000\r\n"
-    "FOO=bar\r\nHK_COPY=0\r\nINFO=1\r\nHK_FREEZE=629\r\nGRID=1\r\nCOLOR_FORMAT=2\r\nAVERAGE=3\r\n"
+    "FOO=bar\r\nHK_COPY=0\r\nINFO=1\r\nHK_FREEZE=629\r\nGRID=1\r\nCOLOR_FORMAT=4\r\nAVERAGE=3\r\n"
     "HK_PICK=592\r\nHK_ANCHOR=0\r\nHK_SAVE=0\r\nSAVE_FOLDER=D:\\shots\r\nFOLLOW_FOCUS=1\r\n"
     "EXCLUDE_SELF=1\r\nSMOOTH=0\r\nPOINTER=1\r\nHK_ZOOM_IN=624\r\nHK_ZOOM_OUT=625\r\nLENS=1\r\nHK_"
     "LENS=634\r\n";
@@ -38,19 +38,19 @@ void caseSetupTool() {
     } rows[] = {
         // clang-format off
         {"shows the values as the magnifier uses them", {toolInNewFolder("COLOR=-1 VK_SPACE=7 INT_TIME=99999 HK_COPY=632 "
-             "LANGUAGE=ja GRID=1 INFO=1 AVERAGE=4 COLOR_FORMAT=3 SAVE_FOLDER=D:\\x FOLLOW_FOCUS=1 EXCLUDE_SELF=1 SMOOTH=5 POINTER=1 "
+             "LANGUAGE=ja GRID=1 INFO=1 AVERAGE=4 COLOR_FORMAT=9 SAVE_FOLDER=D:\\x FOLLOW_FOCUS=1 EXCLUDE_SELF=1 SMOOTH=5 POINTER=1 "
              "HK_ZOOM_IN=626 HK_ZOOM_OUT=627 LENS=2 HK_LENS=634"),
          hotkeyShows(IDC_COPY_KEY, 632), swatchShows(RGB(255, 255, 255)), shows(IDC_INTERVAL, "10000"), checkedIs(IDC_HOTKEY, 1),
          hotkeyShows(IDC_ZOOM_IN_KEY, 626), hotkeyShows(IDC_ZOOM_OUT_KEY, 627),
          chosen(IDC_LANGUAGE, 1), checkedIs(IDC_GRID, 1), checkedIs(IDC_INFO, 1), checkedIs(IDC_FOLLOW_FOCUS, 1),
          checkedIs(IDC_EXCLUDE_SELF, 1), checkedIs(IDC_SMOOTH, 1), checkedIs(IDC_POINTER, 1), checkedIs(IDC_LENS, 1),
-         hotkeyShows(IDC_LENS_KEY, 634), chosen(IDC_COLOR_FORMAT, 3), chosen(IDC_AVERAGE, 2),  // an even size as the next up
+         hotkeyShows(IDC_LENS_KEY, 634), chosen(IDC_COLOR_FORMAT, 5), chosen(IDC_AVERAGE, 2),  // past the last format as the last, an even size as the next up
          shows(IDC_SAVE_FOLDER, "D:\\x"), shows(IDC_OK_NOTE, "QILO.INI"), click(IDCANCEL), toolEnds()}},
         {"Cancel writes nothing", {toolInNewFolder(kToolFile), typeInto(IDC_INTERVAL, "500"), click(IDC_HOTKEY),
          click(IDCANCEL), toolEnds(), fileIs(kToolFile)}},
         {"OK writes in place, keeping the rest", {toolInNewFolder(kToolFile), click(IDC_HOTKEY), click(IDC_INFO),
          hotkeyInto(IDC_COPY_KEY, 0), hotkeyInto(IDC_FREEZE_KEY, 0x275), click(IDC_GRID), click(IDC_FOLLOW_FOCUS),
-         click(IDC_EXCLUDE_SELF), click(IDC_POINTER), click(IDC_LENS), hotkeyInto(IDC_LENS_KEY, 0x27A), chooseItem(IDC_COLOR_FORMAT, 2),
+         click(IDC_EXCLUDE_SELF), click(IDC_POINTER), click(IDC_LENS), hotkeyInto(IDC_LENS_KEY, 0x27A), chooseItem(IDC_COLOR_FORMAT, 4),
          chooseItem(IDC_AVERAGE, 1), hotkeyInto(IDC_PICK_KEY, 0x250), hotkeyInto(IDC_ZOOM_IN_KEY, 0x270),
          hotkeyInto(IDC_ZOOM_OUT_KEY, 0x271), typeInto(IDC_SAVE_FOLDER, "D:\\shots"), click(IDOK), toolEnds(), fileIs(kToolWritten)}},
         {"OK writes boxes turned off and a language in place, adds keys", {toolInNewFolder("LANGUAGE=ja X=5 VK_SPACE=0 GRID=1 "

@@ -11,6 +11,8 @@ TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an an
         int picking, average, anchored, anchorX, anchorY;
         COLORREF anchorColor, color;
         const char* lines;  // joined by '|'
+        int format = kHexColor;
+        int pointX = 300;
     } rows[] = {
         {0, 1, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203"},
         {1, 1, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203|PICK"},
@@ -19,13 +21,18 @@ TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an an
         {0, 1, 1, 297, 196, RGB(0, 0, 0), RGB(255, 255, 255), "300, 200 #FFFFFF|+3, +4 5.00px 21.00:1"},
         {0, 1, 1, 310, 201, RGB(255, 255, 255), RGB(119, 119, 119), "300, 200 #777777|-10, -1 10.05px 4.48:1"},
         {1, 3, 1, 300, 200, RGB(255, 255, 0), RGB(0, 0, 255), "300, 200 #0000FF|PICK avg 3x3|+0, +0 0.00px 8.00:1"},
-        {0, 1, 1, 0, 0, RGB(255, 0, 0), RGB(255, 255, 255), "300, 200 #FFFFFF|+300, +200 360.56px 4.00:1"}};
+        {0, 1, 1, 0, 0, RGB(255, 0, 0), RGB(255, 255, 255), "300, 200 #FFFFFF|+300, +200 360.56px 4.00:1"},
+        // 31 characters fit the label's row; a colour that would pass them takes a row of its own.
+        {0, 1, 0, 0, 0, 0, RGB(0, 0, 255), "3, 200 lab(29.57 68.29 -112.03)", kLabColor, 3},
+        {0, 1, 0, 0, 0, 0, RGB(0, 0, 255), "30, 200|lab(29.57 68.29 -112.03)", kLabColor, 30},
+        {1, 1, 1, 300, 200, RGB(255, 0, 0), RGB(255, 0, 0), "300, 200|oklch(62.80% 0.2577 29.23)|PICK|+0, +0 0.00px 1.00:1", kOklchColor}};
     // clang-format on
     for (const auto& r : rows) {
         MagnifierState& s = magnifier = MagnifierState();
         s.settings.averageSize = r.average;
         s.loupe = {r.picking, r.anchored, r.anchorX, r.anchorY, r.anchorColor};
-        s.view.pointX = 300, s.view.pointY = 200, s.view.pointColor = r.color;
+        s.settings.colorFormat = r.format;
+        s.view.pointX = r.pointX, s.view.pointY = 200, s.view.pointColor = r.color;
         char lines[kReadoutLines][kReadoutLineLength];
         std::string joined;
         for (int i = 0, count = readoutText(&s, lines); i < count; ++i)
