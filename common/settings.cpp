@@ -56,6 +56,7 @@ const SettingKey kSettingKeys[] = {
     {L"HK_ZOOM_OUT", &Settings::zoomOutHotkey, 0,   kAnyValue, kHotkeyBits, kNumber, kToolWrites},
     {L"LENS",      &Settings::lens,           0,        kAnyValue, kAllBits, kNumber, kBoth},
     {L"HK_LENS",   &Settings::lensHotkey,     0,        kAnyValue, kHotkeyBits, kNumber, kToolWrites},
+    {L"FILTER",    &Settings::filter,         kNoFilter, kAnyValue, kAllBits, kNumber, kBoth},
 };
 // clang-format on
 const int kSettingKeyCount = ARRAYSIZE(kSettingKeys);

@@ -36,6 +36,10 @@ inline constexpr ColorFormatRow kColorFormats[] = {
     {kLabColor, L"lab(l a b)", "lab(%s %s %s)", {2, 2, 2}},
 };
 
+// The colour filters of the view (FILTER), as its menu and the set-up tool list them; another
+// value shows no filter.
+enum ColorFilter { kNoFilter, kGreyscale, kProtanopia, kDeuteranopia, kTritanopia, kFilterCount };
+
 // What the file keeps. Every flag is an int: set means not 0.
 struct Settings {
     int sizeFixed;      // no sizing border, size changes ignored (WSIZE)
@@ -70,8 +74,9 @@ struct Settings {
     // The zoom keys, stored as the freeze key is (HK_ZOOM_IN, HK_ZOOM_OUT).
     int zoomInHotkey;
     int zoomOutHotkey;
-    int lens;         // the window travels with the cursor, beside the source it shows (LENS)
-    int lensHotkey;   // the key that turns the lens on and off, stored as the freeze key (HK_LENS)
+    int lens;        // the window travels with the cursor, beside the source it shows (LENS)
+    int lensHotkey;  // the key that turns the lens on and off, stored as the freeze key (HK_LENS)
+    int filter;      // a ColorFilter the view is shown through (FILTER)
 };
 
 // Who writes a key back.

@@ -22,12 +22,18 @@ static constexpr TextRow kTexts[] = {
     {kMenuLens, L"カーソルに付いて動く", L"Move With Cursor"},
     {kMenuFrame, L"枠設定", L"Frame"},
     {kMenuZoom, L"倍率設定", L"Zoom"},
+    {kMenuFilter, L"色フィルター", L"Color Filter"},
     {kMenuSettings, L"初期設定ツール", L"Settings..."},
     {kMenuHelp, L"ヘルプ", L"Help"},
     {kMenuMinimize, L"最小化", L"Minimize"},
     {kMenuExit, L"終了", L"Exit"},
     {kMenuNoFrame, L"枠無し", L"No Frame"},
     {kMenuBlackFrame, L"黒枠", L"Black Frame"},
+    {kMenuFilterNone, L"なし", L"None"},
+    {kMenuGreyscale, L"グレースケール", L"Grayscale"},
+    {kMenuProtanopia, L"1 型 (赤)", L"Protanopia"},
+    {kMenuDeuteranopia, L"2 型 (緑)", L"Deuteranopia"},
+    {kMenuTritanopia, L"3 型 (青)", L"Tritanopia"},
     {kMenuZoom1, L"倍率x 1", L"1x"},
     {kMenuZoom1_5, L"倍率x 1.5", L"1.5x"},
     {kMenuZoom2, L"倍率x 2", L"2x"},
@@ -101,6 +107,9 @@ static constexpr TextRow kTexts[] = {
      L"\r\n"
      L"枠設定: 黒い枠の有無を選びます。\r\n"
      L"倍率設定: 1 倍から 16 倍までの倍率を選びます。\r\n"
+     L"色フィルター: 表示をグレースケールで、または 1 型 (赤)、2 型 (緑)、3 型 (青) の色覚で"
+     L"見える色で示します (FILTER)。位置と色の表示、コピーする色とコントラスト比は画面の"
+     L"そのままの色です。フィルターの間は表示に grey、protan、deutan、tritan と示します。\r\n"
      L"初期設定ツール: 十字線の色、Ctrl+Space、更新間隔を設定します (QConf.exe)。\r\n"
      L"ヘルプ: このヘルプを表示します。\r\n"
      L"最小化: 通知領域に隠します。\r\n"
@@ -172,6 +181,9 @@ static constexpr TextRow kTexts[] = {
      L"readout still reads the screen's own pixel.\r\n"
      L"Frame: with or without a black frame.\r\n"
      L"Zoom: from 1x to 16x.\r\n"
+     L"Color Filter: shows the view in grayscale, or as seen with protanopia, deuteranopia or "
+     L"tritanopia (FILTER). The readout, the copied color and the contrast ratio keep the "
+     L"screen's own colors; the readout names the filter (grey, protan, deutan, tritan).\r\n"
      L"Settings...: the crosshair color, Ctrl+Space, the refresh period and more (QConf.exe)."
      L"\r\n"
      L"Help: shows this help.\r\n"
@@ -262,6 +274,7 @@ static constexpr TextRow kTexts[] = {
     {kToolPointer, L"マウス ポインターを表示に映す", L"Show the mouse pointer in the view"},
     {kToolLens, L"ウィンドウをカーソルに付いて動かす (レンズ)", L"Move the window with the cursor (a lens)"},
     {kToolLensKey, L"レンズキー:", L"Lens key:"},
+    {kToolFilter, L"色フィルター:", L"Color filter:"},
 };
 // clang-format on
 

@@ -21,12 +21,18 @@ enum TextId {
     kMenuLens,
     kMenuFrame,
     kMenuZoom,
+    kMenuFilter,
     kMenuSettings,
     kMenuHelp,
     kMenuMinimize,
     kMenuExit,
     kMenuNoFrame,
     kMenuBlackFrame,
+    kMenuFilterNone,  // the colour filters, also the set-up tool's list
+    kMenuGreyscale,
+    kMenuProtanopia,
+    kMenuDeuteranopia,
+    kMenuTritanopia,
     kMenuZoom1,
     kMenuZoom1_5,
     kMenuZoom2,
@@ -90,6 +96,7 @@ enum TextId {
     kToolPointer,
     kToolLens,
     kToolLensKey,
+    kToolFilter,
     kTextCount
 };
 

@@ -76,6 +76,14 @@ static const struct ListRow {
          addItems(list, {text(kToolAverage1), text(kToolAverage3), text(kToolAverage5)});
      },
      [](int value) { return value / 2; }, [](int item) { return 2 * item + 1; }},
+    // The filters as the menu names them; a value of none of them shows no filter.
+    {IDC_FILTER, IDC_FILTER_LABEL, kToolFilter, &Settings::filter,
+     [](HWND list) {
+         addItems(list, {text(kMenuFilterNone), text(kMenuGreyscale), text(kMenuProtanopia),
+                         text(kMenuDeuteranopia), text(kMenuTritanopia)});
+     },
+     [](int value) { return value > kNoFilter && value < kFilterCount ? value : 0; },
+     [](int item) { return item; }},
 };
 
 // Shows the values as the magnifier uses them (the table's reader has brought them into

@@ -44,3 +44,5 @@
 #define IDC_LENS 1038
 #define IDC_LENS_KEY 1039
 #define IDC_LENS_LABEL 1040
+#define IDC_FILTER 1041  // ids 1038 to 1040: the lens
+#define IDC_FILTER_LABEL 1042

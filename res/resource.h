@@ -24,6 +24,11 @@
 #define ID_EXCLUDE_SELF 40026
 #define ID_SMOOTH 40027
 #define ID_LENS 40028
+#define ID_FILTER_NONE 40030  // the colour filters, in the order of their FILTER values
+#define ID_FILTER_GREYSCALE 40031
+#define ID_FILTER_PROTANOPIA 40032
+#define ID_FILTER_DEUTERANOPIA 40033
+#define ID_FILTER_TRITANOPIA 40034
 
 // The notification icon's callback message, in the application's range: WM_USER itself is
 // DM_GETDEFID on a dialog.

@@ -9,6 +9,7 @@
 #include "view/geometry.h"
 
 #include "view/color.h"
+#include "view/filter.h"
 
 // The label's glyphs are those of the printable ASCII characters, drawn once, when the
 // surfaces open, into the label bitmap's last row; a frame copies the ones it needs into the
@@ -139,6 +140,13 @@ static void formatMeasure(char* text, const MagnifierState* state) {
               dy, distance / 100, distance % 100, contrast / 100, contrast % 100);
 }
 
+// A word of the tags' line, after a space when there are words before it.
+static void addTag(char* tags, const char* tag) {
+    if (tags[0])
+        lstrcatA(tags, " ");
+    lstrcatA(tags, tag);
+}
+
 int readoutText(const MagnifierState* state, char lines[kReadoutLines][kReadoutLineLength]) {
     const View& view = state->view;
     const Settings& s = state->settings;
@@ -152,14 +160,18 @@ int readoutText(const MagnifierState* state, char lines[kReadoutLines][kReadoutL
         lstrcpyA(lines[count++], color);
     }
     int side = 2 * (s.averageSize / 2) + 1;
-    if (state->loupe.picking || side > 1) {
-        char* tags = lines[count++];
-        tags[0] = 0;
-        if (state->loupe.picking)
-            lstrcatA(tags, side > 1 ? "PICK " : "PICK");
-        if (side > 1)
-            wsprintfA(tags + lstrlenA(tags), "avg %dx%d", side, side);
+    char* tags = lines[count];
+    tags[0] = 0;
+    if (state->loupe.picking)
+        addTag(tags, "PICK");
+    if (side > 1) {
+        char average[16];
+        wsprintfA(average, "avg %dx%d", side, side);
+        addTag(tags, average);
     }
+    if (filterTag(s.filter))
+        addTag(tags, filterTag(s.filter));
+    count += tags[0] != 0;
     if (state->loupe.anchored)
         formatMeasure(lines[count++], state);
     return count;

@@ -2,24 +2,27 @@
 
 #include "view/render.h"
 
+#include "view/filter.h"
 #include "view/geometry.h"
 #include "view/grid.h"
 #include "view/pointer.h"
 #include "view/readout.h"
 #include "view/smooth.h"
 
-// The source read 1:1 into the smoothing buffer, then enlarged into the back buffer's inner
-// area.
-static void stretchSmoothly(const MagnifierState* state, int f, int w, int h) {
+// The source read 1:1 into the smoothing buffer.
+static PixelBlock readSourceForSmoothing(const MagnifierState* state) {
     const View& view = state->view;
     const Surfaces& s = state->surfaces;
     BitBlt(s.smoothDC, 0, 0, view.srcWidth, view.srcHeight, s.sourceDC, view.srcX, view.srcY,
            SRCCOPY);
     GdiFlush();  // the blit is done before its pixels are read
-    const int stride = view.viewWidth;
-    PixelBlock from = {s.smoothBits, stride, view.srcWidth, view.srcHeight};
-    PixelBlock to = {s.backBits + f * stride + f, stride, w, h};
-    smoothStretch(from, to, s.smoothBits + view.viewHeight * stride);
+    return {s.smoothBits, view.viewWidth, view.srcWidth, view.srcHeight};
+}
+
+// The back buffer's inner area, inside the frame.
+static PixelBlock viewPixels(const MagnifierState* state, int f, int w, int h) {
+    const int stride = state->view.viewWidth;
+    return {state->surfaces.backBits + f * stride + f, stride, w, h};
 }
 
 void renderFrame(MagnifierState* state, const FrameParts& parts) {
@@ -34,13 +37,25 @@ void renderFrame(MagnifierState* state, const FrameParts& parts) {
     POINT cross = viewSpanStartOf(*view, view->pointX, view->pointY);
     int cx = cross.x, cy = cross.y;
     BOOL smoothed = parts.smooth && state->surfaces.smoothBits;
+    PixelBlock source = {};
     if (smoothed)
-        stretchSmoothly(state, f, w, h);
+        source = readSourceForSmoothing(state);
     else
         StretchBlt(back, f, f, w, h, state->surfaces.sourceDC, view->srcX, view->srcY,
                    view->srcWidth, view->srcHeight, SRCCOPY);
+    // Read before the filter: the readout and the copy give the screen's own colours.
     if (parts.readPoint)
         view->pointColor = readMarkedPixel(state, smoothed);
+    // Filtered where fewer pixels are distinct: the source before it is blended, or the view,
+    // whose runs of one pixel the filter works out once.
+    if (smoothed) {
+        filterPixels(parts.filter, source);
+        smoothStretch(source, viewPixels(state, f, w, h),
+                      state->surfaces.smoothBits + view->viewHeight * view->viewWidth);
+    } else if (parts.filter != kNoFilter) {
+        GdiFlush();  // the stretch is done before its pixels are changed
+        filterPixels(parts.filter, viewPixels(state, f, w, h));
+    }
     if (parts.grid)
         drawGrid(state);
     if (parts.outline)

@@ -17,6 +17,7 @@ struct FrameParts {
     BOOL smooth;   // scaled with interpolation (when the surfaces have its buffer)
     BOOL pointer;  // the prepared pointer image at the cursor
     POINT cursor;  // where the pointer is, for the image
+    int filter;    // the ColorFilter the view is shown through, after the point is read
 };
 
 // Composes one frame from the source DC into the back buffer and copies it into the window

@@ -7,6 +7,6 @@ void caseFirstStart(), caseEveryKey(), caseShowCommands(), caseSessionEnd(), cas
     caseDisplayChange(), caseTwoMonitors(), caseMenus(), caseTray(), caseHotkey(), caseShell(),
     caseHelp(), caseSetupTool(), caseWheel(), caseReadout(), caseFreeze(), caseDpi(), caseLoupe(),
     caseFaces(), caseFolders(), caseFollowFocus(), caseSmooth(), casePointer(), caseZoomKeys(),
-    caseLens();
+    caseLens(), caseFilters();
 // clang-format on
 void checkResources(bool soak);

@@ -139,6 +139,25 @@ Step showSecondPattern() {
     return Step(__func__, "", [] { return paintPattern(1); });
 }
 
+static COLORREF blockColorAt(int x) {
+    const COLORREF kBlocks[] = {RGB(255, 0, 0), RGB(255, 255, 255), RGB(128, 128, 128)};
+    return x >= 250 && x < 1000 ? kBlocks[(x - 250) / 250] : RGB(0, 0, 0);
+}
+
+Step showColorBlocks() {
+    return Step(__func__, "", [] {
+        if (!paintPattern(0))
+            return false;
+        const RECT screen = virtualScreen();
+        for (int i = 0; i < pattern->width * pattern->height; ++i) {
+            COLORREF c = blockColorAt(screen.left + i % pattern->width);
+            pattern->bits[i] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+        }
+        InvalidateRect(patternWindow, nullptr, FALSE);
+        return settle(100);
+    });
+}
+
 RECT windowRect(HWND window) {
     RECT r = {};
     GetWindowRect(window, &r);
@@ -539,52 +558,55 @@ Step chooseFromIconMenu(MainMenu entry) {
 
 Step chooseFromIconMenu(TrayMenu entry) {
     return Step(__func__, shown(entry), [=] { return chooseFromIcon((int)entry); });
-}
+    Step chooseFromMenu(FilterMenu entry) {
+        return Step(__func__, shown(entry),
+                    [=] { return chooseWithKeys(MainMenu::ColorFilter, (int)entry); });
+    }
 
-Step command(int id) {
-    return Step(__func__, shown(id), [=] {
-        SendMessageA(q.window, WM_COMMAND, id, 0);
-        return true;
-    });
-}
+    Step command(int id) {
+        return Step(__func__, shown(id), [=] {
+            SendMessageA(q.window, WM_COMMAND, id, 0);
+            return true;
+        });
+    }
 
-Step restack() {
-    return Step(__func__, "", [] {
-        const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-        SetWindowPos(q.window, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
-        SetWindowPos(q.window, HWND_TOPMOST, 0, 0, 0, 0, keep);
-        return settle(100);
-    });
-}
+    Step restack() {
+        return Step(__func__, "", [] {
+            const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+            SetWindowPos(q.window, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+            SetWindowPos(q.window, HWND_TOPMOST, 0, 0, 0, 0, keep);
+            return settle(100);
+        });
+    }
 
-Step displayMode(int width, int height) {
-    return Step(__func__, shown(width, height), [=] {
-        DEVMODEA mode = {};
-        mode.dmSize = sizeof mode;
-        mode.dmPelsWidth = width;
-        mode.dmPelsHeight = height;
-        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-        return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
-    });
-}
+    Step displayMode(int width, int height) {
+        return Step(__func__, shown(width, height), [=] {
+            DEVMODEA mode = {};
+            mode.dmSize = sizeof mode;
+            mode.dmPelsWidth = width;
+            mode.dmPelsHeight = height;
+            mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+            return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+        });
+    }
 
-Step defaultDisplayMode() {
-    return Step(__func__, "", [] { return ChangeDisplaySettingsA(nullptr, 0) == 0; });
-}
+    Step defaultDisplayMode() {
+        return Step(__func__, "", [] { return ChangeDisplaySettingsA(nullptr, 0) == 0; });
+    }
 
-Step hotkeyInto(int control, int hotkey) {
-    return Step(__func__, shown(control, hotkey), [=] {
-        SendDlgItemMessageA(frontDialog(), control, HKM_SETHOTKEY, hotkey, 0);
-        return true;
-    });
-}
+    Step hotkeyInto(int control, int hotkey) {
+        return Step(__func__, shown(control, hotkey), [=] {
+            SendDlgItemMessageA(frontDialog(), control, HKM_SETHOTKEY, hotkey, 0);
+            return true;
+        });
+    }
 
-Step keyInto(int control, WORD vk, WORD modifier) {
-    return Step(__func__, shown(control, vk, modifier), [=] {
-        SetForegroundWindow(frontDialog());
-        PostMessageW(frontDialog(), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(frontDialog(), control),
-                     TRUE);
-        pump(200);
-        return (modifier ? keyCombo(modifier, vk) : pressKey(vk)) && settle(200);
-    });
-}
+    Step keyInto(int control, WORD vk, WORD modifier) {
+        return Step(__func__, shown(control, vk, modifier), [=] {
+            SetForegroundWindow(frontDialog());
+            PostMessageW(frontDialog(), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(frontDialog(), control),
+                         TRUE);
+            pump(200);
+            return (modifier ? keyCombo(modifier, vk) : pressKey(vk)) && settle(200);
+        });
+    }

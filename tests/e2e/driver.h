@@ -168,6 +168,11 @@ Step secondCopyEndsAtOnce();
 // from the first at every pixel.
 Step showPattern();
 Step showSecondPattern();
+// Instead of the pattern, colours the same over bands the screen's height, each wider than a
+// view's source: pure red from x 250, white from 500, mid grey (128) from 750 to 1000, black
+// elsewhere.
+Step showColorBlocks();
+inline constexpr POINT kInRed = {375, 400}, kInWhite = {625, 400}, kInGrey = {875, 400};
 
 // Input.
 inline constexpr DWORD kLeftDown = MOUSEEVENTF_LEFTDOWN, kLeftUp = MOUSEEVENTF_LEFTUP;
@@ -218,6 +223,7 @@ enum class MainMenu {
     MoveWithCursor,
     Frame,
     Zoom,
+    ColorFilter,
     Settings,
     Help,
     Minimize,
@@ -227,6 +233,7 @@ enum class FrameMenu { NoFrame = 1, BlackFrame };
 enum class ZoomMenu { x1 = 1, x1_5, x2, x3, x4, x5, x6, x7, x8, x16 };
 // The notification icon's own menu, on a hidden window's icon.
 enum class TrayMenu { Help, Restore, MoveWithCursor, Exit };
+enum class FilterMenu { None = 1, Greyscale, Protanopia, Deuteranopia, Tritanopia };
 // A right click on the window, then the entry chosen with the keyboard.
 Step chooseFromMenu(MainMenu entry);
 Step chooseFromMenu(FrameMenu entry);
@@ -235,6 +242,7 @@ Step chooseFromMenu(ZoomMenu entry);
 // hidden one), then the entry chosen with the keyboard.
 Step chooseFromIconMenu(MainMenu entry);
 Step chooseFromIconMenu(TrayMenu entry);
+Step chooseFromMenu(FilterMenu entry);
 
 // Messages other programs send the magnifier.
 inline Step iconMouse(UINT mouseMessage) {  // from its notification icon
@@ -431,6 +439,8 @@ inline Step readoutHereOf(POINT pixel) {
 // With SMOOTH on at an integer zoom, round the cursor put there: the view blends, across the
 // pattern's sharp edges, into colours no pixel of the source has.
 Step blendedAcross(POINT cursor, int zoom);
+// The view's middle pixel is the colour, each channel within one (the cursor there first).
+Step viewColorIs(POINT cursor, COLORREF color);
 // With POINTER on at 2x, the cursor put there: the system's arrow, enlarged, with its hot spot
 // on the cursor's pixel (the program cannot draw the driver's own pointer under Wine).
 Step arrowDrawnAt(POINT cursor);

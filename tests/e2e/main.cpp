@@ -19,8 +19,7 @@ static const struct {
     {"help", caseHelp}, {"setup_tool", caseSetupTool}, {"wheel", caseWheel}, {"readout", caseReadout}, {"freeze", caseFreeze}, {"display_change_inner", caseDisplayChangeInner},
     {"loupe", caseLoupe}, {"faces", caseFaces}, {"folders", caseFolders}, {"dpi", caseDpi},
     {"follow_focus", caseFollowFocus}, {"smooth", caseSmooth}, {"pointer", casePointer},
-    {"zoom_keys", caseZoomKeys},
-    {"lens", caseLens},
+    {"zoom_keys", caseZoomKeys}, {"lens", caseLens}, {"filters", caseFilters},
     {"leaks", [] { checkResources(false); }}, {"soak", [] { checkResources(true); }}};
 // clang-format on
 

@@ -206,12 +206,17 @@ Step everyTextInFace() {
             {IDC_LENS, ja ? "ウィンドウをカーソルに付いて動かす (レンズ)" : "Move the window with the cursor (a lens)"},
             {IDC_LENS_LABEL, ja ? "レンズキー:" : "Lens key:"},
             {IDC_LANGUAGE_LABEL, ja ? "表示言語:" : "Language:"},
+            {IDC_FILTER_LABEL, ja ? "色フィルター:" : "Color filter:"},
             {IDOK, "OK"},
             {IDCANCEL, ja ? "キャンセル" : "Cancel"},
             {IDC_OK_NOTE, ja ? "拡大鏡は動作中です。OK で拡大鏡をいったん終了し、設定を保存してから起動し直します。"
                              : "The magnifier is running. OK closes it, saves the settings and starts it again."}};
         // clang-format on
         const char* const choices[] = {ja ? "自動" : "Automatic", "日本語", "English"};
+        const char* const filters[] = {ja ? "なし" : "None", ja ? "グレースケール" : "Grayscale",
+                                       ja ? "1 型 (赤)" : "Protanopia",
+                                       ja ? "2 型 (緑)" : "Deuteranopia",
+                                       ja ? "3 型 (青)" : "Tritanopia"};
         HWND help = FindWindowExW(nullptr, nullptr, L"#32770", kHelpCaptions[face]);
         bool same =
             sameText("title", windowText(q.window), ja ? " ＱＦ拡大鏡" : "QF Magnifier") &&
@@ -227,6 +232,12 @@ Step everyTextInFace() {
             SendDlgItemMessageW(tool.window, IDC_LANGUAGE, CB_GETLBTEXT, i,
                                 reinterpret_cast<LPARAM>(item));
             same &= sameText("language choice", narrow(item), choices[i]);
+        }
+        for (int i = 0; i < 5; ++i) {
+            wchar_t item[64] = L"";
+            SendDlgItemMessageW(tool.window, IDC_FILTER, CB_GETLBTEXT, i,
+                                reinterpret_cast<LPARAM>(item));
+            same &= sameText("filter choice", narrow(item), filters[i]);
         }
         return same;
     });
@@ -370,6 +381,19 @@ static bool blackTopAndLeft(const Capture& c) {
     for (int y = 0; y < c.height; ++y)
         other += c.at(0, y) != 0;
     return other == 0;
+}
+
+static bool nearColor(COLORREF a, COLORREF b) {
+    return abs(GetRValue(a) - GetRValue(b)) <= 1 && abs(GetGValue(a) - GetGValue(b)) <= 1 &&
+           abs(GetBValue(a) - GetBValue(b)) <= 1;
+}
+
+Step viewColorIs(POINT cursor, COLORREF color) {
+    return Step(__func__, shown(cursor, (int)color), 2000, [=] {
+        moveCursor(cursor);
+        Capture c(q.window);
+        return nearColor(c.at(c.width / 2, c.height / 2), color);
+    });
 }
 
 // Unclamped: the source round the cursor.

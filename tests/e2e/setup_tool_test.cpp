@@ -13,7 +13,8 @@ static const char kToolWritten[] =
     "FOO=bar\r\nHK_COPY=0\r\nINFO=1\r\nHK_FREEZE=629\r\nGRID=1\r\nCOLOR_FORMAT=4\r\nAVERAGE=3\r\n"
     "HK_PICK=592\r\nHK_ANCHOR=0\r\nHK_SAVE=0\r\nSAVE_FOLDER=D:\\shots\r\nFOLLOW_FOCUS=1\r\n"
     "EXCLUDE_SELF=1\r\nSMOOTH=0\r\nPOINTER=1\r\nHK_ZOOM_IN=624\r\nHK_ZOOM_OUT=625\r\nLENS=1\r\nHK_"
-    "LENS=634\r\n";
+    "LENS=634\r\n"
+    "FILTER=2\r\n";
 
 // The colour dialog is up (its box for red is there), which can take longer than a click's pause.
 static Step colorDialogOpen() {
@@ -39,9 +40,9 @@ void caseSetupTool() {
         // clang-format off
         {"shows the values as the magnifier uses them", {toolInNewFolder("COLOR=-1 VK_SPACE=7 INT_TIME=99999 HK_COPY=632 "
              "LANGUAGE=ja GRID=1 INFO=1 AVERAGE=4 COLOR_FORMAT=9 SAVE_FOLDER=D:\\x FOLLOW_FOCUS=1 EXCLUDE_SELF=1 SMOOTH=5 POINTER=1 "
-             "HK_ZOOM_IN=626 HK_ZOOM_OUT=627 LENS=2 HK_LENS=634"),
+             "HK_ZOOM_IN=626 HK_ZOOM_OUT=627 LENS=2 HK_LENS=634 FILTER=3"),
          hotkeyShows(IDC_COPY_KEY, 632), swatchShows(RGB(255, 255, 255)), shows(IDC_INTERVAL, "10000"), checkedIs(IDC_HOTKEY, 1),
-         hotkeyShows(IDC_ZOOM_IN_KEY, 626), hotkeyShows(IDC_ZOOM_OUT_KEY, 627),
+         hotkeyShows(IDC_ZOOM_IN_KEY, 626), hotkeyShows(IDC_ZOOM_OUT_KEY, 627), chosen(IDC_FILTER, 3),
          chosen(IDC_LANGUAGE, 1), checkedIs(IDC_GRID, 1), checkedIs(IDC_INFO, 1), checkedIs(IDC_FOLLOW_FOCUS, 1),
          checkedIs(IDC_EXCLUDE_SELF, 1), checkedIs(IDC_SMOOTH, 1), checkedIs(IDC_POINTER, 1), checkedIs(IDC_LENS, 1),
          hotkeyShows(IDC_LENS_KEY, 634), chosen(IDC_COLOR_FORMAT, 5), chosen(IDC_AVERAGE, 2),  // past the last format as the last, an even size as the next up
@@ -52,18 +53,19 @@ void caseSetupTool() {
          hotkeyInto(IDC_COPY_KEY, 0), hotkeyInto(IDC_FREEZE_KEY, 0x275), click(IDC_GRID), click(IDC_FOLLOW_FOCUS),
          click(IDC_EXCLUDE_SELF), click(IDC_POINTER), click(IDC_LENS), hotkeyInto(IDC_LENS_KEY, 0x27A), chooseItem(IDC_COLOR_FORMAT, 4),
          chooseItem(IDC_AVERAGE, 1), hotkeyInto(IDC_PICK_KEY, 0x250), hotkeyInto(IDC_ZOOM_IN_KEY, 0x270),
-         hotkeyInto(IDC_ZOOM_OUT_KEY, 0x271), typeInto(IDC_SAVE_FOLDER, "D:\\shots"), click(IDOK), toolEnds(), fileIs(kToolWritten)}},
+         hotkeyInto(IDC_ZOOM_OUT_KEY, 0x271), chooseItem(IDC_FILTER, 2), typeInto(IDC_SAVE_FOLDER, "D:\\shots"), click(IDOK), toolEnds(),
+         fileIs(kToolWritten)}},
         {"OK writes boxes turned off and a language in place, adds keys", {toolInNewFolder("LANGUAGE=ja X=5 VK_SPACE=0 GRID=1 "
              "INFO=1 AVERAGE=4 COLOR_FORMAT=3 SAVE_FOLDER=D:\\x FOLLOW_FOCUS=1 EXCLUDE_SELF=1 SMOOTH=1 POINTER=1 LENS=1 HK_LENS=634"),
          click(IDC_HOTKEY), click(IDC_GRID), click(IDC_INFO), click(IDC_FOLLOW_FOCUS), click(IDC_EXCLUDE_SELF),
          click(IDC_SMOOTH), click(IDC_POINTER), click(IDC_LENS), hotkeyInto(IDC_LENS_KEY, 0),
          chooseItem(IDC_LANGUAGE, 2), click(IDOK), toolEnds(), fileIs("LANGUAGE=en X=5 VK_SPACE=1 GRID=0 INFO=0 AVERAGE=5 "
              "COLOR_FORMAT=3 SAVE_FOLDER=D:\\x FOLLOW_FOCUS=0 EXCLUDE_SELF=0 SMOOTH=0 POINTER=0 LENS=0 HK_LENS=0 COLOR=128 INT_TIME=60 "
-             "HK_FREEZE=0 HK_COPY=0 HK_PICK=0 HK_ANCHOR=0 HK_SAVE=0 HK_ZOOM_IN=0 HK_ZOOM_OUT=0")}},
+             "HK_FREEZE=0 HK_COPY=0 HK_PICK=0 HK_ANCHOR=0 HK_SAVE=0 HK_ZOOM_IN=0 HK_ZOOM_OUT=0 FILTER=0")}},
         {"English read back, Automatic removes the key", {toolInNewFolder("LANGUAGE=en X=5"), chosen(IDC_LANGUAGE, 2),
          chooseItem(IDC_LANGUAGE, 0), click(IDOK), toolEnds(), fileIs("X=5 COLOR=128 VK_SPACE=1 INT_TIME=60 INFO=0 "
              "HK_FREEZE=0 HK_COPY=0 GRID=0 COLOR_FORMAT=0 AVERAGE=1 HK_PICK=0 HK_ANCHOR=0 HK_SAVE=0 SAVE_FOLDER= "
-             "FOLLOW_FOCUS=0 EXCLUDE_SELF=0 SMOOTH=0 POINTER=0 HK_ZOOM_IN=0 HK_ZOOM_OUT=0 LENS=0 HK_LENS=0")}},
+             "FOLLOW_FOCUS=0 EXCLUDE_SELF=0 SMOOTH=0 POINTER=0 HK_ZOOM_IN=0 HK_ZOOM_OUT=0 LENS=0 HK_LENS=0 FILTER=0")}},
         {"the colour chosen is shown and written", {toolInNewFolder(""), click(IDC_COLOR_BUTTON), colorDialogOpen(),
          typeInto(kRedBox, "0"), typeInto(kGreenBox, "0"), typeInto(kBlueBox, "255"), click(IDOK),
          swatchShows(RGB(0, 0, 255)), click(IDOK), toolEnds(), saved("COLOR=16711680")}},

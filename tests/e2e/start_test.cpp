@@ -5,7 +5,7 @@
 static const char kEveryKey[] =
     "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=300\r\nY=200\r\nROP=3342344\r\nFRAME=0\r\nISTOKA=1\r\n"
     "WSIZE=0\r\nIsTop=0\r\nIsCross=0\r\nZOOM=40004\r\nWIDTH=256\r\nHEIGHT=168\r\n"
-    "INT_TIME=80\r\nCOLOR=255\r\nVK_SPACE=0\r\nEXCLUDE_SELF=7\r\nSMOOTH=0\r\nLENS=0\r\n"
+    "INT_TIME=80\r\nCOLOR=255\r\nVK_SPACE=0\r\nEXCLUDE_SELF=7\r\nSMOOTH=0\r\nLENS=0\r\nFILTER=7\r\n"
     "FOREIGN=7\r\n"
     "MEMO=\x95\x5c\x8e\xa6\r\n";  // 表示, code page 932
 
@@ -15,7 +15,7 @@ void caseFirstStart() {
          is(Visible | Topmost | HotkeyTaken | HighPriority, Sizable | Titled | ThickFrame),
          viewOf({500, 400}), secondCopyEndsAtOnce(), is(Visible), closeWindow(),
          fileIs("WSIZE=1 X=0 Y=0 IsTop=1 ZOOM=40003 INT_TIME=60 IsCross=0 WIDTH=194 "
-                            "HEIGHT=130 ROP=13369376 FRAME=1 ISTOKA=0 EXCLUDE_SELF=0 SMOOTH=0 LENS=0"),
+                            "HEIGHT=130 ROP=13369376 FRAME=1 ISTOKA=0 EXCLUDE_SELF=0 SMOOTH=0 LENS=0 FILTER=0"),
          start(), closeWindow()});  // a new copy starts once the first has ended
 }
 
@@ -68,7 +68,8 @@ void caseHostileSettings() {
                 {"HK_PICK", true},     {"HK_ANCHOR", true}, {"HK_SAVE", true},
                 {"SAVE_FOLDER", true}, {"FOLLOW_FOCUS", true}, {"EXCLUDE_SELF", true},
                 {"SMOOTH", true},     {"POINTER", true},      {"HK_ZOOM_IN", true},
-                {"HK_ZOOM_OUT", true}, {"LENS", true},        {"HK_LENS", true}};
+                {"HK_ZOOM_OUT", true}, {"LENS", true},        {"HK_LENS", true},
+                {"FILTER", true}};
     for (const std::string& value : values) {
         bool number = value.find_first_not_of("-0123456789") == std::string::npos &&
                       !value.empty() && value.size() < 12;

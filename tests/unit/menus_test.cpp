@@ -36,6 +36,33 @@ TEST_CASE("the menus' check marks follow the loaded settings and every command")
     }
 }
 
+// The filter entries' marks, "-" for none.
+static std::string filterMarks() {
+    std::string marks;
+    for (UINT id = ID_FILTER_NONE; id <= ID_FILTER_TRITANOPIA; ++id) {
+        if (GetMenuState(filterMenu, id, MF_BYCOMMAND) & MF_CHECKED)
+            marks += std::to_string(id - ID_FILTER_NONE);
+    }
+    return marks.empty() ? "-" : marks;
+}
+
+TEST_CASE("the filter menu marks the filter in force, and none for a value of no filter") {
+    const struct {
+        const char* keys;
+        UINT command;  // 0: none
+        const char* marks;
+    } rows[] = {{"FILTER=3\0", 0, "3"},
+                {"FILTER=9\0", 0, "-"},
+                {"FILTER=9\0", ID_FILTER_GREYSCALE, "1"},
+                {"FILTER=4\0", ID_FILTER_NONE, "0"}};
+    for (const auto& r : rows) {
+        LiveWindow live(r.keys);
+        if (r.command)
+            SendMessageA(live.window, WM_COMMAND, r.command, 0);
+        CHECK(filterMarks() == r.marks);
+    }
+}
+
 // The hot-key id of the table's row for an action.
 static int hotkeyIdOf(HotkeyAction action) {
     for (const Hotkey& row : kHotkeys) {
@@ -61,10 +88,10 @@ TEST_CASE("a zoom key moves the zoom menu's check mark one entry; an unknown zoo
     }
 }
 
-// Every label of the four menus, read back as UTF-16: a character lost on the way fails.
+// Every label of the five menus, read back as UTF-16: a character lost on the way fails.
 static std::wstring menuLabels() {
     std::wstring labels;
-    for (HMENU menu : {mainMenu, frameMenu, zoomMenu, trayMenu}) {
+    for (HMENU menu : {mainMenu, frameMenu, zoomMenu, filterMenu, trayMenu}) {
         for (int i = 0; i < GetMenuItemCount(menu); ++i) {
             wchar_t text[64] = L"";
             GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
@@ -79,17 +106,19 @@ TEST_CASE("the menus carry the labels of the face LANGUAGE chooses") {
     // clang-format off
     const std::pair<const char*, const wchar_t*> rows[] = {
         {"LANGUAGE=ja\0",
-         L"常に手前|十字を表示|サイズ固定|色反転|ドラック時も拡大|自分を映さない|なめらかに拡大|カーソルに付いて動く||枠設定|倍率設定||"
+         L"常に手前|十字を表示|サイズ固定|色反転|ドラック時も拡大|自分を映さない|なめらかに拡大|カーソルに付いて動く||枠設定|倍率設定|色フィルター||"
          L"初期設定ツール|ヘルプ|最小化|終了|\n"
          L"枠無し|黒枠|\n"
          L"倍率x 1|倍率x 1.5|倍率x 2|倍率x 3|倍率x 4|倍率x 5|倍率x 6|倍率x 7|倍率x 8|倍率x16|\n"
+         L"なし|グレースケール|1 型 (赤)|2 型 (緑)|3 型 (青)|\n"
          L"ヘルプ|元のｻｲｽﾞに戻す|カーソルに付いて動く||終了|\n"},
         {"LANGUAGE=en\0",
          L"Always on Top|Show Crosshair|Fixed Size|Invert Colors|Magnify While Dragging|Leave Out Own Window|Smooth Scaling|"
-         L"Move With Cursor||Frame|Zoom||"
+         L"Move With Cursor||Frame|Zoom|Color Filter||"
          L"Settings...|Help|Minimize|Exit|\n"
          L"No Frame|Black Frame|\n"
          L"1x|1.5x|2x|3x|4x|5x|6x|7x|8x|16x|\n"
+         L"None|Grayscale|Protanopia|Deuteranopia|Tritanopia|\n"
          L"Help|Restore|Move With Cursor||Exit|\n"}};
     // clang-format on
     for (const auto& r : rows) {

@@ -13,6 +13,7 @@ TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an an
         const char* lines;  // joined by '|'
         int format = kHexColor;
         int pointX = 300;
+        int filter = kNoFilter;  // named in the tags; the colour is the one read
     } rows[] = {
         {0, 1, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203"},
         {1, 1, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203|PICK"},
@@ -25,13 +26,17 @@ TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an an
         // 31 characters fit the label's row; a colour that would pass them takes a row of its own.
         {0, 1, 0, 0, 0, 0, RGB(0, 0, 255), "3, 200 lab(29.57 68.29 -112.03)", kLabColor, 3},
         {0, 1, 0, 0, 0, 0, RGB(0, 0, 255), "30, 200|lab(29.57 68.29 -112.03)", kLabColor, 30},
-        {1, 1, 1, 300, 200, RGB(255, 0, 0), RGB(255, 0, 0), "300, 200|oklch(62.80% 0.2577 29.23)|PICK|+0, +0 0.00px 1.00:1", kOklchColor}};
+        {1, 1, 1, 300, 200, RGB(255, 0, 0), RGB(255, 0, 0), "300, 200|oklch(62.80% 0.2577 29.23)|PICK|+0, +0 0.00px 1.00:1", kOklchColor},
+        {0, 1, 0, 0, 0, 0, RGB(255, 0, 0), "300, 200 #FF0000|grey", kHexColor, 300, kGreyscale},
+        {1, 5, 0, 0, 0, 0, RGB(255, 0, 0), "300, 200 #FF0000|PICK avg 5x5 tritan", kHexColor, 300, kTritanopia},
+        {0, 1, 0, 0, 0, 0, RGB(255, 0, 0), "300, 200 #FF0000", kHexColor, 300, kFilterCount}};
     // clang-format on
     for (const auto& r : rows) {
         MagnifierState& s = magnifier = MagnifierState();
         s.settings.averageSize = r.average;
         s.loupe = {r.picking, r.anchored, r.anchorX, r.anchorY, r.anchorColor};
         s.settings.colorFormat = r.format;
+        s.settings.filter = r.filter;
         s.view.pointX = r.pointX, s.view.pointY = 200, s.view.pointColor = r.color;
         char lines[kReadoutLines][kReadoutLineLength];
         std::string joined;

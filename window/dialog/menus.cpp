@@ -21,6 +21,7 @@
 HMENU mainMenu;
 HMENU frameMenu;
 HMENU zoomMenu;
+HMENU filterMenu;
 HMENU trayMenu;
 
 // What choosing an entry does to the setting it shows: nothing (a plain command), flip it
@@ -102,6 +103,15 @@ static const MenuEntry kFrameEntries[] = {
     choose(ID_FRAME_BLACK, kMenuBlackFrame, &Settings::frameStyle, 1, applyFrame),
 };
 
+// Shown through the filter chosen at once, not at the next moving of the mouse.
+static const MenuEntry kFilterEntries[] = {
+    choose(ID_FILTER_NONE,         kMenuFilterNone,   &Settings::filter, kNoFilter,     renderNow),
+    choose(ID_FILTER_GREYSCALE,    kMenuGreyscale,    &Settings::filter, kGreyscale,    renderNow),
+    choose(ID_FILTER_PROTANOPIA,   kMenuProtanopia,   &Settings::filter, kProtanopia,   renderNow),
+    choose(ID_FILTER_DEUTERANOPIA, kMenuDeuteranopia, &Settings::filter, kDeuteranopia, renderNow),
+    choose(ID_FILTER_TRITANOPIA,   kMenuTritanopia,   &Settings::filter, kTritanopia,   renderNow),
+};
+
 static const MenuEntry kMainEntries[] = {
     flip(ID_ALWAYS_TOP,   kMenuAlwaysOnTop, &Settings::isTop, applyZOrder),
     flip(ID_CROSS,        kMenuCrosshair,   &Settings::isCross),
@@ -114,6 +124,7 @@ static const MenuEntry kMainEntries[] = {
     kSeparatorEntry,
     submenu(kMenuFrame, &frameMenu),
     submenu(kMenuZoom,  &zoomMenu),
+    submenu(kMenuFilter, &filterMenu),
     kSeparatorEntry,
     command(ID_OPEN_INIT, kMenuSettings, openSetupTool),
     command(ID_OPEN_HELP, kMenuHelp,     openHelp),
@@ -168,12 +179,14 @@ static void showAllMarks(const Settings& s) {
     showMarks(mainMenu, kMainEntries, s);
     showMarks(frameMenu, kFrameEntries, s);
     showMarks(trayMenu, kTrayEntries, s);
+    showMarks(filterMenu, kFilterEntries, s);
     for (const ZoomEntry& entry : zoomTable)
         CheckMenuItem(zoomMenu, entry.command, checkFlag(entry.command == s.zoomCommand));
 }
 
 void buildMenus() {
     frameMenu = createMenu(kFrameEntries);
+    filterMenu = createMenu(kFilterEntries);
     zoomMenu = CreatePopupMenu();
     for (const ZoomEntry& entry : zoomTable)
         AppendMenuW(zoomMenu, MF_STRING, entry.command, text(entry.label));
@@ -240,6 +253,7 @@ static const MenuEntry* findIn(const MenuEntry (&entries)[count], int command) {
 static const MenuEntry* findEntry(int command) {
     const MenuEntry* e = findIn(kMainEntries, command);
     e = e ? e : findIn(kFrameEntries, command);
+    e = e ? e : findIn(kFilterEntries, command);
     e = e ? e : findIn(kTrayEntries, command);
     return e ? e : (command == IDCANCEL ? &kEscape : nullptr);
 }

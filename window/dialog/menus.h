@@ -5,11 +5,12 @@
 
 #include "window/state.h"
 
-// The menus as built: the main menu with its frame and zoom submenus, and the notification
-// icon's short menu.
+// The menus as built: the main menu with its frame, zoom and colour filter submenus, and the
+// notification icon's short menu.
 extern HMENU mainMenu;
 extern HMENU frameMenu;
 extern HMENU zoomMenu;
+extern HMENU filterMenu;
 extern HMENU trayMenu;
 
 // Builds the menus in the face in force, checked as the settings say.

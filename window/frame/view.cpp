@@ -34,7 +34,8 @@ FrameParts framePartsNow(BOOL keepOnMonitor) {
         s.showInfo || anyHotkeySet(s, actionBit(kCopy) | actionBit(kPickMode) | actionBit(kAnchor));
     // Smoothing blends the pixels the grid and the outline would mark.
     BOOL grid = s.grid && !s.smooth;
-    return {keepOnMonitor, readPoint, grid, grid, s.isCross, readout, s.smooth, FALSE, {}};
+    return {keepOnMonitor, readPoint, grid,  grid, s.isCross,
+            readout,       s.smooth,  FALSE, {},   s.filter};
 }
 
 BOOL readoutInUse() {

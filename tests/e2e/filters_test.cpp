@@ -1,0 +1,33 @@
+// The colour filters: the view through each, and the colour read and copied the screen's own.
+#include "tests/e2e/driver.h"
+
+// Pure red's linear light through Rec. 709's luminance, and through the deuteranopia matrix.
+static const COLORREF kRedAsGrey = RGB(127, 127, 127), kRedAsDeutan = RGB(163, 144, 0);
+static const COLORREF kWhite = RGB(255, 255, 255), kGrey = RGB(128, 128, 128);
+// The copy (Ctrl+F9 here) in the longest kind of format: red as oklch().
+static const char kRedCopied[] = "oklch(62.80% 0.2577 29.23)";
+
+static Step copyIsTrueRed() {
+    return Step(__func__, "", [] {
+        return moveCursor(kInRed) && settle(200) && keyCombo(VK_CONTROL, VK_F9) && settle(200);
+    });
+}
+
+// clang-format off
+void caseFilters() {
+    const char* settings = "X=20 Y=20 HK_COPY=632 COLOR_FORMAT=4";
+    run({showColorBlocks(), start(settings), viewColorIs(kInRed, RGB(255, 0, 0)),
+         chooseFromMenu(FilterMenu::Greyscale), viewColorIs(kInRed, kRedAsGrey), viewColorIs(kInWhite, kWhite),
+         viewColorIs(kInGrey, kGrey), copyIsTrueRed(), clipboardHoldsText(kRedCopied),
+         chooseFromMenu(FilterMenu::Deuteranopia), viewColorIs(kInRed, kRedAsDeutan), viewColorIs(kInGrey, kGrey),
+         viewColorIs(kInWhite, kWhite), copyIsTrueRed(), clipboardHoldsText(kRedCopied),
+         chooseFromMenu(FilterMenu::Protanopia), copyIsTrueRed(), clipboardHoldsText(kRedCopied),
+         chooseFromMenu(FilterMenu::Tritanopia), copyIsTrueRed(), clipboardHoldsText(kRedCopied),
+         chooseFromMenu(FilterMenu::None), viewColorIs(kInRed, RGB(255, 0, 0)),
+         chooseFromMenu(FilterMenu::Deuteranopia), closeWindow(), saved("FILTER=3")});
+    // Smoothed, the source is filtered before it is enlarged: the colour read stays the screen's.
+    run({start("X=20 Y=20 HK_COPY=632 COLOR_FORMAT=4 SMOOTH=1 FILTER=1"), viewColorIs(kInRed, kRedAsGrey),
+         viewColorIs(kInGrey, kGrey), copyIsTrueRed(), clipboardHoldsText(kRedCopied), closeWindow(),
+         saved("FILTER=1")});
+}
+// clang-format on
