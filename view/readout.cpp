@@ -129,15 +129,39 @@ COLORREF readMarkedPixel(const MagnifierState* state, BOOL smoothed) {
     return RGB((r + count / 2) / count, (g + count / 2) / count, (b + count / 2) / count);
 }
 
-// "+dx, -dy 12.37px 4.53:1": the offset from the anchor, the distance and the contrast.
-static void formatMeasure(char* text, const MagnifierState* state) {
+static int hundredths(double value) {
+    return (int)floor(100.0 * value + 0.5);
+}
+
+// "+dx, -dy 12.37px 8.25dip 4.53:1": the offset from the anchor, the distance, in the
+// monitor's logical pixels too where its scale is not 100 % (on a row of its own when the line
+// would pass the label's width), and the contrast. Returns the rows written.
+static int formatMeasure(char lines[][kReadoutLineLength], const MagnifierState* state) {
     const View& view = state->view;
     const Loupe& loupe = state->loupe;
     int dx = view.pointX - loupe.anchorX, dy = view.pointY - loupe.anchorY;
-    int distance = (int)floor(100.0 * sqrt((double)dx * dx + (double)dy * dy) + 0.5);
+    double exact = sqrt((double)dx * dx + (double)dy * dy);
+    int distance = hundredths(exact);
     int contrast = contrastRatio100(loupe.anchorColor, view.pointColor);
-    wsprintfA(text, "%s%d, %s%d %d.%02dpx %d.%02d:1", dx >= 0 ? "+" : "", dx, dy >= 0 ? "+" : "",
-              dy, distance / 100, distance % 100, contrast / 100, contrast % 100);
+    char logical[16] = "", ratio[16];
+    int dpi = view.monitorDpi;
+    if (dpi > 0 && dpi != kBaseDpi) {
+        int scaled = hundredths(exact * kBaseDpi / dpi);
+        wsprintfA(logical, "%d.%02ddip", scaled / 100, scaled % 100);
+    }
+    wsprintfA(ratio, "%d.%02d:1", contrast / 100, contrast % 100);
+    wsprintfA(lines[0], "%s%d, %s%d %d.%02dpx", dx >= 0 ? "+" : "", dx, dy >= 0 ? "+" : "", dy,
+              distance / 100, distance % 100);
+    int length = lstrlenA(lines[0]) + lstrlenA(ratio) + 1;
+    if (!logical[0] || length + lstrlenA(logical) + 1 > kMaxLength - 1) {
+        wsprintfA(lines[0] + lstrlenA(lines[0]), " %s", ratio);
+        if (!logical[0])
+            return 1;
+        lstrcpyA(lines[1], logical);
+        return 2;
+    }
+    wsprintfA(lines[0] + lstrlenA(lines[0]), " %s %s", logical, ratio);
+    return 1;
 }
 
 // A word of the tags' line, after a space when there are words before it.
@@ -173,7 +197,7 @@ int readoutText(const MagnifierState* state, char lines[kReadoutLines][kReadoutL
         addTag(tags, filterTag(s.filter));
     count += tags[0] != 0;
     if (state->loupe.anchored)
-        formatMeasure(lines[count++], state);
+        count += formatMeasure(lines + count, state);
     return count;
 }
 

@@ -24,7 +24,8 @@ COLORREF readMarkedPixel(const MagnifierState* state, BOOL smoothed);
 // The label's lines: "X, Y colour" (the colour on a row of its own when the two would pass the
 // label's kLabelCells - 1 characters); then "PICK avg 3x3 deutan" when any is on (the colour
 // filter's tag: the colour read is the screen's own); then the offset,
-// distance and contrast from the anchor when one is set. Returns how many.
+// distance (also in the monitor's logical pixels where its scale is not 100 %) and contrast
+// from the anchor when one is set. Returns how many.
 int readoutText(const MagnifierState* state, char lines[kReadoutLines][kReadoutLineLength]);
 
 // Draws the label into the back buffer, away from the crosshair at (crossX, crossY).

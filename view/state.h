@@ -22,16 +22,18 @@ struct View {
     int srcHeight;
     int srcHalfWidth;
     int srcHalfHeight;
-    RECT monitor;  // the whole monitor under the cursor, which the source is kept on
-    int pointX;    // the screen point the crosshair marks in the last frame
+    RECT monitor;    // the whole monitor under the cursor, which the source is kept on
+    int monitorDpi;  // its DPI, 96 at 100 % (0: not known), looked up with it
+    int pointX;      // the screen point the crosshair marks in the last frame
     int pointY;
     COLORREF pointColor;  // its colour, read when the readout or the copy key is on
 };
 
 // The readout's label: a bitmap holding the glyphs of the printable ASCII characters in its last
 // row and the text rows a frame composes from them, with the DC and the font that drew them.
-static const int kReadoutLines = 4;  // the position, a colour too long for its row, tags, measure
-static const int kLabelCells = 32;   // cells of a text row
+// The position, a colour too long for its row, tags, the measure, a distance too long for its row.
+static const int kReadoutLines = 5;
+static const int kLabelCells = 32;  // cells of a text row
 struct ReadoutLabel {
     HDC dc;  // null while there is no label
     HFONT font;

@@ -24,17 +24,34 @@ void keepDialogUnscaled(HWND dialog) {
         setBehavior(dialog, kDisableAll, kDisableAll);
 }
 
+static int systemDpi() {
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 int windowDpi(HWND window) {
     typedef UINT(WINAPI * DpiForWindow)(HWND);
     auto dpiForWindow =
         systemFunction<DpiForWindow>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
     UINT dpi = dpiForWindow ? dpiForWindow(window) : 0;
-    if (dpi == 0) {
-        HDC screen = GetDC(nullptr);
-        dpi = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-    }
-    return (int)dpi;
+    return dpi ? (int)dpi : systemDpi();
+}
+
+int monitorDpiAt(POINT point) {
+    const int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI: the scale the user chose
+    typedef HRESULT(WINAPI * DpiForMonitor)(HMONITOR, int, UINT*, UINT*);
+    // Only from the system folder, as dwmapi.dll above.
+    HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    auto dpiForMonitor = systemFunction<DpiForMonitor>(shcore, "GetDpiForMonitor");
+    UINT dpiX = 0, dpiY = 0;
+    if (!dpiForMonitor || FAILED(dpiForMonitor(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST),
+                                               kEffectiveDpi, &dpiX, &dpiY)))
+        dpiX = 0;
+    if (shcore)
+        FreeLibrary(shcore);
+    return dpiX ? (int)dpiX : systemDpi();
 }
 
 // Registered once: every program that registers the name gets the same number.

@@ -21,6 +21,8 @@ void keepDialogUnscaled(HWND dialog);
 
 // The DPI of the monitor the window is on (Windows 10 1607 and later), else the system's.
 int windowDpi(HWND window);
+// The DPI of the monitor nearest the point (Windows 8.1 and later), else the system's.
+int monitorDpiAt(POINT point);
 
 // The shell's announcement that it has (re)started: the notification icon must be added again.
 UINT taskbarCreatedMessage();

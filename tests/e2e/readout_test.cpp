@@ -49,14 +49,20 @@ static int labelHeight(const Dib& view) {
 }
 
 // At 144 DPI (run by tools/hidpi) the readout's label is about 1.5 times as tall as the 16
-// pixels it has at 96.
+// pixels it has at 96. With an anchor (Ctrl+F3 here) 300 right of and 200 above the cursor, the
+// measure "+300, +200 360.56px 4.00:1" leaves no room for "240.37dip" (150 %): a third row.
 void caseDpi() {
-    int height = 0;
+    int height = 0, measured = 0;
     // The icon, too, is loaded at the size the shell asks for at this DPI.
     run({showPattern(), shellAnswering(TRUE), start("X=20 Y=20 WIDTH=386 HEIGHT=258 INFO=1"),
          iconAsAsked(), moveTo({500, 400}), waitMs(500)});
     waitUntil([&] { return (height = labelHeight(Capture(q.window))) >= 22; }, 3000);
     printf("  the label is %d pixels high\n", height);
     check(height >= 22 && height <= 26, "the label is about 1.5 x 16 pixels high");
-    run({closeWindow(), noShell()});
+    run({closeWindow(), noShell(), start("X=20 Y=20 WIDTH=386 HEIGHT=258 INFO=1 HK_ANCHOR=626"),
+         moveTo({450, 300}), pressWith(VK_CONTROL, VK_F3), moveTo({750, 500}), waitMs(500)});
+    waitUntil([&] { return (measured = labelHeight(Capture(q.window))) > 2 * height; }, 3000);
+    printf("  with the measure, the label is %d pixels high\n", measured);
+    check(measured > 2 * height && measured < 3 * height, "three rows: the logical distance its own");
+    run({closeWindow()});
 }

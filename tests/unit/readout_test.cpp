@@ -14,6 +14,7 @@ TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an an
         int format = kHexColor;
         int pointX = 300;
         int filter = kNoFilter;  // named in the tags; the colour is the one read
+        int dpi = 0;             // the monitor's, as looked up with it (0: not known)
     } rows[] = {
         {0, 1, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203"},
         {1, 1, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203|PICK"},
@@ -29,7 +30,12 @@ TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an an
         {1, 1, 1, 300, 200, RGB(255, 0, 0), RGB(255, 0, 0), "300, 200|oklch(62.80% 0.2577 29.23)|PICK|+0, +0 0.00px 1.00:1", kOklchColor},
         {0, 1, 0, 0, 0, 0, RGB(255, 0, 0), "300, 200 #FF0000|grey", kHexColor, 300, kGreyscale},
         {1, 5, 0, 0, 0, 0, RGB(255, 0, 0), "300, 200 #FF0000|PICK avg 5x5 tritan", kHexColor, 300, kTritanopia},
-        {0, 1, 0, 0, 0, 0, RGB(255, 0, 0), "300, 200 #FF0000", kHexColor, 300, kFilterCount}};
+        {0, 1, 0, 0, 0, 0, RGB(255, 0, 0), "300, 200 #FF0000", kHexColor, 300, kFilterCount},
+        // On a monitor scaled other than 100 %, the distance in its logical pixels too.
+        {0, 1, 1, 297, 196, RGB(0, 0, 0), RGB(255, 255, 255), "300, 200 #FFFFFF|+3, +4 5.00px 3.33dip 21.00:1", kHexColor, 300, kNoFilter, 144},
+        {0, 1, 1, 310, 201, RGB(255, 255, 255), RGB(119, 119, 119), "300, 200 #777777|-10, -1 10.05px 8.04dip 4.48:1", kHexColor, 300, kNoFilter, 120},
+        {1, 1, 1, 0, 0, RGB(255, 0, 0), RGB(255, 255, 255), "300, 200 #FFFFFF|PICK|+300, +200 360.56px 4.00:1|240.37dip", kHexColor, 300, kNoFilter, 144},
+        {0, 1, 1, 297, 196, RGB(0, 0, 0), RGB(255, 255, 255), "300, 200 #FFFFFF|+3, +4 5.00px 21.00:1", kHexColor, 300, kNoFilter, 96}};
     // clang-format on
     for (const auto& r : rows) {
         MagnifierState& s = magnifier = MagnifierState();
@@ -37,6 +43,7 @@ TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an an
         s.loupe = {r.picking, r.anchored, r.anchorX, r.anchorY, r.anchorColor};
         s.settings.colorFormat = r.format;
         s.settings.filter = r.filter;
+        s.view.monitorDpi = r.dpi;
         s.view.pointX = r.pointX, s.view.pointY = 200, s.view.pointColor = r.color;
         char lines[kReadoutLines][kReadoutLineLength];
         std::string joined;

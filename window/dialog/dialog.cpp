@@ -256,6 +256,7 @@ static INT_PTR onDropTaskbarButton(HWND dlg) {
 // Moved to a monitor of another scale, or the scale changed: the window keeps its size and
 // its true pixels; the readout's label and the icon are made again at the new scale.
 static INT_PTR onDpiChanged(HWND dlg) {
+    updateView();  // the monitor's scale, for the measure
     closeSurfaces(dlg, &magnifier);
     openSurfaces(dlg, &magnifier);
     if (session.trayIconAdded)

@@ -4,13 +4,21 @@
 
 #include "common/hotkeys.h"
 #include "view/geometry.h"
+#include "window/platform.h"
 #include "window/state.h"
+
+// The monitor under the point and its scale, for the measure's logical pixels: looked up when
+// the point leaves the monitor or the display changes, never for a frame.
+static void lookUpMonitor(POINT point) {
+    findMonitor(point, &magnifier.view.monitor);
+    magnifier.view.monitorDpi = monitorDpiAt(point);
+}
 
 void updateView() {
     deriveView(magnifier.settings, &magnifier.view);
     POINT cursor;
     if (GetCursorPos(&cursor))
-        findMonitor(cursor, &magnifier.view.monitor);
+        lookUpMonitor(cursor);
 }
 
 void resizeView(int width, int height) {
@@ -22,7 +30,7 @@ void resizeView(int width, int height) {
 void aimView(POINT followed, POINT sourceCentre) {
     View& view = magnifier.view;
     if (!PtInRect(&view.monitor, followed))
-        findMonitor(followed, &view.monitor);
+        lookUpMonitor(followed);
     centreSource(&view, sourceCentre);
 }
 
