@@ -558,55 +558,57 @@ Step chooseFromIconMenu(MainMenu entry) {
 
 Step chooseFromIconMenu(TrayMenu entry) {
     return Step(__func__, shown(entry), [=] { return chooseFromIcon((int)entry); });
-    Step chooseFromMenu(FilterMenu entry) {
-        return Step(__func__, shown(entry),
-                    [=] { return chooseWithKeys(MainMenu::ColorFilter, (int)entry); });
-    }
+}
 
-    Step command(int id) {
-        return Step(__func__, shown(id), [=] {
-            SendMessageA(q.window, WM_COMMAND, id, 0);
-            return true;
-        });
-    }
+Step chooseFromMenu(FilterMenu entry) {
+    return Step(__func__, shown(entry),
+                [=] { return chooseWithKeys(MainMenu::ColorFilter, (int)entry); });
+}
 
-    Step restack() {
-        return Step(__func__, "", [] {
-            const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-            SetWindowPos(q.window, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
-            SetWindowPos(q.window, HWND_TOPMOST, 0, 0, 0, 0, keep);
-            return settle(100);
-        });
-    }
+Step command(int id) {
+    return Step(__func__, shown(id), [=] {
+        SendMessageA(q.window, WM_COMMAND, id, 0);
+        return true;
+    });
+}
 
-    Step displayMode(int width, int height) {
-        return Step(__func__, shown(width, height), [=] {
-            DEVMODEA mode = {};
-            mode.dmSize = sizeof mode;
-            mode.dmPelsWidth = width;
-            mode.dmPelsHeight = height;
-            mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-            return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
-        });
-    }
+Step restack() {
+    return Step(__func__, "", [] {
+        const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+        SetWindowPos(q.window, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+        SetWindowPos(q.window, HWND_TOPMOST, 0, 0, 0, 0, keep);
+        return settle(100);
+    });
+}
 
-    Step defaultDisplayMode() {
-        return Step(__func__, "", [] { return ChangeDisplaySettingsA(nullptr, 0) == 0; });
-    }
+Step displayMode(int width, int height) {
+    return Step(__func__, shown(width, height), [=] {
+        DEVMODEA mode = {};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = width;
+        mode.dmPelsHeight = height;
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+    });
+}
 
-    Step hotkeyInto(int control, int hotkey) {
-        return Step(__func__, shown(control, hotkey), [=] {
-            SendDlgItemMessageA(frontDialog(), control, HKM_SETHOTKEY, hotkey, 0);
-            return true;
-        });
-    }
+Step defaultDisplayMode() {
+    return Step(__func__, "", [] { return ChangeDisplaySettingsA(nullptr, 0) == 0; });
+}
 
-    Step keyInto(int control, WORD vk, WORD modifier) {
-        return Step(__func__, shown(control, vk, modifier), [=] {
-            SetForegroundWindow(frontDialog());
-            PostMessageW(frontDialog(), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(frontDialog(), control),
-                         TRUE);
-            pump(200);
-            return (modifier ? keyCombo(modifier, vk) : pressKey(vk)) && settle(200);
-        });
-    }
+Step hotkeyInto(int control, int hotkey) {
+    return Step(__func__, shown(control, hotkey), [=] {
+        SendDlgItemMessageA(frontDialog(), control, HKM_SETHOTKEY, hotkey, 0);
+        return true;
+    });
+}
+
+Step keyInto(int control, WORD vk, WORD modifier) {
+    return Step(__func__, shown(control, vk, modifier), [=] {
+        SetForegroundWindow(frontDialog());
+        PostMessageW(frontDialog(), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(frontDialog(), control),
+                     TRUE);
+        pump(200);
+        return (modifier ? keyCombo(modifier, vk) : pressKey(vk)) && settle(200);
+    });
+}

@@ -3,7 +3,7 @@
 
 void caseMenus() {
     run({showPattern(), start("X=500 Y=350 WIDTH=242 HEIGHT=242"), rightClick({560, 420}),
-         menuAt({560, 420}, 262), press(VK_ESCAPE), mouse(kLeftDown), rightClick({560, 420}),
+         menuAt({560, 420}, 287), press(VK_ESCAPE), mouse(kLeftDown), rightClick({560, 420}),
          noMenu(), mouse(kLeftUp), chooseFromMenu(MainMenu::Crosshair),
          viewOf({300, 300}, kCrosshair), chooseFromMenu(MainMenu::Crosshair), viewOf({300, 300})});
     // Every zoom: the source, 1x to 16x, stretched over the 240 x 240 inner area, round a

@@ -10,8 +10,8 @@ void caseTray() {
          // entry restores; on a shown one's, the main menu, which a click elsewhere closes.
          iconMouse(WM_LBUTTONDOWN), iconMouse(WM_RBUTTONDOWN), menuAt({700, 500}, 83),
          isNot(Visible), press(VK_DOWN), press(VK_DOWN), press(VK_RETURN), is(Visible),
-         iconMouse(WM_RBUTTONDOWN), menuAt({700, 500}, 262), drag({100, 650}, {0, 0}), noMenu(),
-         iconMouse(WM_LBUTTONDOWN), closeWindow(),
+         moveTo({700, 420}), iconMouse(WM_RBUTTONDOWN), menuAt({700, 420}, 287),
+         drag({100, 650}, {0, 0}), noMenu(), iconMouse(WM_LBUTTONDOWN), closeWindow(),
          // Not always on top, under the window the user types in: restored, it comes in front
          // and is still not on top, and the user types on where he did.
          start("X=650 Y=580 IsTop=0"), userTypesElsewhere(), iconMouse(WM_LBUTTONDOWN),

@@ -53,7 +53,7 @@ void caseDrag() {
          // Left button held, then a right click with Shift: the menu opens in the middle of
          // the drag and takes the capture; the left button's release never reaches the window.
          mouse(kLeftDown), moveTo({660, 460}), holdDown(VK_SHIFT), mouse(MOUSEEVENTF_RIGHTDOWN),
-         mouse(MOUSEEVENTF_RIGHTUP), menuAt({660, 460}, 262), letUp(VK_SHIFT), press(VK_ESCAPE),
+         mouse(MOUSEEVENTF_RIGHTUP), menuAt({660, 460}, 287), letUp(VK_SHIFT), press(VK_ESCAPE),
          mouse(kLeftUp), moveTo({400, 330}), moveTo({420, 340}), windowAt({560, 380, 754, 510}),
          drag({570, 390}, {450, 0}), windowAt({1010, 380, 1204, 510}),  // partly off the screen
          closeWindow(), saved("X=1010 Y=380")});
