@@ -3,11 +3,13 @@
 // calls with their arguments computed up front, interleaved round by round.
 //   qilo_render_bench.exe [ROUNDS [FRAMES]]     default 15 rounds of 40 frames per config
 //   qilo_render_bench.exe --count WxH ZOOM FRAMES
-//           render|baseline|readout|grid|smooth|pointer|halftone|resting|following
+//           render|baseline|readout|grid|smooth|pointer|halftone|filter|resting|following|moving|
+//           lens|lensresting
 //       runs the frames of one config between two callgrind client requests that switch its
 //       counting on and off (tools/bench count); without valgrind they do nothing. halftone is
-//       the baseline with GDI's HALFTONE stretch mode. resting and
-//       following run the timer's ticks with the cursor at rest instead (a frame every tenth),
+//       the baseline with GDI's HALFTONE stretch mode. moving, lens and lensresting run the
+//       ticks with the cursor moving a pixel each tick, with LENS on, and at rest with it. resting
+//       and following run the timer's ticks with the cursor at rest instead (a frame every tenth),
 //       following with FOLLOW_FOCUS on (tools/bench ticks).
 //   qilo_render_bench.exe --caret SECONDS
 //       a window in front with a caret, where a user would type, for that long
@@ -35,6 +37,7 @@
 #include "window/frame/surfaces.h"
 #include "window/frame/tick.h"
 #include "window/frame/view.h"
+#include "window/place/lens.h"
 
 namespace {
 
@@ -129,11 +132,18 @@ void setZoom(int command) {
 }
 
 int ticksDone;
+// For the lens's ticks: the cursor moved a pixel before each tick, and the window carried
+// beside the source after each frame, as the program's timer does.
+bool movingCursor, carryingLens;
+POINT tickCursor;
 
 LRESULT CALLBACK tickingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_TIMER)
         return DefWindowProcA(window, message, wParam, lParam);
-    magnifyTick(window);
+    if (movingCursor)
+        SetCursorPos(tickCursor.x + ticksDone % 2, tickCursor.y);
+    if (magnifyTick(window) && carryingLens)
+        carryLens(window);
     ++ticksDone;
     return 0;
 }
@@ -170,6 +180,7 @@ int countFrames(char** argv) {
     s.grid = std::strcmp(argv[5], "grid") == 0;
     s.smooth = std::strcmp(argv[5], "smooth") == 0;
     s.pointer = std::strcmp(argv[5], "pointer") == 0;
+    s.filter = std::strcmp(argv[5], "filter") == 0 ? kDeuteranopia : kNoFilter;
     openSurfaces(window, &magnifier);
     if (s.pointer) {
         // A pointer to draw: Wine gives the pointer of the thread in front, this one.
@@ -182,7 +193,13 @@ int countFrames(char** argv) {
     }
     renderFrames(kWarmUpFrames, cursor);
     baselineFrames(kWarmUpFrames, magnifier.view.crossX, magnifier.view.crossY);
-    bool ticking = std::strcmp(argv[5], "resting") == 0 || std::strcmp(argv[5], "following") == 0;
+    // moving: the cursor a pixel further each tick; lens: LENS on (lensresting: at rest).
+    movingCursor = std::strcmp(argv[5], "moving") == 0 || std::strcmp(argv[5], "lens") == 0;
+    carryingLens = std::strcmp(argv[5], "lens") == 0 || std::strcmp(argv[5], "lensresting") == 0;
+    session.lensOn = carryingLens;
+    tickCursor = cursor;
+    bool ticking = std::strcmp(argv[5], "resting") == 0 || std::strcmp(argv[5], "following") == 0 ||
+                   movingCursor || carryingLens;
     if (ticking)
         restingTicks(window, kWarmUpFrames, argv[5][0] == 'f');
     CALLGRIND_TOGGLE_COLLECT;
