@@ -93,12 +93,12 @@ void closeReadout(MagnifierState* state) {
     l.bits = nullptr;
 }
 
-// A screen pixel of the source as the frame read it: in the smoothing buffer, 1:1 (a point
+// A screen pixel of the source as the frame read it: in the source's buffer, 1:1 (a point
 // outside the source reads its nearest edge pixel), or on the first view pixel of its span,
 // which the stretch gives its own colour.
-static COLORREF sourcePixel(const MagnifierState* state, BOOL smoothed, int x, int y) {
+static COLORREF sourcePixel(const MagnifierState* state, BOOL buffered, int x, int y) {
     const View& view = state->view;
-    if (smoothed) {
+    if (buffered) {
         int column = clampInt(x - view.srcX, 0, view.srcWidth - 1);
         int row = clampInt(y - view.srcY, 0, view.srcHeight - 1);
         DWORD p = state->surfaces.smoothBits[row * view.viewWidth + column];
@@ -109,18 +109,18 @@ static COLORREF sourcePixel(const MagnifierState* state, BOOL smoothed, int x, i
 }
 
 // The mean of the AVERAGE square round the point, over those of its pixels the view shows.
-COLORREF readMarkedPixel(const MagnifierState* state, BOOL smoothed) {
+COLORREF readMarkedPixel(const MagnifierState* state, BOOL buffered) {
     const View& view = state->view;
     int radius = state->settings.averageSize / 2;
     if (radius == 0)
-        return sourcePixel(state, smoothed, view.pointX, view.pointY);
+        return sourcePixel(state, buffered, view.pointX, view.pointY);
     int r = 0, g = 0, b = 0, count = 0;
     for (int y = view.pointY - radius; y <= view.pointY + radius; ++y) {
         for (int x = view.pointX - radius; x <= view.pointX + radius; ++x) {
             if (x < view.srcX || y < view.srcY || x >= view.srcX + view.srcWidth ||
                 y >= view.srcY + view.srcHeight)
                 continue;
-            COLORREF c = sourcePixel(state, smoothed, x, y);
+            COLORREF c = sourcePixel(state, buffered, x, y);
             r += GetRValue(c), g += GetGValue(c), b += GetBValue(c), ++count;
         }
     }

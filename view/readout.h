@@ -17,9 +17,10 @@ void closeReadout(MagnifierState* state);
 HFONT createReadoutFont(int dpi);
 
 // The colour of the marked pixel (the mean of the AVERAGE square round it), read just after
-// the source was stretched (before the crosshair covers it): from the back buffer, or when
-// smoothed, which blends the view's pixels, from the source as read.
-COLORREF readMarkedPixel(const MagnifierState* state, BOOL smoothed);
+// the source was stretched (before the crosshair covers it): from the back buffer, or when the
+// source was read into its buffer (for smoothing, which blends the view's pixels, or a filter),
+// from there before it is filtered.
+COLORREF readMarkedPixel(const MagnifierState* state, BOOL buffered);
 
 // The label's lines: "X, Y colour" (the colour on a row of its own when the two would pass the
 // label's kLabelCells - 1 characters); then "PICK avg 3x3 deutan" when any is on (the colour

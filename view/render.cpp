@@ -9,8 +9,8 @@
 #include "view/readout.h"
 #include "view/smooth.h"
 
-// The source read 1:1 into the smoothing buffer.
-static PixelBlock readSourceForSmoothing(const MagnifierState* state) {
+// The source read 1:1 into its buffer.
+static PixelBlock readSourceIntoBuffer(const MagnifierState* state) {
     const View& view = state->view;
     const Surfaces& s = state->surfaces;
     BitBlt(s.smoothDC, 0, 0, view.srcWidth, view.srcHeight, s.sourceDC, view.srcX, view.srcY,
@@ -36,25 +36,27 @@ void renderFrame(MagnifierState* state, const FrameParts& parts) {
     // Pushed onto the monitor, the source no longer centres on the point: the crosshair moves.
     POINT cross = viewSpanStartOf(*view, view->pointX, view->pointY);
     int cx = cross.x, cy = cross.y;
-    BOOL smoothed = parts.smooth && state->surfaces.smoothBits;
+    // Smoothed or filtered, the source is read 1:1 first: the filter then works on the source's
+    // pixels, fewer than the view's, before they are enlarged.
+    const Surfaces& s = state->surfaces;
+    BOOL buffered = (parts.smooth || filterTag(parts.filter)) && s.smoothBits;
     PixelBlock source = {};
-    if (smoothed)
-        source = readSourceForSmoothing(state);
+    if (buffered)
+        source = readSourceIntoBuffer(state);
     else
-        StretchBlt(back, f, f, w, h, state->surfaces.sourceDC, view->srcX, view->srcY,
-                   view->srcWidth, view->srcHeight, SRCCOPY);
+        StretchBlt(back, f, f, w, h, s.sourceDC, view->srcX, view->srcY, view->srcWidth,
+                   view->srcHeight, SRCCOPY);
     // Read before the filter: the readout and the copy give the screen's own colours.
     if (parts.readPoint)
-        view->pointColor = readMarkedPixel(state, smoothed);
-    // Filtered where fewer pixels are distinct: the source before it is blended, or the view,
-    // whose runs of one pixel the filter works out once.
-    if (smoothed) {
+        view->pointColor = readMarkedPixel(state, buffered);
+    if (buffered) {
         filterPixels(parts.filter, source);
-        smoothStretch(source, viewPixels(state, f, w, h),
-                      state->surfaces.smoothBits + view->viewHeight * view->viewWidth);
-    } else if (parts.filter != kNoFilter) {
-        GdiFlush();  // the stretch is done before its pixels are changed
-        filterPixels(parts.filter, viewPixels(state, f, w, h));
+        if (parts.smooth)
+            smoothStretch(source, viewPixels(state, f, w, h),
+                          s.smoothBits + view->viewHeight * view->viewWidth);
+        else
+            StretchBlt(back, f, f, w, h, s.smoothDC, 0, 0, view->srcWidth, view->srcHeight,
+                       SRCCOPY);
     }
     if (parts.grid)
         drawGrid(state);

@@ -77,8 +77,8 @@ struct Surfaces {
     // the surfaces; its lender makes and frees it.
     HDC lentSourceDC;
     ReadoutLabel label;  // made with the surfaces while the readout is in use
-    // While smoothing: the source read 1:1 in a DIB of the view's width and two rows more
-    // than its height, for the pass's rows.
+    // While smoothing or filtering: the source read 1:1 in a DIB of the view's width and two rows
+    // more than its height, for the pass's rows.
     HDC smoothDC;
     HBITMAP smoothBitmap;
     DWORD* smoothBits;

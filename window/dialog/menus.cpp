@@ -61,8 +61,8 @@ static void applyFrame(HWND window) {
         applyWindowRect(window);
 }
 
-// The smoothing buffer comes and goes with the surfaces.
-static void applySmoothing(HWND window) {
+// The source's 1:1 buffer (for smoothing and the filters) comes and goes with the surfaces.
+static void applySourceBuffer(HWND window) {
     reopenSurfaces(window);
     renderNow(window);
 }
@@ -105,11 +105,11 @@ static const MenuEntry kFrameEntries[] = {
 
 // Shown through the filter chosen at once, not at the next moving of the mouse.
 static const MenuEntry kFilterEntries[] = {
-    choose(ID_FILTER_NONE,         kMenuFilterNone,   &Settings::filter, kNoFilter,     renderNow),
-    choose(ID_FILTER_GREYSCALE,    kMenuGreyscale,    &Settings::filter, kGreyscale,    renderNow),
-    choose(ID_FILTER_PROTANOPIA,   kMenuProtanopia,   &Settings::filter, kProtanopia,   renderNow),
-    choose(ID_FILTER_DEUTERANOPIA, kMenuDeuteranopia, &Settings::filter, kDeuteranopia, renderNow),
-    choose(ID_FILTER_TRITANOPIA,   kMenuTritanopia,   &Settings::filter, kTritanopia,   renderNow),
+    choose(ID_FILTER_NONE,         kMenuFilterNone,   &Settings::filter, kNoFilter,     applySourceBuffer),
+    choose(ID_FILTER_GREYSCALE,    kMenuGreyscale,    &Settings::filter, kGreyscale,    applySourceBuffer),
+    choose(ID_FILTER_PROTANOPIA,   kMenuProtanopia,   &Settings::filter, kProtanopia,   applySourceBuffer),
+    choose(ID_FILTER_DEUTERANOPIA, kMenuDeuteranopia, &Settings::filter, kDeuteranopia, applySourceBuffer),
+    choose(ID_FILTER_TRITANOPIA,   kMenuTritanopia,   &Settings::filter, kTritanopia,   applySourceBuffer),
 };
 
 static const MenuEntry kMainEntries[] = {
@@ -119,7 +119,7 @@ static const MenuEntry kMainEntries[] = {
     flip(ID_INVERT,       kMenuInvert,      &Settings::rop, nullptr, (int)NOTSRCCOPY, (int)SRCCOPY),
     flip(IDOJI_TOKA,      kMenuSeeThrough,  &Settings::seeThroughDrag),
     flip(ID_EXCLUDE_SELF, kMenuExcludeSelf, &Settings::excludeSelf, applyCaptureExclusion),
-    flip(ID_SMOOTH,       kMenuSmooth,      &Settings::smooth, applySmoothing),
+    flip(ID_SMOOTH,       kMenuSmooth,      &Settings::smooth, applySourceBuffer),
     flip(ID_LENS,         kMenuLens,        &Settings::lens, followLensSetting),
     kSeparatorEntry,
     submenu(kMenuFrame, &frameMenu),

@@ -2,6 +2,7 @@
 
 #include "window/frame/surfaces.h"
 
+#include "view/filter.h"
 #include "view/pointer.h"
 #include "view/readout.h"
 #include "window/frame/view.h"
@@ -41,7 +42,8 @@ void openSurfaces(HWND window, MagnifierState* state) {
     const View& view = state->view;
     s.backBitmap = createBuffer(s.backDC, view.viewWidth, view.viewHeight, &s.backBits);
     SelectObject(s.backDC, s.backBitmap);
-    if (state->settings.smooth) {  // two rows more for the pass
+    if (state->settings.smooth ||
+        filterTag(state->settings.filter)) {  // two rows more for the pass
         s.smoothDC = CreateCompatibleDC(s.windowDC);
         s.smoothBitmap =
             createBuffer(s.smoothDC, view.viewWidth, view.viewHeight + 2, &s.smoothBits);
