@@ -15,17 +15,11 @@ static HDC paintedDC(int width,
                      HBITMAP* bitmap,
                      HGDIOBJ* old,
                      const DWORD** pixels) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits;
+    DWORD* bits;
     HDC dc = CreateCompatibleDC(nullptr);
-    *bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    *bitmap = createPixelBuffer(dc, width, height, &bits);
     *old = SelectObject(dc, *bitmap);
-    *pixels = static_cast<const DWORD*>(bits);
+    *pixels = bits;
     RECT all = {0, 0, width, height};
     HBRUSH brush = CreateSolidBrush(fill);
     FillRect(dc, &all, brush);

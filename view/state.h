@@ -46,6 +46,18 @@ struct ReadoutLabel {
     char composed[kReadoutLines][kLabelCells];  // the characters the text cells hold now
 };
 
+// A 32-bit top-down DIB section of the size for the DC, and its pixels: the screen's own
+// format, which costs the frame's blits nothing more, and pixels a pass can write.
+inline HBITMAP createPixelBuffer(HDC dc, int width, int height, DWORD** bits) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    return CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
+}
+
 // The mouse pointer's image as the view draws it, prepared when the pointer changes: the
 // pointer drawn on black (what it puts on the screen where its mask clears it) and the mask
 // (what of the screen it keeps, found from the pointer drawn on white), at its own size.

@@ -20,18 +20,6 @@ void closeScreenDC(HDC dc) {
     ReleaseDC(nullptr, dc);
 }
 
-// A DIB section, whose pixels the grid is written into; the screen's own format costs the
-// frame's blits nothing more.
-static HBITMAP createBuffer(HDC dc, int width, int height, DWORD** bits) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    return CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
-}
-
 void openSurfaces(HWND window, MagnifierState* state) {
     Surfaces& s = state->surfaces;
     if (s.windowDC)
@@ -40,13 +28,13 @@ void openSurfaces(HWND window, MagnifierState* state) {
     s.windowDC = GetWindowDC(window);
     s.backDC = CreateCompatibleDC(s.windowDC);
     const View& view = state->view;
-    s.backBitmap = createBuffer(s.backDC, view.viewWidth, view.viewHeight, &s.backBits);
+    s.backBitmap = createPixelBuffer(s.backDC, view.viewWidth, view.viewHeight, &s.backBits);
     SelectObject(s.backDC, s.backBitmap);
     if (state->settings.smooth ||
         filterTag(state->settings.filter)) {  // two rows more for the pass
         s.smoothDC = CreateCompatibleDC(s.windowDC);
         s.smoothBitmap =
-            createBuffer(s.smoothDC, view.viewWidth, view.viewHeight + 2, &s.smoothBits);
+            createPixelBuffer(s.smoothDC, view.viewWidth, view.viewHeight + 2, &s.smoothBits);
         SelectObject(s.smoothDC, s.smoothBitmap);
     }
     s.oldPen = SelectObject(s.backDC, CreatePen(PS_SOLID, 1, state->settings.penColor));
