@@ -86,6 +86,13 @@ static const struct ListRow {
      [](int item) { return item; }},
 };
 
+// Whether a value lies beyond the list's items. Such a value (a filter a later version knows)
+// stays as read while the list is left at the item standing in for it.
+static BOOL beyondItems(HWND dlg, const ListRow& row, int value) {
+    int last = (int)SendDlgItemMessageW(dlg, row.control, CB_GETCOUNT, 0, 0) - 1;
+    return value < row.valueOf(0) || value > row.valueOf(last);
+}
+
 // Shows the values as the magnifier uses them (the table's reader has brought them into
 // range).
 void showSettings(HWND dlg, const Settings& shown) {
@@ -119,8 +126,11 @@ Settings chosenSettings(HWND dlg, const Settings& shown) {
         chosen.intervalMs = 0;
     for (const CheckBoxRow& row : kCheckBoxes)
         chosen.*row.field = checked(dlg, row.control) ? 1 : 0;
-    for (const ListRow& row : kLists)
-        chosen.*row.field = row.valueOf(chosenItem(dlg, row.control));
+    for (const ListRow& row : kLists) {
+        int item = chosenItem(dlg, row.control);
+        if (item != row.itemOf(shown.*row.field) || !beyondItems(dlg, row, shown.*row.field))
+            chosen.*row.field = row.valueOf(item);
+    }
     GetDlgItemTextW(dlg, IDC_SAVE_FOLDER, chosen.saveFolder, MAX_PATH);
     return chosen;
 }

@@ -55,13 +55,13 @@ void caseSetupTool() {
          chooseItem(IDC_AVERAGE, 1), hotkeyInto(IDC_PICK_KEY, 0x250), hotkeyInto(IDC_ZOOM_IN_KEY, 0x270),
          hotkeyInto(IDC_ZOOM_OUT_KEY, 0x271), chooseItem(IDC_FILTER, 2), typeInto(IDC_SAVE_FOLDER, "D:\\shots"), click(IDOK), toolEnds(),
          fileIs(kToolWritten)}},
-        {"OK writes boxes turned off and a language in place, adds keys", {toolInNewFolder("LANGUAGE=ja X=5 VK_SPACE=0 GRID=1 "
-             "INFO=1 AVERAGE=4 COLOR_FORMAT=3 SAVE_FOLDER=D:\\x FOLLOW_FOCUS=1 EXCLUDE_SELF=1 SMOOTH=1 POINTER=1 LENS=1 HK_LENS=634"),
-         click(IDC_HOTKEY), click(IDC_GRID), click(IDC_INFO), click(IDC_FOLLOW_FOCUS), click(IDC_EXCLUDE_SELF),
+        {"OK writes boxes turned off, a language and an unknown filter in place, adds keys", {toolInNewFolder("LANGUAGE=ja X=5 VK_SPACE=0 GRID=1 "
+             "INFO=1 AVERAGE=4 COLOR_FORMAT=3 SAVE_FOLDER=D:\\x FOLLOW_FOCUS=1 EXCLUDE_SELF=1 SMOOTH=1 POINTER=1 LENS=1 HK_LENS=634 "
+             "FILTER=7"), chosen(IDC_FILTER, 0), click(IDC_HOTKEY), click(IDC_GRID), click(IDC_INFO), click(IDC_FOLLOW_FOCUS), click(IDC_EXCLUDE_SELF),
          click(IDC_SMOOTH), click(IDC_POINTER), click(IDC_LENS), hotkeyInto(IDC_LENS_KEY, 0),
          chooseItem(IDC_LANGUAGE, 2), click(IDOK), toolEnds(), fileIs("LANGUAGE=en X=5 VK_SPACE=1 GRID=0 INFO=0 AVERAGE=5 "
-             "COLOR_FORMAT=3 SAVE_FOLDER=D:\\x FOLLOW_FOCUS=0 EXCLUDE_SELF=0 SMOOTH=0 POINTER=0 LENS=0 HK_LENS=0 COLOR=128 INT_TIME=60 "
-             "HK_FREEZE=0 HK_COPY=0 HK_PICK=0 HK_ANCHOR=0 HK_SAVE=0 HK_ZOOM_IN=0 HK_ZOOM_OUT=0 FILTER=0")}},
+             "COLOR_FORMAT=3 SAVE_FOLDER=D:\\x FOLLOW_FOCUS=0 EXCLUDE_SELF=0 SMOOTH=0 POINTER=0 LENS=0 HK_LENS=0 FILTER=7 COLOR=128 "
+             "INT_TIME=60 HK_FREEZE=0 HK_COPY=0 HK_PICK=0 HK_ANCHOR=0 HK_SAVE=0 HK_ZOOM_IN=0 HK_ZOOM_OUT=0")}},
         {"English read back, Automatic removes the key", {toolInNewFolder("LANGUAGE=en X=5"), chosen(IDC_LANGUAGE, 2),
          chooseItem(IDC_LANGUAGE, 0), click(IDOK), toolEnds(), fileIs("X=5 COLOR=128 VK_SPACE=1 INT_TIME=60 INFO=0 "
              "HK_FREEZE=0 HK_COPY=0 GRID=0 COLOR_FORMAT=0 AVERAGE=1 HK_PICK=0 HK_ANCHOR=0 HK_SAVE=0 SAVE_FOLDER= "
