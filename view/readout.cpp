@@ -174,8 +174,10 @@ static void addTag(char* tags, const char* tag) {
 int readoutText(const MagnifierState* state, char lines[kReadoutLines][kReadoutLineLength]) {
     const View& view = state->view;
     const Settings& s = state->settings;
-    char color[kColorTextSize];
-    formatColor(color, view.pointColor, s.colorFormat);
+    // "~": on an HDR or wide-colour monitor the screen reads as tone-mapped sRGB, so the colour
+    // is near the one shown, not exact.
+    char color[kColorTextSize + 1] = "~";
+    formatColor(color + (view.monitorAdvancedColor ? 1 : 0), view.pointColor, s.colorFormat);
     wsprintfA(lines[0], "%d, %d %s", view.pointX, view.pointY, color);
     int count = 1;
     // A colour that would pass the label's width takes a row of its own.

@@ -22,8 +22,9 @@ HFONT createReadoutFont(int dpi);
 // from there before it is filtered.
 COLORREF readMarkedPixel(const MagnifierState* state, BOOL buffered);
 
-// The label's lines: "X, Y colour" (the colour on a row of its own when the two would pass the
-// label's kLabelCells - 1 characters); then "PICK avg 3x3 deutan" when any is on (the colour
+// The label's lines: "X, Y colour" (the colour marked "~" as approximate on an HDR or
+// wide-colour monitor, and on a row of its own when the two would pass the label's
+// kLabelCells - 1 characters); then "PICK avg 3x3 deutan" when any is on (the colour
 // filter's tag: the colour read is the screen's own); then the offset,
 // distance (also in the monitor's logical pixels where its scale is not 100 %) and contrast
 // from the anchor when one is set. Returns how many.

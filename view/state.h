@@ -22,9 +22,10 @@ struct View {
     int srcHeight;
     int srcHalfWidth;
     int srcHalfHeight;
-    RECT monitor;    // the whole monitor under the cursor, which the source is kept on
-    int monitorDpi;  // its DPI, 96 at 100 % (0: not known), looked up with it
-    int pointX;      // the screen point the crosshair marks in the last frame
+    RECT monitor;               // the whole monitor under the cursor, which the source is kept on
+    int monitorDpi;             // its DPI, 96 at 100 % (0: not known), looked up with it
+    BOOL monitorAdvancedColor;  // HDR or wide colour on it: the colour read is approximate
+    int pointX;                 // the screen point the crosshair marks in the last frame
     int pointY;
     COLORREF pointColor;  // its colour, read when the readout or the copy key is on
 };

@@ -54,6 +54,42 @@ int monitorDpiAt(POINT point) {
     return dpiX ? (int)dpiX : systemDpi();
 }
 
+// The display path whose source is the monitor's GDI device, and the advanced colour state of
+// its target. Room for sixteen active paths: a system with more gets no mark rather than a
+// second query. Any failure (no WDDM driver, a remote session, Windows before 10 1709) is
+// plain colour.
+BOOL monitorHasAdvancedColor(POINT point) {
+    MONITORINFOEXW monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &monitor))
+        return FALSE;
+    DISPLAYCONFIG_PATH_INFO paths[16];
+    DISPLAYCONFIG_MODE_INFO modes[32];
+    UINT32 pathCount = 16, modeCount = 32;
+    if (QueryDisplayConfig(QDC_ONLY_ACTIVE_PATHS, &pathCount, paths, &modeCount, modes, nullptr) !=
+        ERROR_SUCCESS)
+        return FALSE;
+    for (UINT32 i = 0; i < pathCount; ++i) {
+        DISPLAYCONFIG_SOURCE_DEVICE_NAME source = {};
+        source.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_SOURCE_NAME;
+        source.header.size = sizeof source;
+        source.header.adapterId = paths[i].sourceInfo.adapterId;
+        source.header.id = paths[i].sourceInfo.id;
+        if (DisplayConfigGetDeviceInfo(&source.header) != ERROR_SUCCESS ||
+            lstrcmpiW(source.viewGdiDeviceName, monitor.szDevice) != 0)
+            continue;
+        DISPLAYCONFIG_GET_ADVANCED_COLOR_INFO color = {};
+        color.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_ADVANCED_COLOR_INFO;
+        color.header.size = sizeof color;
+        color.header.adapterId = paths[i].targetInfo.adapterId;
+        color.header.id = paths[i].targetInfo.id;
+        const UINT32 kEnabled = 0x2;  // advancedColorEnabled: HDR or wide colour gamut is on
+        return DisplayConfigGetDeviceInfo(&color.header) == ERROR_SUCCESS &&
+               (color.value & kEnabled) != 0;
+    }
+    return FALSE;
+}
+
 // Registered once: every program that registers the name gets the same number.
 UINT taskbarCreatedMessage() {
     static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");

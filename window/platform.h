@@ -24,6 +24,10 @@ int windowDpi(HWND window);
 // The DPI of the monitor nearest the point (Windows 8.1 and later), else the system's.
 int monitorDpiAt(POINT point);
 
+// Whether the monitor nearest the point shows advanced colour (HDR or a wide colour gamut):
+// the screen then reads as tone-mapped sRGB, not the values shown. FALSE when not known.
+BOOL monitorHasAdvancedColor(POINT point);
+
 // The shell's announcement that it has (re)started: the notification icon must be added again.
 UINT taskbarCreatedMessage();
 

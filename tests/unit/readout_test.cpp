@@ -15,6 +15,7 @@ TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an an
         int pointX = 300;
         int filter = kNoFilter;  // named in the tags; the colour is the one read
         int dpi = 0;             // the monitor's, as looked up with it (0: not known)
+        int advancedColor = 0;   // HDR or wide colour on the monitor: the colour marked "~"
     } rows[] = {
         {0, 1, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203"},
         {1, 1, 0, 0, 0, 0, RGB(1, 2, 3), "300, 200 #010203|PICK"},
@@ -35,7 +36,11 @@ TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an an
         {0, 1, 1, 297, 196, RGB(0, 0, 0), RGB(255, 255, 255), "300, 200 #FFFFFF|+3, +4 5.00px 3.33dip 21.00:1", kHexColor, 300, kNoFilter, 144},
         {0, 1, 1, 310, 201, RGB(255, 255, 255), RGB(119, 119, 119), "300, 200 #777777|-10, -1 10.05px 8.04dip 4.48:1", kHexColor, 300, kNoFilter, 120},
         {1, 1, 1, 0, 0, RGB(255, 0, 0), RGB(255, 255, 255), "300, 200 #FFFFFF|PICK|+300, +200 360.56px 4.00:1|240.37dip", kHexColor, 300, kNoFilter, 144},
-        {0, 1, 1, 297, 196, RGB(0, 0, 0), RGB(255, 255, 255), "300, 200 #FFFFFF|+3, +4 5.00px 21.00:1", kHexColor, 300, kNoFilter, 96}};
+        {0, 1, 1, 297, 196, RGB(0, 0, 0), RGB(255, 255, 255), "300, 200 #FFFFFF|+3, +4 5.00px 21.00:1", kHexColor, 300, kNoFilter, 96},
+        // On an HDR or wide-colour monitor the colour read is tone-mapped: marked approximate.
+        {0, 1, 0, 0, 0, 0, RGB(255, 0, 0), "300, 200 ~#FF0000", kHexColor, 300, kNoFilter, 0, 1},
+        {0, 1, 0, 0, 0, 0, RGB(0, 0, 255), "3, 200|~lab(29.57 68.29 -112.03)", kLabColor, 3, kNoFilter, 0, 1},
+        {1, 3, 1, 297, 196, RGB(0, 0, 0), RGB(255, 255, 255), "300, 200 ~#FFFFFF|PICK avg 3x3 grey|+3, +4 5.00px 3.33dip 21.00:1", kHexColor, 300, kGreyscale, 144, 1}};
     // clang-format on
     for (const auto& r : rows) {
         MagnifierState& s = magnifier = MagnifierState();
@@ -44,6 +49,7 @@ TEST_CASE("the readout's lines: pick mode, averaging, and the measure from an an
         s.settings.colorFormat = r.format;
         s.settings.filter = r.filter;
         s.view.monitorDpi = r.dpi;
+        s.view.monitorAdvancedColor = r.advancedColor;
         s.view.pointX = r.pointX, s.view.pointY = 200, s.view.pointColor = r.color;
         char lines[kReadoutLines][kReadoutLineLength];
         std::string joined;

@@ -7,11 +7,13 @@
 #include "window/platform.h"
 #include "window/state.h"
 
-// The monitor under the point and its scale, for the measure's logical pixels: looked up when
-// the point leaves the monitor or the display changes, never for a frame.
+// The monitor under the point, its scale (for the measure's logical pixels) and whether it shows
+// advanced colour (for the readout's mark): looked up when the point leaves the monitor or the
+// display changes (turning HDR on or off sets the display's mode again), never for a frame.
 static void lookUpMonitor(POINT point) {
     findMonitor(point, &magnifier.view.monitor);
     magnifier.view.monitorDpi = monitorDpiAt(point);
+    magnifier.view.monitorAdvancedColor = monitorHasAdvancedColor(point);
 }
 
 void updateView() {
