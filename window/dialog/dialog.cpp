@@ -236,7 +236,7 @@ static INT_PTR onEndSession(HWND dlg, WPARAM ending) {
 
 // A new display resolution takes effect in the clamping at once, and in the lens's place.
 static INT_PTR onDisplayChange() {
-    updateView();
+    updateViewForDisplay();
     forgetLensPlace();
     return TRUE;
 }
@@ -256,7 +256,7 @@ static INT_PTR onDropTaskbarButton(HWND dlg) {
 // Moved to a monitor of another scale, or the scale changed: the window keeps its size and
 // its true pixels; the readout's label and the icon are made again at the new scale.
 static INT_PTR onDpiChanged(HWND dlg) {
-    updateView();  // the monitor's scale, for the measure
+    updateViewForDisplay();  // the monitor's scale, for the measure
     closeSurfaces(dlg, &magnifier);
     openSurfaces(dlg, &magnifier);
     if (session.trayIconAdded)

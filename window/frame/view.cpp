@@ -16,11 +16,21 @@ static void lookUpMonitor(POINT point) {
     magnifier.view.monitorAdvancedColor = monitorHasAdvancedColor(point);
 }
 
+// The monitor under the cursor: looked up when the cursor has left the one known, or anew.
+static void findCursorsMonitor(BOOL anew) {
+    POINT cursor;
+    if (GetCursorPos(&cursor) && (anew || !PtInRect(&magnifier.view.monitor, cursor)))
+        lookUpMonitor(cursor);
+}
+
 void updateView() {
     deriveView(magnifier.settings, &magnifier.view);
-    POINT cursor;
-    if (GetCursorPos(&cursor))
-        lookUpMonitor(cursor);
+    findCursorsMonitor(FALSE);
+}
+
+void updateViewForDisplay() {
+    deriveView(magnifier.settings, &magnifier.view);
+    findCursorsMonitor(TRUE);
 }
 
 void resizeView(int width, int height) {

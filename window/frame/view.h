@@ -7,12 +7,16 @@
 #include "view/render.h"
 
 // What the settings in force give the view (frame, zoom, source size, crosshair), and the
-// monitor under the cursor (the one before stays when the cursor cannot be read).
+// monitor under the cursor when it has left the one known (the one before stays when the
+// cursor cannot be read).
 void updateView();
+// After a change of the display or of a scale: as updateView, the monitor under the cursor
+// looked up anew (its rectangle, scale and colour state).
+void updateViewForDisplay();
 // The window's new outer size, then as updateView.
 void resizeView(int width, int height);
 // Aims a frame: the monitor the source is kept on is the followed point's, looked up again only
-// when the point leaves it (a change of the display looks it up anew through updateView); the
+// when the point leaves it (a change of the display looks it up anew); the
 // source centres on sourceCentre (the point, or during a see-through drag the window's centre).
 void aimView(POINT followed, POINT sourceCentre);
 
