@@ -112,6 +112,7 @@ bool pressKey(WORD vk, bool down = true, bool up = true);
 bool keyCombo(WORD modifier, WORD vk);
 bool waitForMenu(bool open, DWORD timeoutMs = 3000);
 RECT windowRect(HWND window);
+RECT virtualScreen();  // every monitor
 // The dialog the user faces: a dialog the tool or the magnifier owns, else the tool.
 HWND frontDialog();
 std::string controlText(int id);  // of the front dialog
