@@ -54,11 +54,8 @@ int monitorDpiAt(POINT point) {
     return dpiX ? (int)dpiX : systemDpi();
 }
 
-// The display path whose source is the monitor's GDI device, and the advanced colour state of
-// its target. Room for sixteen active paths: a system with more gets no mark rather than a
-// second query. Any failure (no WDDM driver, a remote session, Windows before 10 1709) is
-// plain colour.
-BOOL monitorHasAdvancedColor(POINT point) {
+// Room for sixteen active paths: a system with more finds none rather than asking twice.
+BOOL findDisplayTarget(POINT point, LUID* adapter, UINT32* target) {
     MONITORINFOEXW monitor = {};
     monitor.cbSize = sizeof monitor;
     if (!GetMonitorInfoW(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &monitor))
@@ -75,19 +72,25 @@ BOOL monitorHasAdvancedColor(POINT point) {
         source.header.size = sizeof source;
         source.header.adapterId = paths[i].sourceInfo.adapterId;
         source.header.id = paths[i].sourceInfo.id;
-        if (DisplayConfigGetDeviceInfo(&source.header) != ERROR_SUCCESS ||
-            lstrcmpiW(source.viewGdiDeviceName, monitor.szDevice) != 0)
-            continue;
-        DISPLAYCONFIG_GET_ADVANCED_COLOR_INFO color = {};
-        color.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_ADVANCED_COLOR_INFO;
-        color.header.size = sizeof color;
-        color.header.adapterId = paths[i].targetInfo.adapterId;
-        color.header.id = paths[i].targetInfo.id;
-        const UINT32 kEnabled = 0x2;  // advancedColorEnabled: HDR or wide colour gamut is on
-        return DisplayConfigGetDeviceInfo(&color.header) == ERROR_SUCCESS &&
-               (color.value & kEnabled) != 0;
+        if (DisplayConfigGetDeviceInfo(&source.header) == ERROR_SUCCESS &&
+            lstrcmpiW(source.viewGdiDeviceName, monitor.szDevice) == 0) {
+            *adapter = paths[i].targetInfo.adapterId;
+            *target = paths[i].targetInfo.id;
+            return TRUE;
+        }
     }
     return FALSE;
+}
+
+// Any failure (no WDDM driver, a remote session, Windows before 10 1709) is plain colour.
+BOOL monitorHasAdvancedColor(POINT point) {
+    DISPLAYCONFIG_GET_ADVANCED_COLOR_INFO color = {};
+    color.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_ADVANCED_COLOR_INFO;
+    color.header.size = sizeof color;
+    const UINT32 kEnabled = 0x2;  // advancedColorEnabled: HDR or wide colour gamut is on
+    return findDisplayTarget(point, &color.header.adapterId, &color.header.id) &&
+           DisplayConfigGetDeviceInfo(&color.header) == ERROR_SUCCESS &&
+           (color.value & kEnabled) != 0;
 }
 
 // Registered once: every program that registers the name gets the same number.

@@ -24,6 +24,9 @@ int windowDpi(HWND window);
 // The DPI of the monitor nearest the point (Windows 8.1 and later), else the system's.
 int monitorDpiAt(POINT point);
 
+// The display target (its adapter and id) that shows the monitor nearest the point: that of the
+// active display path whose source is the monitor's GDI device. FALSE when none is found.
+BOOL findDisplayTarget(POINT point, LUID* adapter, UINT32* target);
 // Whether the monitor nearest the point shows advanced colour (HDR or a wide colour gamut):
 // the screen then reads as tone-mapped sRGB, not the values shown. FALSE when not known.
 BOOL monitorHasAdvancedColor(POINT point);

@@ -1,4 +1,5 @@
-// What the window takes from programs of lower integrity.
+// What the window takes from programs of lower integrity, which Windows it runs on, and the
+// display that shows a monitor.
 #include <windows.h>
 
 #include "tests/unit/support.h"
@@ -31,5 +32,16 @@ TEST_CASE("the window is left out of captures from Windows 10 2004 on") {
     for (const auto& r : rows) {
         CAPTURE(r.build);
         CHECK(captureExclusionWorks(r.major, r.minor, r.build) == r.works);
+    }
+}
+
+TEST_CASE("the display target that shows a monitor is found, for a point on it or off every one") {
+    for (POINT point : {POINT{0, 0}, POINT{100, 100}, POINT{-5000, 9000}}) {
+        DISPLAYCONFIG_TARGET_DEVICE_NAME name = {};
+        name.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_TARGET_NAME;
+        name.header.size = sizeof name;
+        CAPTURE(point.x);
+        REQUIRE(findDisplayTarget(point, &name.header.adapterId, &name.header.id));
+        CHECK(DisplayConfigGetDeviceInfo(&name.header) == ERROR_SUCCESS);  // a target indeed
     }
 }

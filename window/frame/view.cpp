@@ -9,7 +9,7 @@
 
 // The monitor under the point, its scale (for the measure's logical pixels) and whether it shows
 // advanced colour (for the readout's mark): looked up when the point leaves the monitor or the
-// display changes (turning HDR on or off sets the display's mode again), never for a frame.
+// display or the window's scale changes, never for a frame.
 static void lookUpMonitor(POINT point) {
     findMonitor(point, &magnifier.view.monitor);
     magnifier.view.monitorDpi = monitorDpiAt(point);
