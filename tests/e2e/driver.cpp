@@ -1,6 +1,6 @@
 // The driver's means, with the steps that use them: checks and waiting, the pattern on the
 // screen, the files, and the programs started in scratch directories (input: input.cpp).
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 #include <sstream>
 #include <vector>

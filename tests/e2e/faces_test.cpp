@@ -1,5 +1,5 @@
 // Both faces and folders named outside the code page.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 // Both faces: with LANGUAGE ja or en that face, without either (or with another value) the
 // Windows language's; the magnifier titled, with its help and the set-up tool open.

@@ -1,5 +1,5 @@
 // The colour filters: the view through each, and the colour read and copied the screen's own.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 // Pure red's linear light through Rec. 709's luminance, and through the deuteranopia matrix.
 static const COLORREF kRedAsGrey = RGB(127, 127, 127), kRedAsDeutan = RGB(163, 144, 0);

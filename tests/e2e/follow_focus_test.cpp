@@ -1,5 +1,5 @@
 // The view follows where the user types in another program, and the mouse takes it back.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 // clang-format off
 void caseFollowFocus() {

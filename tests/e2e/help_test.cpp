@@ -1,5 +1,5 @@
 // The help entry.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 // The help entry: one help window at a time, while the view goes on.
 // clang-format off

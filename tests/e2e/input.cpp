@@ -1,6 +1,6 @@
 // Real mouse and keyboard input as the user gives it, the menus worked from the keyboard, and
 // the messages other programs and the system send the magnifier.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 #include <vector>
 

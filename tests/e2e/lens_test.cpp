@@ -1,6 +1,6 @@
 // The lens: the window travels with the cursor, beside the source it shows, and lets the mouse
 // through to the windows beneath.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 // Each row from the window's own place (400, 300), far from every place the lens goes but for
 // the middle, where the source would cover it. Ctrl+F11 (634) is the lens's key here, Ctrl+F6

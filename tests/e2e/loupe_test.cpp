@@ -1,5 +1,5 @@
 // The loupe: pick mode, the anchor and measure, saving as PNG.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 // The loupe's keys, Ctrl+F2 pick, Ctrl+F3 anchor, Ctrl+F5 save here. Pick mode moves the
 // cursor by a pixel with the arrows, by ten with Shift, to the screen's edge and no further;

@@ -1,5 +1,5 @@
 // The main menu, opened by a real right click and worked from the keyboard.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 void caseMenus() {
     run({showPattern(), start("X=500 Y=350 WIDTH=242 HEIGHT=242"), rightClick({560, 420}),

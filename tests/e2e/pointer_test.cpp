@@ -1,5 +1,5 @@
 // The mouse pointer in the view.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 // Wine reports the pointer of the thread in front. The magnifier in front, the cursor over its
 // window once gives it its own; another program in front, that program's, which the magnifier

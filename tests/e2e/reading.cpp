@@ -1,6 +1,6 @@
 // What the programs show, read back: their windows, texts, files, the readout and the
 // clipboard, and the steps that check them (the view's pixels: viewing.cpp).
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 #include <psapi.h>
 

@@ -1,5 +1,5 @@
 // The wheel, the readout and copy, freeze, and the label at 144 DPI.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 // The wheel steps the zoom (the 240 x 240 view's source: 120 at 2x, 80 at 3x, 15 at 16x),
 // parts of a notch adding up, and stops at the ends.

@@ -1,5 +1,5 @@
 // Resources: a program worked for a while leaves its GDI objects and memory as they were.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 #include <psapi.h>
 

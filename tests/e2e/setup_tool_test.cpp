@@ -1,5 +1,5 @@
 // The set-up tool QConf.exe.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 // A file with a section of another program's, a key the tool does not know, and values out of
 // range (COLOR's unused bits, INT_TIME) or not 1 (VK_SPACE).

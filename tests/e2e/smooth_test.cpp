@@ -1,5 +1,5 @@
 // Smooth scaling, from the file and from the menu.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 // Round (256, 300) the pattern's red falls from 255 to 0: blended with SMOOTH on, exact blocks
 // after the menu turns it off, and the choice saved.

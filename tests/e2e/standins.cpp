@@ -1,6 +1,6 @@
 // The other programs the driver plays, with their steps: the notification area, a program the
 // user types in, clipboard history and a magnifier that will not quit.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 #include <shellapi.h>
 

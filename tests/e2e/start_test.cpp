@@ -1,6 +1,6 @@
 // Starting the magnifier: the first start, every key read and written back, hostile settings,
 // the show commands and the session's end.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 static const char kEveryKey[] =
     "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=300\r\nY=200\r\nROP=3342344\r\nFRAME=0\r\nISTOKA=1\r\n"

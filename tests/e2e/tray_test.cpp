@@ -1,5 +1,5 @@
 // Hiding and restoring: the notification icon, Ctrl+Space, and no notification area.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 void caseTray() {
     run({showPattern(), start("X=400 Y=300"), iconMouse(WM_LBUTTONDOWN), isNot(Visible),

@@ -1,6 +1,6 @@
 // What the view shows, read back from the screen: the view of the pattern pixel for pixel,
 // stretched, blended, filtered, with the pointer drawn into it, and where the lens stands.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The window: its place at the screen's corners, sizing, dragging, a see-through drag, a
 // display change and two monitors.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 // The source stops at the screen's corners (1024 x 768); the crosshair stays on the cursor.
 void caseCorners() {

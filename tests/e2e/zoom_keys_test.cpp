@@ -1,5 +1,5 @@
 // The zoom keys.
-#include "tests/e2e/driver.h"
+#include "tests/e2e/steps.h"
 
 // Ctrl+F1 (0x270, 624) zooms in and Ctrl+F2 (625) out, one entry a press, stopping at 16x and
 // 1x (the 240 x 240 view's source: 15 at 16x, 30 at 8x, 34 at 7x, 160 at 1.5x, 240 at 1x). Ticks
