@@ -138,19 +138,14 @@ Step showSecondPattern() {
     return Step(__func__, "", [] { return paintPattern(1); });
 }
 
-static COLORREF blockColorAt(int x) {
-    const COLORREF kBlocks[] = {RGB(255, 0, 0), RGB(255, 255, 255), RGB(128, 128, 128)};
-    return x >= 250 && x < 1000 ? kBlocks[(x - 250) / 250] : RGB(0, 0, 0);
-}
-
-Step showColorBlocks() {
+Step showRedBand() {
     return Step(__func__, "", [] {
         if (!paintPattern(0))
             return false;
         const RECT screen = virtualScreen();
         for (int i = 0; i < pattern->width * pattern->height; ++i) {
-            COLORREF c = blockColorAt(screen.left + i % pattern->width);
-            pattern->bits[i] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+            int x = screen.left + i % pattern->width;
+            pattern->bits[i] = x >= 250 && x < 500 ? 0xFF0000 : 0;  // red, as a DIB holds it
         }
         InvalidateRect(patternWindow, nullptr, FALSE);
         return settle(100);
@@ -307,13 +302,8 @@ static bool launch(Qilo& p, const std::wstring& folder, int show, const std::wst
 
 // The magnifier started in dir, and its window.
 static bool startQilo(const std::wstring& exe, int show) {
-    DWORD pid = 0;
-    auto appeared = [&] {
-        q.window = FindWindowA("#32770", nullptr);
-        GetWindowThreadProcessId(q.window, &pid);
-        return pid == q.process.dwProcessId;
-    };
-    bool found = launch(q, dir, show, exe) && waitUntil(appeared, 10000);
+    bool found = launch(q, dir, show, exe) &&
+                 waitUntil([] { return findWindowOf(q, nullptr) != nullptr; }, 10000);
     pump(300);  // the posted always-on-top command and the first ticks
     return check(found, "the magnifier window appears");
 }

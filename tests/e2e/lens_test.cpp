@@ -12,11 +12,10 @@ void caseLens() {
         std::initializer_list<Step> steps;
     } rows[] = {
         // clang-format off
-        {"beside the source and on the screen at the centre, the edges and the corners; the place from before saved",
+        // Each edge and corner of the monitor: the unit table; here the source pushed at two corners.
+        {"beside the source and on the screen at the centre and two corners; the place from before saved",
          {showPattern(), shellAnswering(TRUE), start("X=400 Y=300 LENS=1"), besideSource({512, 384}),
-          besideSource({0, 384}), besideSource({1023, 384}), besideSource({512, 0}), besideSource({512, 767}),
-          besideSource({0, 0}), besideSource({1023, 0}), besideSource({0, 767}), besideSource({1023, 767}),
-          closeWindow(), saved("X=400 Y=300 LENS=1")}},
+          besideSource({0, 0}), besideSource({1023, 767}), closeWindow(), saved("X=400 Y=300 LENS=1")}},
         {"clicks and the wheel pass through to the window beneath", {showPattern(), shellAnswering(TRUE),
          start("X=400 Y=300 HK_LENS=634 INT_TIME=10000"), moveTo({200, 200}), pressWith(VK_CONTROL, VK_F11),
          inputPassesThrough(), closeWindow()}},

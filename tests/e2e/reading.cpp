@@ -276,16 +276,21 @@ Step programsCarryVersion() {
 
 // ---- the window -----------------------------------------------------------------------------
 
+static bool keyIsFree(WORD vk, UINT modifiers) {
+    bool registered = RegisterHotKey(nullptr, 0x7100, modifiers, vk);
+    UnregisterHotKey(nullptr, 0x7100);
+    return registered;
+}
+
 int properties() {
-    bool hotkeyFree = RegisterHotKey(nullptr, 0x3000, MOD_CONTROL, VK_SPACE);
-    UnregisterHotKey(nullptr, 0x3000);
     RECT r = windowRect(q.window);
     LPARAM corner = MAKELPARAM(r.right - 2, r.bottom - 2);
     return IsWindowVisible(q.window) * Visible + IsIconic(q.window) * Iconic +
            !!(GetWindowLongA(q.window, GWL_EXSTYLE) & WS_EX_TOPMOST) * Topmost +
            (SendMessageA(q.window, WM_NCHITTEST, 0, corner) == HTBOTTOMRIGHT) * Sizable +
            !!(GetWindowLongA(q.window, GWL_STYLE) & WS_THICKFRAME) * ThickFrame +
-           (GetWindowTextLengthA(q.window) > 0) * Titled + !hotkeyFree * HotkeyTaken +
+           (GetWindowTextLengthA(q.window) > 0) * Titled +
+           !keyIsFree(VK_SPACE, MOD_CONTROL) * HotkeyTaken +
            (GetPriorityClass(q.process.hProcess) == HIGH_PRIORITY_CLASS) * HighPriority +
            !(GetWindowLongA(q.window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) * TaskbarButton;
 }
@@ -403,12 +408,6 @@ Step clipboardHoldsText(const char* text) {
 }
 
 // ---- hot keys and pictures ------------------------------------------------------------------
-
-static bool keyIsFree(WORD vk, UINT modifiers) {
-    bool registered = RegisterHotKey(nullptr, 0x7100, modifiers, vk);
-    UnregisterHotKey(nullptr, 0x7100);
-    return registered;
-}
 
 Step keyFree(WORD vk, UINT modifiers) {
     return Step(__func__, shown(vk, modifiers), 2000, [=] { return keyIsFree(vk, modifiers); });

@@ -32,11 +32,10 @@ Step secondCopyEndsAtOnce();
 // from the first at every pixel.
 Step showPattern();
 Step showSecondPattern();
-// Instead of the pattern, colours the same over bands the screen's height, each wider than a
-// view's source: pure red from x 250, white from 500, mid grey (128) from 750 to 1000, black
-// elsewhere.
-Step showColorBlocks();
-inline constexpr POINT kInRed = {375, 400}, kInWhite = {625, 400}, kInGrey = {875, 400};
+// Instead of the pattern, a band the screen's height, wider than a view's source: pure red from
+// x 250 to 500, black elsewhere.
+Step showRedBand();
+inline constexpr POINT kInRed = {375, 400};
 
 // Input.
 inline constexpr DWORD kLeftDown = MOUSEEVENTF_LEFTDOWN, kLeftUp = MOUSEEVENTF_LEFTUP;

@@ -72,13 +72,20 @@ TEST_CASE("the colour read is the mean of the AVERAGE square round the cursor, s
         CursorPlace place;  // at an edge, a row or column of the square is outside the view
         COLORREF mean;
         int smooth = 0;  // the view's pixels blended: the screen's own are read
-    } rows[] = {{kZoom1_5, 1, kMiddle, RGB(43, 43, 43), 1}, {kZoom4, 3, kRightEdge, RGB(220, 220, 220), 1},
-                {kZoom4, 3, kTopEdge, RGB(220, 220, 220), 1},{kZoom4, 1, kMiddle, RGB(43, 43, 43)},        {kZoom1, 1, kMiddle, RGB(43, 43, 43)},
-                {kZoom1_5, 1, kMiddle, RGB(43, 43, 43)},      {kZoom4, 1, kBottomEdge, RGB(43, 43, 43)},
-                {kZoom4, 2, kMiddle, RGB(231, 231, 231)},     {kZoom4, 3, kMiddle, RGB(231, 231, 231)},  // 8 of 9 white: 231.44
-                {kZoom4, 5, kMiddle, RGB(247, 247, 247)},     // 24 of 25: 246.52
-                {kZoom4, 3, kLeftEdge, RGB(220, 220, 220)},   {kZoom4, 3, kRightEdge, RGB(220, 220, 220)},  // 5 of the 6 shown: 219.67
-                {kZoom4, 3, kTopEdge, RGB(220, 220, 220)},    {kZoom4, 3, kBottomEdge, RGB(220, 220, 220)}};
+    } rows[] = {{kZoom1_5, 1, kMiddle, RGB(43, 43, 43), 1},
+                {kZoom4, 3, kRightEdge, RGB(220, 220, 220), 1},
+                {kZoom4, 3, kTopEdge, RGB(220, 220, 220), 1},
+                {kZoom4, 1, kMiddle, RGB(43, 43, 43)},
+                {kZoom1, 1, kMiddle, RGB(43, 43, 43)},
+                {kZoom1_5, 1, kMiddle, RGB(43, 43, 43)},
+                {kZoom4, 1, kBottomEdge, RGB(43, 43, 43)},
+                {kZoom4, 2, kMiddle, RGB(231, 231, 231)},
+                {kZoom4, 3, kMiddle, RGB(231, 231, 231)},  // 8 of 9 white: 231.44
+                {kZoom4, 5, kMiddle, RGB(247, 247, 247)},  // 24 of 25: 246.52
+                {kZoom4, 3, kLeftEdge, RGB(220, 220, 220)},  // 5 of the 6 shown: 219.67
+                {kZoom4, 3, kRightEdge, RGB(220, 220, 220)},
+                {kZoom4, 3, kTopEdge, RGB(220, 220, 220)},
+                {kZoom4, 3, kBottomEdge, RGB(220, 220, 220)}};
     // clang-format on
     for (const auto& r : rows) {
         FlatFrame frame(r.zoom, greyInWhite, 0, r.average, r.place, 130, 1, r.smooth);

@@ -40,8 +40,6 @@ inline void loadSettingsFrom(const char* keys) {
     SetCurrentDirectoryA(previous);
 }
 
-using Six = std::array<int, 6>;
-
 // A frame's surfaces in memory: a 1024 x 768 "screen" of the pattern, the back buffer and the
 // "window" of the size given; the settings are the defaults (no crosshair), 2x.
 struct MemoryFrame {
