@@ -302,6 +302,22 @@ Step windowAt(RECT rect) {
     });
 }
 
+static RECT remembered;
+
+Step rememberWindowPlace() {
+    return Step(__func__, "", [] { return GetWindowRect(q.window, &remembered) != 0; });
+}
+
+Step windowWhereRemembered() {
+    return Step(__func__, "", [] {
+        RECT r = windowRect(q.window);
+        if (!EqualRect(&r, &remembered))
+            printf("  the window at (%ld, %ld), before at (%ld, %ld)\n", r.left, r.top,
+                   remembered.left, remembered.top);
+        return EqualRect(&r, &remembered) != 0;
+    });
+}
+
 Step usableOnScreen() {
     return Step(__func__, "", [] {
         RECT r = windowRect(q.window);

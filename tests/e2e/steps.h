@@ -230,7 +230,10 @@ Step stubbornMagnifierGone();
 // Checks of the window.
 Step windowAt(RECT rect);
 Step usableOnScreen();  // 32 x 32 at least, on the screen
-Step inFront();         // the window seen at its own centre, in front of every other
+// Where the window is now, and that it is there still (a minimised one too).
+Step rememberWindowPlace();
+Step windowWhereRemembered();
+Step inFront();  // the window seen at its own centre, in front of every other
 enum Property {
     Visible = 1,
     Topmost = 2,
