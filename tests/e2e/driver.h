@@ -82,6 +82,14 @@ std::string shown(First first, Second second, Rest... rest) {
 // Runs the steps in order; a failed step is reported with what the program shows then.
 void run(std::initializer_list<Step> steps);
 
+// A case, in the file of its feature, under the name the suite runs it by:
+// E2E_CASE(first_start) { run({...}); }. It enters itself in the driver's list as it is made.
+bool addCase(const char* name, void (*run)());
+#define E2E_CASE(name)                                            \
+    static void case_##name();                                    \
+    static const bool added_##name = addCase(#name, case_##name); \
+    static void case_##name()
+
 // ---- the programs and the means the files share ---------------------------------------------
 
 struct Qilo {

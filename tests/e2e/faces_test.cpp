@@ -3,7 +3,7 @@
 
 // Both faces: with LANGUAGE ja or en that face, without either (or with another value) the
 // Windows language's; the magnifier titled, with its help and the set-up tool open.
-void caseFaces() {
+E2E_CASE(faces) {
     const Language system = face;
     const struct {
         const char* settings;
@@ -27,7 +27,7 @@ void caseFaces() {
 // wait) and by the tool, which then stays open; the tool closes no magnifier for a save that
 // cannot succeed.
 // clang-format off
-void caseFolders() {
+E2E_CASE(folders) {
     run({showPattern(), start("X=123 Y=145 IsCross=1", kCopiesInUnusualFolder), windowAt({123, 145, 317, 275}),
          command(kZoom4), closeWindow(), saved("X=123 Y=145 IsCross=1 ZOOM=40004"),
          startAgain(), windowAt({123, 145, 317, 275}), chooseFromMenu(MainMenu::Settings), toolFromMagnifier(), click(IDC_COLOR_BUTTON),

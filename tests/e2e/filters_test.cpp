@@ -14,7 +14,7 @@ static Step copyIsTrueRed() {
 }
 
 // clang-format off
-void caseFilters() {
+E2E_CASE(filters) {
     const char* settings = "X=20 Y=20 HK_COPY=632 COLOR_FORMAT=4";
     run({showRedBand(), start(settings), viewColorIs(kInRed, RGB(255, 0, 0)),
          chooseFromMenu(FilterMenu::Greyscale), viewColorIs(kInRed, kRedAsGrey), copyIsTrueRed(),

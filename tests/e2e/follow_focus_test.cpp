@@ -2,7 +2,7 @@
 #include "tests/e2e/steps.h"
 
 // clang-format off
-void caseFollowFocus() {
+E2E_CASE(follow_focus) {
     run({showPattern(), start("X=20 Y=20 INFO=1 FOLLOW_FOCUS=1"), moveTo({300, 200}),
          readoutHereOf({300, 200}), userTypesElsewhere(),
          typingGoesOnThere(), readoutAtCaret(), typingGoesOnThere(), readoutAtCaret(),

@@ -5,7 +5,7 @@
 // Each row from the window's own place (400, 300), far from every place the lens goes but for
 // the middle, where the source would cover it. Ctrl+F11 (634) is the lens's key here, Ctrl+F6
 // (629) the freeze key and Ctrl+F2 (625) the pick key; the stand-in shell has the icon.
-void caseLens() {
+E2E_CASE(lens) {
     const RECT home = {400, 300, 594, 430};
     const struct {
         const char* behaviour;

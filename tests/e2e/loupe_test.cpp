@@ -5,7 +5,7 @@
 // cursor by a pixel with the arrows, by ten with Shift, to the screen's edge and no further;
 // Enter copies and ends it, Esc ends it, a hide ends it: the keys are free again after each.
 // clang-format off
-void caseLoupe() {
+E2E_CASE(loupe) {
     run({showPattern(), start("X=20 Y=20 HK_PICK=625 COLOR_FORMAT=3"), keyFree(VK_LEFT),
          moveTo({300, 300}), pressWith(VK_CONTROL, VK_F2), keyTaken(VK_LEFT), keyTaken(VK_DOWN, MOD_SHIFT),
          press(VK_RIGHT), cursorAt({301, 300}), press(VK_UP), cursorAt({301, 299}),

@@ -1,7 +1,7 @@
 // The main menu, opened by a real right click and worked from the keyboard.
 #include "tests/e2e/steps.h"
 
-void caseMenus() {
+E2E_CASE(menus) {
     run({showPattern(), start("X=500 Y=350 WIDTH=242 HEIGHT=242"), rightClick({560, 420}),
          menuAt({560, 420}, 287), press(VK_ESCAPE), mouse(kLeftDown), rightClick({560, 420}),
          noMenu(), mouse(kLeftUp), chooseFromMenu(MainMenu::Crosshair),

@@ -4,7 +4,7 @@
 // The wheel steps the zoom (the 240 x 240 view's source: 120 at 2x, 80 at 3x, 15 at 16x),
 // parts of a notch adding up, and stops at the ends.
 // clang-format off
-void caseWheel() {
+E2E_CASE(wheel) {
     run({showPattern(), start("X=300 Y=250 WIDTH=242 HEIGHT=242 WSIZE=0"),
          moveTo({400, 350}), wheel(120), stretched(80, {700, 300}),
          moveTo({400, 350}), wheel(-120), wheel(-60), stretched(120, {701, 300}),
@@ -18,7 +18,7 @@ void caseWheel() {
 // The readout shows the pixel under the cursor in the corner away from the crosshair; copy
 // (Ctrl+F9 here) puts its colour on the clipboard, also while another program holds it for a
 // moment.
-void caseReadout() {
+E2E_CASE(readout) {
     run({showPattern(), start("X=20 Y=20 INFO=1 IsCross=1 HK_COPY=632"),
          readoutOf({500, 400}), readoutOf({801, 123}), readoutOf({3, 5}, kBottomRight),
          pressWith(VK_CONTROL, VK_F9), clipboardHoldsColorOf({3, 5}), readoutOf({801, 123}),
@@ -28,7 +28,7 @@ void caseReadout() {
 }
 
 // Freeze (Ctrl+F8 here) holds the view while the screen changes, until pressed again or hidden.
-void caseFreeze() {
+E2E_CASE(freeze) {
     run({showPattern(), start("X=20 Y=20 HK_FREEZE=631"), viewOf({500, 400}),
          pressWith(VK_CONTROL, VK_F8), showSecondPattern(), waitMs(300), viewOf({500, 400}),
          pressWith(VK_CONTROL, VK_F8), viewOf({500, 400}, kSecondPattern),
@@ -51,7 +51,7 @@ static int labelHeight(const Dib& view) {
 // At 144 DPI (run by tools/hidpi) the readout's label is about 1.5 times as tall as the 16
 // pixels it has at 96. With an anchor (Ctrl+F3 here) 300 right of and 200 above the cursor, the
 // measure "+300, +200 360.56px 4.00:1" leaves no room for "240.37dip" (150 %): a third row.
-void caseDpi() {
+E2E_CASE(dpi) {
     int height = 0, measured = 0;
     // The icon, too, is loaded at the size the shell asks for at this DPI.
     run({showPattern(), shellAnswering(TRUE), start("X=20 Y=20 WIDTH=386 HEIGHT=258 INFO=1"),

@@ -65,7 +65,7 @@ static void soakStep(unsigned r) {
 // The soak: random real use for QILO_SOAK_SECONDS (20 by default), after which the system's
 // caches of cursor shapes and menu bitmaps may hold a few objects more (6 seen here). After
 // either, at a known size, zoom and frame, the view must be exact.
-void checkResources(bool soak) {
+static void checkResources(bool soak) {
     const char* seconds = getenv("QILO_SOAK_SECONDS");
     DWORD length = soak ? (seconds && atoi(seconds) > 0 ? atoi(seconds) : 20) * 1000 : 0;
     unsigned seed = GetTickCount();
@@ -103,4 +103,12 @@ void checkResources(bool soak) {
           now[1]);
     run({soak ? viewOf({700, 600}) : readoutOf({700, 600}), closeWindow(),
          saved("X=300 ZOOM=40003 FRAME=1 WIDTH=240")});
+}
+
+E2E_CASE(leaks) {
+    checkResources(false);
+}
+
+E2E_CASE(soak) {
+    checkResources(true);
 }

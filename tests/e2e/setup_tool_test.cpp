@@ -31,7 +31,7 @@ static Step focusOn(int control) {
 
 // One behaviour a row, each from a folder of its own. Ctrl+F7 (0x276, 630) is held here, by
 // another program as the tool sees it.
-void caseSetupTool() {
+E2E_CASE(setup_tool) {
     RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_F7);
     const struct {
         const char* behaviour;

@@ -10,7 +10,7 @@ static const char kEveryKey[] =
     "MEMO=\x95\x5c\x8e\xa6\r\n";  // 表示, code page 932
 
 // clang-format off
-void caseFirstStart() {
+E2E_CASE(first_start) {
     run({programsCarryVersion(), showPattern(), start(), windowAt({0, 0, 194, 130}),
          is(Visible | Topmost | HotkeyTaken | HighPriority, Sizable | Titled | ThickFrame),
          viewOf({500, 400}), secondCopyEndsAtOnce(), is(Visible), closeWindow(),
@@ -19,14 +19,14 @@ void caseFirstStart() {
 }
 
 // Every key read and written back in place; other sections and keys kept.
-void caseEveryKey() {
+E2E_CASE(every_key) {
     run({showPattern(), start(kEveryKey), windowAt({300, 200, 556, 368}),
          is(Sizable, Topmost | HotkeyTaken | ThickFrame), viewOf({600, 500}, kNoFrame | kInverted, 4),
          closeWindow(), fileIs(kEveryKey)});
 }
 
 // Show commands with bit 1 or 2 set start hidden in the notification area.
-void caseShowCommands() {
+E2E_CASE(show_commands) {
     const struct { int showCommand; bool hidden; } rows[] = {
         {SW_HIDE, false}, {SW_SHOWNORMAL, false}, {SW_SHOWMINIMIZED, true}, {SW_SHOWMAXIMIZED, true},
         {SW_SHOW, true}, {SW_SHOWMINNOACTIVE, true}, {SW_SHOWNA, false}, {SW_RESTORE, false},
@@ -42,7 +42,7 @@ void caseShowCommands() {
 }
 
 // At logoff the process is ended without WM_DESTROY, after WM_ENDSESSION.
-void caseSessionEnd() {
+E2E_CASE(session_end) {
     run({start("X=100 Y=100"), command(ID_CROSS), command(kZoom4), placeAt({345, 210}),
          endSession(), saved("X=345 Y=210 IsCross=1 ZOOM=40004")});
 }
@@ -51,7 +51,7 @@ void caseSessionEnd() {
 // usable window on the screen, exit code 0, and, when the value is a number, the keys kept as
 // they were: those the magnifier does not write, and those it writes back as read (no range
 // applies; IsTop, which it takes as a flag, excepted).
-void caseHostileSettings() {
+E2E_CASE(hostile_settings) {
     const std::string values[] = {"0",  "-1",  "-2147483648", "2147483647", "abc",
                                   " 7", "1e9", "0x40",        "",           std::string(3000, '9')};
     const struct {

@@ -1,7 +1,7 @@
 // Hiding and restoring: the notification icon, Ctrl+Space, and no notification area.
 #include "tests/e2e/steps.h"
 
-void caseTray() {
+E2E_CASE(tray) {
     run({showPattern(), start("X=400 Y=300"), iconMouse(WM_LBUTTONDOWN), isNot(Visible),
          iconMouse(WM_LBUTTONDBLCLK), iconMouse(WM_LBUTTONUP), iconMouse(WM_MOUSEMOVE),
          isNot(Visible), iconMouse(WM_LBUTTONDOWN), is(Visible | Topmost),
@@ -19,7 +19,7 @@ void caseTray() {
          typingGoesOnThere(), closeWindow()});
 }
 
-void caseHotkey() {
+E2E_CASE(hotkey) {
     run({start("X=321 Y=234"), ctrlSpace(), isNot(Visible), ctrlSpace(), is(Visible), ctrlSpace(),
          isNot(Visible), closeWindow(), saved("X=321 Y=234"),
          // Hidden and brought back while the user types elsewhere: the keys go on going there.
@@ -35,7 +35,7 @@ void caseHotkey() {
 // back: a new notification area, and the message that announces it. At a change of scale the
 // icon is made again and the view drawn on; the icon is removed before it is added again, and
 // at the end.
-void caseShell() {
+E2E_CASE(shell) {
     run({shellAnswering(FALSE), start(), iconsAdded(1), is(Titled, TaskbarButton), ctrlSpace(),
          is(Iconic | TaskbarButton), ctrlSpace(), waitMs(300), is(Iconic), closeWindow(),
          // Refused at the start and accepted when the shell announces itself: hiding hides.

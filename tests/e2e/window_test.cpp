@@ -3,7 +3,7 @@
 #include "tests/e2e/steps.h"
 
 // The source stops at the screen's corners (1024 x 768); the crosshair stays on the cursor.
-void caseCorners() {
+E2E_CASE(corners) {
     // A window no monitor shows is moved onto the nearest one's work area (from every side:
     // the unit table); one that shows stays. A start after a close: the first copy is gone.
     run({start("X=5000 Y=5000"), windowAt({830, 638, 1024, 768}), closeWindow(),
@@ -16,7 +16,7 @@ void caseCorners() {
 
 // The window keeps its thin border and is sized in a band along its edges (the band's every
 // width: the unit table); inside, a press drags it.
-void caseResize() {
+E2E_CASE(resize) {
     run({showPattern(), start("X=300 Y=200 WSIZE=0"),
          windowAt({300, 200, 492, 328}),  // 196 x 132 less the frame, snapped
          is(Sizable, ThickFrame), hitTestIs({311, 203}, HTTOPLEFT), hitTestIs({303, 212}, HTLEFT),
@@ -38,7 +38,7 @@ void caseResize() {
          drag({490, 326}, {37, 23}), windowAt({337, 223, 531, 353}), closeWindow()});
 }
 
-void caseDrag() {
+E2E_CASE(drag) {
     run({showPattern(), start("X=300 Y=250"),
          // The grab point stays under the cursor; after the release the window stays and the
          // mouse is let go.
@@ -55,7 +55,7 @@ void caseDrag() {
 }
 
 // During the drag the view shows the snapshot of the press beneath the window's centre.
-void caseSeeThroughDrag() {
+E2E_CASE(see_through_drag) {
     run({showPattern(), start("X=300 Y=250 ISTOKA=1"), moveTo({350, 300}), mouse(kLeftDown),
          waitMs(300), moveTo({420, 360}), moveTo({500, 400}), windowAt({450, 350, 644, 480}),
          sourceAt({450 + 97 - 48, 350 + 65 - 32}, kNoCrosshair), showSecondPattern(),
@@ -72,7 +72,7 @@ void caseSeeThroughDrag() {
 // the window renders at once when it is shown, brought back, restored from the taskbar or
 // given a new scale, and paints its last frame again when it is uncovered or invalidated.
 // clang-format off
-void caseRepaint() {
+E2E_CASE(repaint) {
     run({showPattern(), moveTo({700, 500}), start("X=300 Y=200 INT_TIME=10000"),
          viewOf({700, 500}), invalidated(), viewOf({700, 500}), ctrlSpace(),
          isNot(Visible), moveTo({650, 450}), ctrlSpace(), is(Visible), viewOf({650, 450}),
@@ -86,7 +86,7 @@ void caseRepaint() {
 // Near the right edge of a 1024-wide screen the source is not clamped; at 800 wide it is
 // pushed back to 800 - 96 = 704, by 38, and the crosshair moves 76 to the right.
 // clang-format off
-void caseDisplayChangeInner() {
+E2E_CASE(display_change_inner) {
     run({showPattern(), start("X=100 Y=100 IsCross=1"), moveTo({790, 300}),
          sourceAt({790 - 48, 300 - 32}, {97, 65}), displayMode(800, 600), moveTo({790, 300}),
          sourceAt({704, 300 - 32}, {97 + 2 * 38, 65}), defaultDisplayMode(), closeWindow()});
@@ -94,7 +94,7 @@ void caseDisplayChangeInner() {
 
 // Display modes change only inside Wine's virtual desktop: the case runs again inside one and
 // reports through a file.
-void caseDisplayChange() {
+E2E_CASE(display_change) {
     wchar_t self[MAX_PATH], log[MAX_PATH], command[4 * MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     GetTempPathW(MAX_PATH, log);
@@ -119,7 +119,7 @@ void caseDisplayChange() {
 // the pixel under the cursor and stops the source at its edges; a see-through drag over the
 // left one shows what lies beneath.
 // clang-format off
-void caseTwoMonitors() {
+E2E_CASE(two_monitors) {
     run({showPattern(), start("X=100 Y=100 IsCross=1 ISTOKA=1"),
          moveTo({500, 300}), sourceAt({500 - 48, 300 - 32}, {97, 65}),
          moveTo({-400, 300}), sourceAt({-400 - 48, 300 - 32}, {97, 65}),

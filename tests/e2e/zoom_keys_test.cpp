@@ -5,7 +5,7 @@
 // 1x (the 240 x 240 view's source: 15 at 16x, 30 at 8x, 34 at 7x, 160 at 1.5x, 240 at 1x). Ticks
 // are 10 s apart and the cursor rests, so each view read is the one the key drew at once.
 // clang-format off
-void caseZoomKeys() {
+E2E_CASE(zoom_keys) {
     const POINT cursor = {700, 300};
     run({showPattern(),
          start("X=300 Y=250 WIDTH=242 HEIGHT=242 INT_TIME=10000 HK_ZOOM_IN=624 HK_ZOOM_OUT=625 ZOOM=40005"),
