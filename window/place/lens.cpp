@@ -11,7 +11,8 @@
 #include "window/state.h"
 
 // One axis, low to high: after the source (right or below) where the window fits between it and
-// the area's end, else before it, else in the area, from its start when it is too small.
+// the area's end, else before it, else against the area's end, or from its start when the window
+// is larger than the area.
 static int spanBeside(int low, int high, int size, int areaLow, int areaHigh, int gap) {
     int roomAfter = high > areaLow ? high : areaLow;
     if (roomAfter + size <= areaHigh)
@@ -19,8 +20,7 @@ static int spanBeside(int low, int high, int size, int areaLow, int areaHigh, in
     int roomBefore = low < areaHigh ? low : areaHigh;
     if (roomBefore - size >= areaLow)
         return clampInt(low - gap - size, areaLow, roomBefore - size);
-    int at = high + gap < areaHigh - size ? high + gap : areaHigh - size;
-    return at > areaLow ? at : areaLow;
+    return areaHigh - size > areaLow ? areaHigh - size : areaLow;
 }
 
 RECT lensRect(RECT source, SIZE window, RECT workArea, int gap) {
