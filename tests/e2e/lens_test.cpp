@@ -19,7 +19,7 @@ E2E_CASE(lens) {
           windowAt({568, 424, 762, 554}), besideSource({0, 0}), besideSource({1023, 767}), closeWindow(), saved("X=400 Y=300 LENS=1")}},
         {"clicks and the wheel pass through to the window beneath", {showPattern(), shellAnswering(TRUE),
          start("X=400 Y=300 HK_LENS=634 INT_TIME=10000"), moveTo({200, 200}), pressWith(VK_CONTROL, VK_F11),
-         inputPassesThrough(), closeWindow()}},
+         inputPassesThrough(), layeredOpaque(), closeWindow()}},
         {"the key turns it on and off; off, the window is back", {showPattern(), shellAnswering(TRUE),
          start("X=400 Y=300 HK_LENS=634"), moveTo({200, 600}), waitMs(300), windowAt(home),
          pressWith(VK_CONTROL, VK_F11), besideSource({200, 600}), pressWith(VK_CONTROL, VK_F11), windowAt(home),

@@ -302,6 +302,16 @@ Step windowAt(RECT rect) {
     });
 }
 
+Step layeredOpaque() {
+    return Step(__func__, "", [] {
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        return (GetWindowLongA(q.window, GWL_EXSTYLE) & WS_EX_LAYERED) &&
+               GetLayeredWindowAttributes(q.window, nullptr, &alpha, &flags) &&
+               (flags & LWA_ALPHA) && alpha == 255;
+    });
+}
+
 static RECT remembered;
 
 Step rememberWindowPlace() {

@@ -266,6 +266,9 @@ Step noCapture();                        // the mouse is free for other windows 
 Step menuAt(POINT topLeft, int height);  // +-40 high
 // A click and a wheel notch at the window's centre reach the pattern's window beneath it.
 Step inputPassesThrough();
+// Layered and given its opacity, wholly opaque: without it Windows shows nothing of a layered
+// window (Wine draws it all the same).
+Step layeredOpaque();
 
 inline Step noMenu() {
     return Step(__func__, "", [] { return !waitForMenu(true, 300); });
