@@ -174,7 +174,7 @@ std::string narrow(const std::wstring& wide) {
     return utf8;
 }
 
-static void writeFileText(const std::wstring& path, const std::string& text) {
+void writeFileText(const std::wstring& path, const std::string& text) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written;
     WriteFile(file, text.data(), (DWORD)text.size(), &written, nullptr);
@@ -232,48 +232,11 @@ Step fileIs(const char* text) {
                 [=] { return readFileText(dir + L"\\QILO.INI") == settingsText(text); });
 }
 
-Step noFile() {
-    return Step(__func__, "", [] {
-        return GetFileAttributesW((dir + L"\\QILO.INI").c_str()) == INVALID_FILE_ATTRIBUTES;
-    });
-}
-
-Step moveAway(const char* file) {
-    return Step(__func__, shown(file), [=] {
-        std::wstring path = dir + L"\\" + widen(file);
-        return MoveFileExW(path.c_str(), (path + L".gone").c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-    });
-}
-
 Step folderNamed(const char* name) {
     return Step(__func__, shown(name), [=] {
         std::wstring path = dir + L"\\" + widen(name);
         DeleteFileW(path.c_str());
         return CreateDirectoryW(path.c_str(), nullptr) != 0;
-    });
-}
-
-Step pictureNamesTaken(const char* folder, int seconds, int numbers) {
-    return Step(__func__, shown(folder, seconds, numbers), [=] {
-        std::wstring path = dir + L"\\" + widen(folder);
-        CreateDirectoryW(path.c_str(), nullptr);
-        SYSTEMTIME t;
-        FILETIME moment;
-        GetLocalTime(&t);
-        SystemTimeToFileTime(&t, &moment);
-        ULARGE_INTEGER time = {{moment.dwLowDateTime, moment.dwHighDateTime}};
-        for (int i = 0; i < seconds; ++i, time.QuadPart += 10000000) {  // 100 ns units
-            moment = {time.LowPart, time.HighPart};
-            FileTimeToSystemTime(&moment, &t);
-            for (int n = 1; n <= numbers; ++n) {
-                wchar_t name[64], suffix[8];
-                wsprintfW(suffix, n > 1 ? L" (%d)" : L"", n);
-                wsprintfW(name, L"\\Qilo %04d-%02d-%02d %02d%02d%02d%s.png", t.wYear, t.wMonth,
-                          t.wDay, t.wHour, t.wMinute, t.wSecond, suffix);
-                writeFileText(path + name, "x");
-            }
-        }
-        return true;
     });
 }
 

@@ -109,6 +109,7 @@ inline constexpr const wchar_t* kToolCaptions[] = {L"ＱＦ拡大鏡 初期設�
 
 std::wstring widen(const std::string& utf8);
 std::string narrow(const std::wstring& wide);
+void writeFileText(const std::wstring& path, const std::string& text);
 std::string readFileText(const std::wstring& path);
 // The folder of the programs under test, with the separator.
 std::wstring buildFolder();
@@ -128,6 +129,10 @@ std::string controlText(int id);  // of the front dialog
 // The top-level window of a process that has the property given (the magnifier's, or the
 // tool's title).
 HWND findWindowOf(Qilo& p, const wchar_t* title);
+// The control has the keyboard focus in its dialog's thread.
+bool controlFocused(HWND dialog, int id);
+// Whether another program can register the key (MOD_ modifiers) now.
+bool keyIsFree(WORD vk, UINT modifiers);
 // The window's Property bits now.
 int properties();
 
@@ -140,6 +145,9 @@ struct Capture : Dib {
         ReleaseDC(nullptr, screen);
     }
 };
+
+// Waits until the window shows the view; the last count of differing pixels.
+int waitForView(const ExpectedView& view);
 
 // A corner of the view.
 enum Corner { kTopLeft, kTopRight, kBottomLeft, kBottomRight };

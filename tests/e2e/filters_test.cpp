@@ -2,6 +2,20 @@
 // (each filter's colours, and its greys kept: the unit tables).
 #include "tests/e2e/steps.h"
 
+static bool nearColor(COLORREF a, COLORREF b) {
+    return abs(GetRValue(a) - GetRValue(b)) <= 1 && abs(GetGValue(a) - GetGValue(b)) <= 1 &&
+           abs(GetBValue(a) - GetBValue(b)) <= 1;
+}
+
+// The view's middle pixel is the colour, each channel within one (the cursor there first).
+static Step viewColorIs(POINT cursor, COLORREF color) {
+    return Step(__func__, shown(cursor, (int)color), 2000, [=] {
+        moveCursor(cursor);
+        Capture c(q.window);
+        return nearColor(c.at(c.width / 2, c.height / 2), color);
+    });
+}
+
 // Pure red's linear light through Rec. 709's luminance, and through the deuteranopia matrix.
 static const COLORREF kRedAsGrey = RGB(127, 127, 127), kRedAsDeutan = RGB(163, 144, 0);
 // The copy (Ctrl+F9 here) in the longest kind of format: red as oklch().

@@ -136,35 +136,3 @@ Step restack() {
         return settle(100);
     });
 }
-
-Step displayMode(int width, int height) {
-    return Step(__func__, shown(width, height), [=] {
-        DEVMODEA mode = {};
-        mode.dmSize = sizeof mode;
-        mode.dmPelsWidth = width;
-        mode.dmPelsHeight = height;
-        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-        return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
-    });
-}
-
-Step defaultDisplayMode() {
-    return Step(__func__, "", [] { return ChangeDisplaySettingsA(nullptr, 0) == 0; });
-}
-
-Step hotkeyInto(int control, int hotkey) {
-    return Step(__func__, shown(control, hotkey), [=] {
-        SendDlgItemMessageA(frontDialog(), control, HKM_SETHOTKEY, hotkey, 0);
-        return true;
-    });
-}
-
-Step keyInto(int control, WORD vk, WORD modifier) {
-    return Step(__func__, shown(control, vk, modifier), [=] {
-        SetForegroundWindow(frontDialog());
-        PostMessageW(frontDialog(), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(frontDialog(), control),
-                     TRUE);
-        pump(200);
-        return (modifier ? keyCombo(modifier, vk) : pressKey(vk)) && settle(200);
-    });
-}

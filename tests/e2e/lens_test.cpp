@@ -2,6 +2,98 @@
 // through to the windows beneath.
 #include "tests/e2e/steps.h"
 
+#include <algorithm>
+
+// Along one axis, a window [low, high) apart from a source: at most 16 pixels from it, or on
+// the work area's edge on the source's side. False where they overlap on the axis.
+static bool besideOnAxis(LONG low,
+                         LONG high,
+                         LONG sourceLow,
+                         LONG sourceHigh,
+                         LONG areaLow,
+                         LONG areaHigh) {
+    if (sourceLow >= high)
+        return sourceLow - high <= 16 || high == areaHigh;
+    return low >= sourceHigh && (low - sourceHigh <= 16 || low == areaLow);
+}
+
+static bool overlapOnAxis(LONG low, LONG high, LONG sourceLow, LONG sourceHigh) {
+    return low < sourceHigh && sourceLow < high;
+}
+
+// The lens beside the source round the cursor, on the cursor's monitor, then the view exact.
+static bool lensBeside(POINT cursor) {
+    MONITORINFO m = {sizeof m};
+    GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &m);
+    RECT r = {}, source = {};
+    const auto placed = [&] {
+        r = windowRect(q.window);
+        const SIZE size = {(r.right - r.left - 2) / 2, (r.bottom - r.top - 2) / 2};
+        const LONG x = std::max(m.rcMonitor.left,
+                                std::min(cursor.x - size.cx / 2, m.rcMonitor.right - size.cx));
+        const LONG y = std::max(m.rcMonitor.top,
+                                std::min(cursor.y - size.cy / 2, m.rcMonitor.bottom - size.cy));
+        source = {x, y, x + size.cx, y + size.cy};
+        const RECT& w = m.rcWork;
+        const bool overlapX = overlapOnAxis(r.left, r.right, source.left, source.right),
+                   overlapY = overlapOnAxis(r.top, r.bottom, source.top, source.bottom);
+        RECT inWork;
+        IntersectRect(&inWork, &r, &w);
+        return EqualRect(&inWork, &r) && !(overlapX && overlapY) &&
+               (overlapX ||
+                besideOnAxis(r.left, r.right, source.left, source.right, w.left, w.right)) &&
+               (overlapY ||
+                besideOnAxis(r.top, r.bottom, source.top, source.bottom, w.top, w.bottom));
+    };
+    if (!waitUntil(placed, 3000)) {
+        printf("  the lens at (%ld, %ld)-(%ld, %ld), the source (%ld, %ld)-(%ld, %ld)\n", r.left,
+               r.top, r.right, r.bottom, source.left, source.top, source.right, source.bottom);
+        return false;
+    }
+    return waitForView({1, 2, source.left, source.top, false, 0, -1, -1}) == 0;
+}
+
+// The lens at 2x and framed, with the cursor put there, or left where it is: the view of the
+// source round it (pushed onto the monitor), and the window wholly in the monitor's work area,
+// apart from that source and, on each axis where it is apart, at most 16 pixels from it or on
+// the work area's edge on its side (the source lying beyond that edge).
+static Step besideSource(POINT cursor) {
+    return Step(__func__, shown(cursor), [=] { return moveCursor(cursor) && lensBeside(cursor); });
+}
+
+static Step besideSourceHere(POINT cursor) {
+    return Step(__func__, shown(cursor), [=] { return lensBeside(cursor); });
+}
+
+// Layered and given its opacity, wholly opaque: without it Windows shows nothing of a layered
+// window (Wine draws it all the same).
+static Step layeredOpaque() {
+    return Step(__func__, "", [] {
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        return (GetWindowLongA(q.window, GWL_EXSTYLE) & WS_EX_LAYERED) &&
+               GetLayeredWindowAttributes(q.window, nullptr, &alpha, &flags) &&
+               (flags & LWA_ALPHA) && alpha == 255;
+    });
+}
+
+// Where the window is now, and that it is there still (a minimised one too).
+static RECT remembered;
+
+static Step rememberWindowPlace() {
+    return Step(__func__, "", [] { return GetWindowRect(q.window, &remembered) != 0; });
+}
+
+static Step windowWhereRemembered() {
+    return Step(__func__, "", [] {
+        RECT r = windowRect(q.window);
+        if (!EqualRect(&r, &remembered))
+            printf("  the window at (%ld, %ld), before at (%ld, %ld)\n", r.left, r.top,
+                   remembered.left, remembered.top);
+        return EqualRect(&r, &remembered) != 0;
+    });
+}
+
 // Each row from the window's own place (400, 300), far from every place the lens goes but for
 // the middle, where the source would cover it. Ctrl+F11 (634) is the lens's key here, Ctrl+F6
 // (629) the freeze key and Ctrl+F2 (625) the pick key; the stand-in shell has the icon.

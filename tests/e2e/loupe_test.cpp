@@ -1,6 +1,62 @@
 // The loupe: pick mode, the anchor and measure, saving as PNG.
 #include "tests/e2e/steps.h"
 
+// Whether another program can register the key now.
+static Step keyFree(WORD vk, UINT modifiers = 0) {
+    return Step(__func__, shown(vk, modifiers), 2000, [=] { return keyIsFree(vk, modifiers); });
+}
+
+static Step keyTaken(WORD vk, UINT modifiers = 0) {
+    return Step(__func__, shown(vk, modifiers), 2000, [=] { return !keyIsFree(vk, modifiers); });
+}
+
+// How many PNG files the scenario's directory's folder holds.
+enum PictureNames { kAnyName, kNamedWithoutNumber };
+
+// The PNG files in the folder that are not empty, of the names asked for.
+static int picturesIn(const std::wstring& folder, PictureNames names) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*.png").c_str(), &found);
+    int count = 0;
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+        count += found.nFileSizeLow > 0 &&
+                 !(names == kNamedWithoutNumber && wcschr(found.cFileName, L'('));
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+    return count;
+}
+
+static Step picturesSaved(const char* folder, int count, PictureNames names = kAnyName) {
+    return Step(__func__, shown(folder, count, names), 3000,
+                [=] { return picturesIn(dir + L"\\" + widen(folder), names) == count; });
+}
+
+// The names pictures saved in the folder in the next seconds would take are taken: the plain
+// one, and those with " (2)" up to " (numbers)".
+static Step pictureNamesTaken(const char* folder, int seconds, int numbers = 1) {
+    return Step(__func__, shown(folder, seconds, numbers), [=] {
+        std::wstring path = dir + L"\\" + widen(folder);
+        CreateDirectoryW(path.c_str(), nullptr);
+        SYSTEMTIME t;
+        FILETIME moment;
+        GetLocalTime(&t);
+        SystemTimeToFileTime(&t, &moment);
+        ULARGE_INTEGER time = {{moment.dwLowDateTime, moment.dwHighDateTime}};
+        for (int i = 0; i < seconds; ++i, time.QuadPart += 10000000) {  // 100 ns units
+            moment = {time.LowPart, time.HighPart};
+            FileTimeToSystemTime(&moment, &t);
+            for (int n = 1; n <= numbers; ++n) {
+                wchar_t name[64], suffix[8];
+                wsprintfW(suffix, n > 1 ? L" (%d)" : L"", n);
+                wsprintfW(name, L"\\Qilo %04d-%02d-%02d %02d%02d%02d%s.png", t.wYear, t.wMonth,
+                          t.wDay, t.wHour, t.wMinute, t.wSecond, suffix);
+                writeFileText(path + name, "x");
+            }
+        }
+        return true;
+    });
+}
+
 // The loupe's keys, Ctrl+F2 pick, Ctrl+F3 anchor, Ctrl+F5 save here. Pick mode moves the
 // cursor by a pixel with the arrows, by ten with Shift, to the screen's edge and no further;
 // Enter copies and ends it, Esc ends it, a hide ends it: the keys are free again after each.

@@ -2,8 +2,6 @@
 // clipboard, and the steps that check them (the view's pixels: viewing.cpp).
 #include "tests/e2e/steps.h"
 
-#include <psapi.h>
-
 #include <vector>
 
 // The captions of the help window in both faces.
@@ -48,42 +46,10 @@ HWND findWindowOf(Qilo& p, const wchar_t* title) {
     return p.window = found;
 }
 
-// The control has the keyboard focus in its dialog's thread.
-static bool controlFocused(HWND dialog, int id) {
+bool controlFocused(HWND dialog, int id) {
     GUITHREADINFO thread = {sizeof thread};
     return dialog && GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread) &&
            thread.hwndFocus == GetDlgItem(dialog, id);
-}
-
-Step focusedIs(int control) {
-    return Step(__func__, shown(control), 2000,
-                [=] { return controlFocused(frontDialog(), control); });
-}
-
-Step readyToTypeOver(int control) {
-    return Step(__func__, shown(control), 2000, [=] {
-        HWND d = frontDialog();
-        LRESULT length = SendDlgItemMessageW(d, control, WM_GETTEXTLENGTH, 0, 0);
-        return controlFocused(d, control) &&
-               SendDlgItemMessageW(d, control, EM_GETSEL, 0, 0) == MAKELONG(0, length);
-    });
-}
-
-Step hotkeyShows(int control, int hotkey) {
-    return Step(__func__, shown(control, hotkey), [=] {
-        int key = (int)(SendDlgItemMessageW(frontDialog(), control, HKM_GETHOTKEY, 0, 0) & 0xFFFF);
-        if (key != hotkey)
-            printf("  the key control shows 0x%X\n", key);
-        return key == hotkey;
-    });
-}
-
-Step swatchShows(COLORREF color) {
-    return Step(__func__, shown(color), 2000, [=] {
-        RECT swatch = windowRect(GetDlgItem(tool.window, IDC_COLOR_SWATCH));
-        POINT middle = {(swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2};
-        return Capture(RECT{middle.x, middle.y, middle.x + 1, middle.y + 1}).at(0, 0) == color;
-    });
 }
 
 Step helpWindows(int open) {
@@ -94,23 +60,6 @@ Step helpWindows(int open) {
         // The close button focused: the text, focused, would open all selected.
         HWND help = FindWindowExW(nullptr, nullptr, L"#32770", kHelpCaptions[face]);
         return n == open && (open == 0 || controlFocused(help, IDOK));
-    });
-}
-
-// The file a running program was started from.
-static std::string imageOf(const Qilo& p) {
-    wchar_t path[MAX_PATH] = L"";
-    HANDLE process =
-        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.process.dwProcessId);
-    GetModuleFileNameExW(process, nullptr, path, MAX_PATH);
-    CloseHandle(process);
-    return narrow(path);
-}
-
-Step toolStartedBesideMagnifier() {
-    return Step(__func__, "", [] {
-        std::string qilo = imageOf(q);
-        return imageOf(tool) == qilo.substr(0, qilo.rfind('\\')) + "\\QConf.exe";
     });
 }
 
@@ -276,7 +225,7 @@ Step programsCarryVersion() {
 
 // ---- the window -----------------------------------------------------------------------------
 
-static bool keyIsFree(WORD vk, UINT modifiers) {
+bool keyIsFree(WORD vk, UINT modifiers) {
     bool registered = RegisterHotKey(nullptr, 0x7100, modifiers, vk);
     UnregisterHotKey(nullptr, 0x7100);
     return registered;
@@ -299,54 +248,6 @@ Step windowAt(RECT rect) {
     return Step(__func__, shown(rect), [=] {
         RECT r = windowRect(q.window);
         return EqualRect(&r, &rect) != 0;
-    });
-}
-
-Step layeredOpaque() {
-    return Step(__func__, "", [] {
-        BYTE alpha = 0;
-        DWORD flags = 0;
-        return (GetWindowLongA(q.window, GWL_EXSTYLE) & WS_EX_LAYERED) &&
-               GetLayeredWindowAttributes(q.window, nullptr, &alpha, &flags) &&
-               (flags & LWA_ALPHA) && alpha == 255;
-    });
-}
-
-static RECT remembered;
-
-Step rememberWindowPlace() {
-    return Step(__func__, "", [] { return GetWindowRect(q.window, &remembered) != 0; });
-}
-
-Step windowWhereRemembered() {
-    return Step(__func__, "", [] {
-        RECT r = windowRect(q.window);
-        if (!EqualRect(&r, &remembered))
-            printf("  the window at (%ld, %ld), before at (%ld, %ld)\n", r.left, r.top,
-                   remembered.left, remembered.top);
-        return EqualRect(&r, &remembered) != 0;
-    });
-}
-
-Step usableOnScreen() {
-    return Step(__func__, "", [] {
-        RECT r = windowRect(q.window);
-        return r.right > 0 && r.bottom > 0 && r.left < 1024 && r.top < 768 &&
-               r.right - r.left >= 32 && r.bottom - r.top >= 32;
-    });
-}
-
-Step inFront() {
-    return Step(__func__, "", 2000, [] {
-        RECT r = windowRect(q.window);
-        return WindowFromPoint({(r.left + r.right) / 2, (r.top + r.bottom) / 2}) == q.window;
-    });
-}
-
-Step noCapture() {
-    return Step(__func__, "", 1000, [] {
-        GUITHREADINFO t = {sizeof t};
-        return GetGUIThreadInfo(GetWindowThreadProcessId(q.window, nullptr), &t) && !t.hwndCapture;
     });
 }
 
@@ -431,32 +332,4 @@ Step clipboardHoldsColorOf(POINT pixel) {
 
 Step clipboardHoldsText(const char* text) {
     return Step(__func__, shown(text), 2000, [=] { return clipboardHolds(text); });
-}
-
-// ---- hot keys and pictures ------------------------------------------------------------------
-
-Step keyFree(WORD vk, UINT modifiers) {
-    return Step(__func__, shown(vk, modifiers), 2000, [=] { return keyIsFree(vk, modifiers); });
-}
-
-Step keyTaken(WORD vk, UINT modifiers) {
-    return Step(__func__, shown(vk, modifiers), 2000, [=] { return !keyIsFree(vk, modifiers); });
-}
-
-// The PNG files in the folder that are not empty, of the names asked for.
-static int picturesIn(const std::wstring& folder, PictureNames names) {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*.png").c_str(), &found);
-    int count = 0;
-    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
-        count += found.nFileSizeLow > 0 &&
-                 !(names == kNamedWithoutNumber && wcschr(found.cFileName, L'('));
-    if (search != INVALID_HANDLE_VALUE)
-        FindClose(search);
-    return count;
-}
-
-Step picturesSaved(const char* folder, int count, PictureNames names) {
-    return Step(__func__, shown(folder, count, names), 3000,
-                [=] { return picturesIn(dir + L"\\" + widen(folder), names) == count; });
 }

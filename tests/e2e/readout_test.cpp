@@ -1,6 +1,36 @@
 // The wheel, the readout and copy, freeze, and the label at 144 DPI.
 #include "tests/e2e/steps.h"
 
+// Another program's clipboard history: the clipboard held open for a moment after a change.
+static DWORD clipboardHoldMs;
+static HANDLE clipboardOpened;
+static BOOL clipboardHeld;
+
+static DWORD WINAPI holdClipboard(void*) {
+    clipboardHeld = OpenClipboard(nullptr);
+    SetEvent(clipboardOpened);
+    Sleep(clipboardHoldMs);
+    if (clipboardHeld)
+        CloseClipboard();
+    return 0;
+}
+
+// Opens the clipboard in another thread and holds it for ms milliseconds, as clipboard history
+// does after each change; true once it is held.
+static Step clipboardHeldFor(int ms) {
+    return Step(__func__, shown(ms), [=] {
+        clipboardHoldMs = ms;
+        clipboardOpened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        HANDLE holder = CreateThread(nullptr, 0, holdClipboard, nullptr, 0, nullptr);
+        bool held =
+            holder && WaitForSingleObject(clipboardOpened, 2000) == WAIT_OBJECT_0 && clipboardHeld;
+        if (holder)
+            CloseHandle(holder);
+        CloseHandle(clipboardOpened);
+        return held;
+    });
+}
+
 // The wheel steps the zoom (the 240 x 240 view's source: 120 at 2x, 80 at 3x, 15 at 16x),
 // parts of a notch adding up, and stops at the ends.
 // clang-format off

@@ -1,6 +1,119 @@
 // The set-up tool QConf.exe.
 #include "tests/e2e/steps.h"
 
+#include <psapi.h>
+
+// In the front dialog: focused; focused, all selected.
+static Step focusedIs(int control) {
+    return Step(__func__, shown(control), 2000,
+                [=] { return controlFocused(frontDialog(), control); });
+}
+
+static Step readyToTypeOver(int control) {
+    return Step(__func__, shown(control), 2000, [=] {
+        HWND d = frontDialog();
+        LRESULT length = SendDlgItemMessageW(d, control, WM_GETTEXTLENGTH, 0, 0);
+        return controlFocused(d, control) &&
+               SendDlgItemMessageW(d, control, EM_GETSEL, 0, 0) == MAKELONG(0, length);
+    });
+}
+
+static Step hotkeyShows(int control, int hotkey) {
+    return Step(__func__, shown(control, hotkey), [=] {
+        int key = (int)(SendDlgItemMessageW(frontDialog(), control, HKM_GETHOTKEY, 0, 0) & 0xFFFF);
+        if (key != hotkey)
+            printf("  the key control shows 0x%X\n", key);
+        return key == hotkey;
+    });
+}
+
+// The tool's colour swatch.
+static Step swatchShows(COLORREF color) {
+    return Step(__func__, shown(color), 2000, [=] {
+        RECT swatch = windowRect(GetDlgItem(tool.window, IDC_COLOR_SWATCH));
+        POINT middle = {(swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2};
+        return Capture(RECT{middle.x, middle.y, middle.x + 1, middle.y + 1}).at(0, 0) == color;
+    });
+}
+
+// The file a running program was started from.
+static std::string imageOf(const Qilo& p) {
+    wchar_t path[MAX_PATH] = L"";
+    HANDLE process =
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.process.dwProcessId);
+    GetModuleFileNameExW(process, nullptr, path, MAX_PATH);
+    CloseHandle(process);
+    return narrow(path);
+}
+
+static Step toolStartedBesideMagnifier() {
+    return Step(__func__, "", [] {
+        std::string qilo = imageOf(q);
+        return imageOf(tool) == qilo.substr(0, qilo.rfind('\\')) + "\\QConf.exe";
+    });
+}
+
+static Step hotkeyInto(int control, int hotkey) {
+    return Step(__func__, shown(control, hotkey), [=] {
+        SendDlgItemMessageA(frontDialog(), control, HKM_SETHOTKEY, hotkey, 0);
+        return true;
+    });
+}
+
+static Step keyInto(int control, WORD vk, WORD modifier = 0) {
+    return Step(__func__, shown(control, vk, modifier), [=] {
+        SetForegroundWindow(frontDialog());
+        PostMessageW(frontDialog(), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(frontDialog(), control),
+                     TRUE);
+        pump(200);
+        return (modifier ? keyCombo(modifier, vk) : pressKey(vk)) && settle(200);
+    });
+}
+
+static Step noFile() {
+    return Step(__func__, "", [] {
+        return GetFileAttributesW((dir + L"\\QILO.INI").c_str()) == INVALID_FILE_ATTRIBUTES;
+    });
+}
+
+// A file in the scenario's directory renamed, as while a program it holds runs.
+static Step moveAway(const char* file) {
+    return Step(__func__, shown(file), [=] {
+        std::wstring path = dir + L"\\" + widen(file);
+        return MoveFileExW(path.c_str(), (path + L".gone").c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    });
+}
+
+// In this program, which ignores the quit command: the magnifier's event, and with it, when
+// asked, a window that says it is the magnifier's; true once they are there, or gone.
+static bool stubbornMagnifier(bool event, bool window) {
+    static HANDLE held;
+    static HWND shownWindow;
+    DestroyWindow(shownWindow);  // none the first time: harmless
+    CloseHandle(held);
+    shownWindow =
+        window ? CreateWindowW(L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr)
+               : nullptr;
+    held = event ? CreateEventW(nullptr, TRUE, FALSE, kInstanceEventName) : nullptr;
+    return !event ||
+           (held && (!window || (shownWindow &&
+                                 SetPropW(shownWindow, kMagnifierWindowProperty, shownWindow))));
+}
+
+// A magnifier that never quits (this program, with the magnifier's event and window), one
+// that has its event alone, as while it starts; none.
+static Step stubbornMagnifierRuns() {
+    return Step(__func__, "", [] { return stubbornMagnifier(true, true); });
+}
+
+static Step magnifierWithoutWindow() {
+    return Step(__func__, "", [] { return stubbornMagnifier(true, false); });
+}
+
+static Step stubbornMagnifierGone() {
+    return Step(__func__, "", [] { return stubbornMagnifier(false, false); });
+}
+
 // A file with a section of another program's, a key the tool does not know, and values out of
 // range (COLOR's unused bits, INT_TIME) or not 1 (VK_SPACE).
 static const char kToolFile[] =

@@ -1,5 +1,5 @@
-// The other programs the driver plays, with their steps: the notification area, a program the
-// user types in, clipboard history and a magnifier that will not quit.
+// The other programs the driver plays for more than one feature, with their steps: the
+// notification area and a program the user types in.
 #include "tests/e2e/steps.h"
 
 #include <shellapi.h>
@@ -193,65 +193,4 @@ Step closeWhileHung() {
         bool ended = WaitForSingleObject(q.process.hProcess, 5000) == WAIT_OBJECT_0;
         return waitExit(q) == 0 && ended;
     });
-}
-
-// ---- clipboard history ----------------------------------------------------------------------
-
-// Another program's clipboard history: the clipboard held open for a moment after a change.
-static DWORD clipboardHoldMs;
-static HANDLE clipboardOpened;
-static BOOL clipboardHeld;
-
-static DWORD WINAPI holdClipboard(void*) {
-    clipboardHeld = OpenClipboard(nullptr);
-    SetEvent(clipboardOpened);
-    Sleep(clipboardHoldMs);
-    if (clipboardHeld)
-        CloseClipboard();
-    return 0;
-}
-
-// Opens the clipboard in another thread and holds it for ms milliseconds; true once it is held.
-Step clipboardHeldFor(int ms) {
-    return Step(__func__, shown(ms), [=] {
-        clipboardHoldMs = ms;
-        clipboardOpened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        HANDLE holder = CreateThread(nullptr, 0, holdClipboard, nullptr, 0, nullptr);
-        bool held =
-            holder && WaitForSingleObject(clipboardOpened, 2000) == WAIT_OBJECT_0 && clipboardHeld;
-        if (holder)
-            CloseHandle(holder);
-        CloseHandle(clipboardOpened);
-        return held;
-    });
-}
-
-// ---- a magnifier that will not quit ---------------------------------------------------------
-
-// In this program, which ignores the quit command: the magnifier's event, and with it, when
-// asked, a window that says it is the magnifier's; true once they are there, or gone.
-static bool stubbornMagnifier(bool event, bool window) {
-    static HANDLE held;
-    static HWND shownWindow;
-    DestroyWindow(shownWindow);  // none the first time: harmless
-    CloseHandle(held);
-    shownWindow =
-        window ? CreateWindowW(L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr)
-               : nullptr;
-    held = event ? CreateEventW(nullptr, TRUE, FALSE, kInstanceEventName) : nullptr;
-    return !event ||
-           (held && (!window || (shownWindow &&
-                                 SetPropW(shownWindow, kMagnifierWindowProperty, shownWindow))));
-}
-
-Step stubbornMagnifierRuns() {
-    return Step(__func__, "", [] { return stubbornMagnifier(true, true); });
-}
-
-Step magnifierWithoutWindow() {
-    return Step(__func__, "", [] { return stubbornMagnifier(true, false); });
-}
-
-Step stubbornMagnifierGone() {
-    return Step(__func__, "", [] { return stubbornMagnifier(false, false); });
 }

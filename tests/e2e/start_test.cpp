@@ -2,6 +2,15 @@
 // the show commands and the session's end.
 #include "tests/e2e/steps.h"
 
+// 32 x 32 at least, on the screen.
+static Step usableOnScreen() {
+    return Step(__func__, "", [] {
+        RECT r = windowRect(q.window);
+        return r.right > 0 && r.bottom > 0 && r.left < 1024 && r.top < 768 &&
+               r.right - r.left >= 32 && r.bottom - r.top >= 32;
+    });
+}
+
 static const char kEveryKey[] =
     "[OTHER]\r\nKEEP=me\r\n[INIT]\r\nX=300\r\nY=200\r\nROP=3342344\r\nFRAME=0\r\nISTOKA=1\r\n"
     "WSIZE=0\r\nIsTop=0\r\nIsCross=0\r\nZOOM=40004\r\nWIDTH=256\r\nHEIGHT=168\r\n"

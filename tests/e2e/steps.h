@@ -1,5 +1,7 @@
-// The steps a scenario is made of, by name, each made by a function named for what it does or
-// checks; the cases list them and run() carries them out (the driver's means: driver.h).
+// The steps the features' scenarios share, by name, each made by a function named for what it
+// does or checks; the cases list them and run() carries them out (the driver's means:
+// driver.h). A step one feature alone uses is in that feature's file, unless it works with what
+// a harness file keeps (the pattern, the stand-in shell, the typing window, the programs).
 #pragma once
 
 #include "tests/e2e/driver.h"
@@ -154,9 +156,6 @@ inline Step closeWithoutWaiting() {
     return Step(__func__, "", [] { return PostMessageA(q.window, WM_CLOSE, 0, 0) != 0; });
 }
 
-Step displayMode(int width, int height);
-Step defaultDisplayMode();
-
 // The set-up tool's window: started in a new directory with the file given, in the scenario's
 // directory, or by the magnifier.
 Step toolInNewFolder(const char* settings);
@@ -174,9 +173,6 @@ inline Step typeInto(int control, const char* text) {
                 [=] { return SetDlgItemTextW(frontDialog(), control, widen(text).c_str()) != 0; });
 }
 
-Step hotkeyInto(int control, int hotkey);
-Step keyInto(int control, WORD vk, WORD modifier = 0);
-
 inline Step chooseItem(int control, int item) {
     return Step(__func__, shown(control, item), [=] {
         return SendDlgItemMessageW(frontDialog(), control, CB_SETCURSEL, item, 0) == item;
@@ -189,9 +185,7 @@ inline Step click(int control) {
     });
 }
 
-// Files in the scenario's directory: one renamed, as while a program it holds runs; a folder
-// in a file's place.
-Step moveAway(const char* file);
+// A folder in a file's place, in the scenario's directory.
 Step folderNamed(const char* name);
 
 // The other programs the driver plays. A stand-in notification area that answers each request
@@ -220,20 +214,9 @@ Step focusFlitsToBoxAndBack();
 Step hangsWhileMouseMovesTo(POINT cursor);
 // Still hung, WM_CLOSE: the magnifier ends with exit code 0 all the same, within 5 seconds.
 Step closeWhileHung();
-Step clipboardHeldFor(int ms);  // as clipboard history does after each change, from now on
-// A magnifier that never quits (this program, with the magnifier's event and window), one
-// that has its event alone, as while it starts; none.
-Step stubbornMagnifierRuns();
-Step magnifierWithoutWindow();
-Step stubbornMagnifierGone();
 
 // Checks of the window.
 Step windowAt(RECT rect);
-Step usableOnScreen();  // 32 x 32 at least, on the screen
-// Where the window is now, and that it is there still (a minimised one too).
-Step rememberWindowPlace();
-Step windowWhereRemembered();
-Step inFront();  // the window seen at its own centre, in front of every other
 enum Property {
     Visible = 1,
     Topmost = 2,
@@ -262,13 +245,9 @@ inline Step hitTestIs(POINT at, int code) {  // WM_NCHITTEST
     });
 }
 
-Step noCapture();                        // the mouse is free for other windows again
 Step menuAt(POINT topLeft, int height);  // +-40 high
 // A click and a wheel notch at the window's centre reach the pattern's window beneath it.
 Step inputPassesThrough();
-// Layered and given its opacity, wholly opaque: without it Windows shows nothing of a layered
-// window (Wine draws it all the same).
-Step layeredOpaque();
 
 inline Step noMenu() {
     return Step(__func__, "", [] { return !waitForMenu(true, 300); });
@@ -284,12 +263,6 @@ enum ViewLooks {
     kBlackFrame = 16,
 };
 Step viewOf(POINT cursor, int looks = kPlainView, int zoom = 2);
-// The lens at 2x and framed, with the cursor put there, or left where it is: the view of the
-// source round it (pushed onto the monitor), and the window wholly in the monitor's work area,
-// apart from that source and, on each axis where it is apart, at most 16 pixels from it or on
-// the work area's edge on its side (the source lying beyond that edge).
-Step besideSource(POINT cursor);
-Step besideSourceHere(POINT cursor);
 // 2x and framed: the view of the source from `source`, with the default pen's crosshair at
 // cross.
 inline constexpr POINT kNoCrosshair = {-1, -1};
@@ -305,28 +278,17 @@ inline Step readoutHereOf(POINT pixel) {
                 [=] { return readoutShown(Capture(q.window), pixel, kTopLeft, ""); });
 }
 
-// With SMOOTH on at an integer zoom, round the cursor put there: the view blends, across the
-// pattern's sharp edges, into colours no pixel of the source has.
-Step blendedAcross(POINT cursor, int zoom);
-// The view's middle pixel is the colour, each channel within one (the cursor there first).
-Step viewColorIs(POINT cursor, COLORREF color);
-// With POINTER on at 2x, the cursor put there: the system's arrow, enlarged, with its hot spot
-// on the cursor's pixel (the program cannot draw the driver's own pointer under Wine).
-Step arrowDrawnAt(POINT cursor);
 Step readoutAtCaret();
 Step readoutAtButton();
 Step cursorAt(POINT at);
 // The magnifier has ended with exit code 0, and a new one draws the crosshair in this colour.
 Step restartedWithPen(COLORREF pen);
 
-// Checks of the notification icon, the hot keys, the clipboard and the typing window.
+// Checks of the notification icon, the clipboard and the typing window.
 Step iconsAdded(int count);  // since the stand-in came
 Step iconsChanged(int count);
 Step iconsRemoved(int count);
 Step iconAsAsked();  // its window, id, message, tip and size
-// Whether another program can register the key (MOD_ modifiers) now.
-Step keyFree(WORD vk, UINT modifiers = 0);
-Step keyTaken(WORD vk, UINT modifiers = 0);
 Step clipboardHoldsColorOf(POINT pixel);
 Step clipboardHoldsText(const char* text);
 Step typingGoesOnThere();  // a key typed now reaches the text box
@@ -334,13 +296,6 @@ Step typingGoesOnThere();  // a key typed now reaches the text box
 // Checks of the files.
 Step saved(const char* lines);  // "K=V K=V" among QILO.INI's lines
 Step fileIs(const char* text);
-Step noFile();
-// How many PNG files the scenario's directory's folder holds.
-enum PictureNames { kAnyName, kNamedWithoutNumber };
-Step picturesSaved(const char* folder, int count, PictureNames names = kAnyName);
-// The names pictures saved in the folder in the next seconds would take are taken: the plain
-// one, and those with " (2)" up to " (numbers)".
-Step pictureNamesTaken(const char* folder, int seconds, int numbers = 1);
 
 // Checks of the dialogs: the front dialog's control (the tool, the magnifier or their open
 // popup). The static text of a message box, the colour dialog's boxes for red, green and blue,
@@ -353,9 +308,6 @@ inline Step shows(int control, const char* text) {
                 [=] { return controlText(control).find(text) != std::string::npos; });
 }
 
-Step focusedIs(int control);        // in the front dialog
-Step readyToTypeOver(int control);  // focused, all selected
-
 inline Step checkedIs(int control, int state) {
     return Step(__func__, shown(control, state), 2000,
                 [=] { return (int)IsDlgButtonChecked(frontDialog(), control) == state; });
@@ -367,11 +319,8 @@ inline Step chosen(int control, int item) {
     });
 }
 
-Step hotkeyShows(int control, int hotkey);
-Step swatchShows(COLORREF color);  // the tool's colour swatch
 // How many help windows are open (one has its close button focused).
 Step helpWindows(int open);
-Step toolStartedBesideMagnifier();
 // The file's path and the system's text for the error in a message box, whose OK is clicked;
 // the magnifier then ends with exit code 0, the tool stays open.
 Step magnifierTellsSaveFailed(DWORD error);

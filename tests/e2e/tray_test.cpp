@@ -1,6 +1,14 @@
 // Hiding and restoring: the notification icon, Ctrl+Space, and no notification area.
 #include "tests/e2e/steps.h"
 
+// The window seen at its own centre, in front of every other.
+static Step inFront() {
+    return Step(__func__, "", 2000, [] {
+        RECT r = windowRect(q.window);
+        return WindowFromPoint({(r.left + r.right) / 2, (r.top + r.bottom) / 2}) == q.window;
+    });
+}
+
 E2E_CASE(tray) {
     run({showPattern(), start("X=400 Y=300"), iconMouse(WM_LBUTTONDOWN), isNot(Visible),
          iconMouse(WM_LBUTTONDBLCLK), iconMouse(WM_LBUTTONUP), iconMouse(WM_MOUSEMOVE),

@@ -2,6 +2,29 @@
 // display change and two monitors.
 #include "tests/e2e/steps.h"
 
+static Step displayMode(int width, int height) {
+    return Step(__func__, shown(width, height), [=] {
+        DEVMODEA mode = {};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = width;
+        mode.dmPelsHeight = height;
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+    });
+}
+
+static Step defaultDisplayMode() {
+    return Step(__func__, "", [] { return ChangeDisplaySettingsA(nullptr, 0) == 0; });
+}
+
+// The mouse is free for other windows again.
+static Step noCapture() {
+    return Step(__func__, "", 1000, [] {
+        GUITHREADINFO t = {sizeof t};
+        return GetGUIThreadInfo(GetWindowThreadProcessId(q.window, nullptr), &t) && !t.hwndCapture;
+    });
+}
+
 // The source stops at the screen's corners (1024 x 768); the crosshair stays on the cursor.
 E2E_CASE(corners) {
     // A window no monitor shows is moved onto the nearest one's work area (from every side:
